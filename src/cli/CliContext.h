@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+
+#include "cli/PieceWriters.h"
+#include "db/BusData.h"
+#include "query/QueryInput.h"
+
+namespace busquery::cli {
+
+// Exit statuses scripts rely on.
+inline constexpr int kExitListed = 0;   // the answer lists something
+inline constexpr int kExitMessage = 1;  // the answer is an outcome message
+inline constexpr int kExitFailure = 2;  // usage error or failure
+
+// What every subcommand shares: the options before it, the streams, and the data set.
+struct CliContext {
+    CliContext(std::istream& input, std::ostream& output, std::ostream& error)
+        : in(input), out(output), err(error)
+    {
+    }
+
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    std::string dbOption;  // --db, empty for busdata beside the executable
+    std::string formatOption = "text";
+
+    Format format() const;
+    std::filesystem::path dataFile() const;
+    // Opened on first use and kept, so a batch builds the network index once.
+    BusData& data();
+
+    // Runs one query as the query button does and writes the answer; returns the exit status.
+    int runQuery(const QueryInput& input);
+
+private:
+    std::unique_ptr<BusData> data_;
+};
+
+}  // namespace busquery::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "query/PieceRecorder.h"
+#include "query/QueryMode.h"
+#include "query/QueryState.h"
+
+namespace busquery::cli {
+
+enum class Format { Text, Ansi, Json };
+
+// The pieces run together, as the pane shows them.
+std::string writeText(const std::vector<Piece>& pieces);
+
+// The pieces with 24-bit colour and bold escapes; the terminal is reset at the end.
+std::string writeAnsi(const std::vector<Piece>& pieces);
+
+// {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}]}
+nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state, const std::vector<Piece>& pieces);
+
+// The whole answer of one query in the chosen format, ending with a line break.
+std::string writeResult(Format format, QueryMode mode, const QueryState& state,
+                        const std::vector<Piece>& pieces);
+
+}  // namespace busquery::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+#include "cli/CliContext.h"
+
+namespace busquery::cli {
+
+// line NAME, and query [--line T] [--station T] [--from T] [--to T] [--pick LINE].
+void addQueryCommands(CLI::App& app, CliContext& context, std::function<int()>& action);
+
+}  // namespace busquery::cli

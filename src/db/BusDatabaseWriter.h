@@ -1,0 +1,53 @@
+#pragma once
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace busquery {
+
+struct LineRow {
+    std::int64_t lnid = 0;
+    std::string citycode;
+    std::string lnna;
+    std::string fltime;
+    std::string passstna;  // names each followed by ";"
+};
+
+struct StationRow {
+    std::string stna;
+    std::string rdna;
+    std::string near;
+    std::string passlnna;  // line names each followed by ";"
+};
+
+// Writes a new bus database with the tables and columns the program reads (and an empty TmpTb).
+// Rows keep the order they are added in: that order is the table order queries rely on.
+// Nothing is visible in the file until commit(); a writer destroyed before commit rolls back.
+class BusDatabaseWriter {
+public:
+    // The file must not exist yet: a writer never overwrites a data set.
+    explicit BusDatabaseWriter(const std::filesystem::path& file);
+    ~BusDatabaseWriter();
+
+    void addLineId(std::string_view lineid);
+    void setDate(std::string_view date);
+    void addLine(const LineRow& line);
+    void addStation(const StationRow& station);
+    void commit();
+
+private:
+    SQLite::Database db_;
+    std::unique_ptr<SQLite::Transaction> transaction_;
+    std::unique_ptr<SQLite::Statement> insertLineId_;
+    std::unique_ptr<SQLite::Statement> insertLine_;
+    std::unique_ptr<SQLite::Statement> insertStation_;
+};
+
+}  // namespace busquery

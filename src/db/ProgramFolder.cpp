@@ -1,0 +1,20 @@
+#include "db/ProgramFolder.h"
+
+#include "db/ConnectionString.h"
+
+namespace busquery {
+
+std::filesystem::path programFolder()
+{
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path();
+    return exe.parent_path();
+}
+
+std::filesystem::path defaultDataFile()
+{
+    return dbqPath(connectionString(programFolder()));
+}
+
+}  // namespace busquery

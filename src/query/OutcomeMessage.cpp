@@ -1,0 +1,30 @@
+#include "query/OutcomeMessage.h"
+
+namespace busquery {
+
+std::optional<std::string> outcomeMessage(OutcomeCode code)
+{
+    switch (code) {
+        case OutcomeCode::EmptyInput:
+            return "输入信息为空";
+        case OutcomeCode::TooShort:
+            return "输入信息太少";
+        case OutcomeCode::NoLine:
+            return "无此线路资料";
+        case OutcomeCode::NoStation:
+            return "未选择站点";
+        case OutcomeCode::NoOrigin:
+            return "未选择起始站";
+        case OutcomeCode::NoDestination:
+            return "未选择终点站";
+        case OutcomeCode::NoRoute:
+            return "没有适合路线！";
+        case OutcomeCode::Listed:
+        case OutcomeCode::StationsListed:
+        case OutcomeCode::PlansListed:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace busquery

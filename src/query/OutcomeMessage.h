@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "query/OutcomeCode.h"
+
+namespace busquery {
+
+// The message box text the query command shows for an outcome; nothing when the answer
+// stands in the result pane.
+std::optional<std::string> outcomeMessage(OutcomeCode code);
+
+}  // namespace busquery

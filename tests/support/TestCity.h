@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "db/BusDatabaseWriter.h"
+#include "query/PieceRecorder.h"
+
+namespace busquery::test {
+
+// A small bus database described in a test and written to a file.
+struct TestCity {
+    std::vector<std::string> lineIds;
+    std::string date = "2009.1.6";
+    std::vector<LineRow> lines;
+    std::vector<StationRow> stations;
+
+    // Adds a line of the city; lnid follows the order of adding unless given.
+    TestCity& line(std::string lnna, std::string passstna, std::string fltime = "",
+                   long long lnid = -1, std::string citycode = "velmorina");
+    TestCity& station(std::string stna, std::string passlnna, std::string rdna = "",
+                      std::string near = "");
+
+    // Writes the database as file (which must not exist) and returns its path.
+    std::filesystem::path write(const std::filesystem::path& file) const;
+};
+
+}  // namespace busquery
+
+namespace busquery {
+// Readable pieces in test failure messages.
+void PrintTo(const Piece& piece, std::ostream* os);
+}  // namespace busquery
