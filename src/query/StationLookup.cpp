@@ -1,13 +1,67 @@
 #include "query/StationLookup.h"
 
-#include <stdexcept>
+#include <algorithm>
+
+#include "db/AsciiCase.h"
+#include "db/Text.h"
 
 namespace busquery {
+namespace {
 
-// Placeholder until the station lookup lands.
-void stationLookup(const NetworkIndex&, std::string_view, QueryState&, ResultPane&)
+// Roads of one or two characters are too unspecific to narrow the search.
+constexpr std::size_t kShortestRoad = 3;
+
+}  // namespace
+
+StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_view typedText)
 {
-    throw std::logic_error("station lookup is not built yet");
+    if (pickedLine.empty()) return {std::string(typedText), {}};
+
+    // The name ends where the line's road or landmark part begins; only a road part follows "[".
+    StationSearchParts parts;
+    const auto open = pickedLine.find_first_of("[{");
+    parts.station = pickedLine.substr(0, open);
+    if (open != std::string_view::npos && pickedLine[open] == '[') {
+        // A "[" without a "]" after it gives no road part: the rest is not a road name.
+        if (auto close = pickedLine.find(']', open + 1); close != std::string_view::npos) {
+            parts.road = pickedLine.substr(open + 1, close - open - 1);
+        }
+    }
+    if (countCharacters(parts.road) < kShortestRoad) parts.road.clear();
+    return parts;
+}
+
+void addLine(std::vector<std::string>& arrLnna, std::string_view name)
+{
+    if (name.empty() || std::find(arrLnna.begin(), arrLnna.end(), name) != arrLnna.end()) return;
+    arrLnna.emplace_back(name);
+}
+
+void stationLookup(const NetworkIndex& index, std::string_view pickedLine, QueryState& state,
+                   ResultPane& pane)
+{
+    pane.clear();
+    const StationSearchParts parts = stationSearchParts(pickedLine, state.strQueryFrom);
+
+    std::int32_t found = 0;
+    std::vector<std::string> arrLnna;
+    for (std::uint32_t i : index.stationsByName) {
+        const StationInfo& station = index.stations[i];
+        if (findIgnoreAsciiCase(station.stna, parts.station) == std::string_view::npos) continue;
+        if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
+
+        if (found++ > 0) pane.append("\r\n\r\n");
+        pane.setColour(colours::kStationBlue);
+        pane.append(station.stna + ":");
+        arrLnna.clear();
+        for (const auto& line : station.lines) addLine(arrLnna, line);
+        pane.setColour(colours::kBlack);
+        for (std::size_t n = 0; n < arrLnna.size(); ++n) {
+            pane.append(n == 0 ? arrLnna[n] : "、" + arrLnna[n]);
+        }
+    }
+    state.lngRecordNum = found;
+    state.intOutState = found == 0 ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
 }
 
 }  // namespace busquery

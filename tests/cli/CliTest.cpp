@@ -1,0 +1,141 @@
+#include "cli/CliApp.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "support/TempDir.h"
+#include "support/TestCity.h"
+
+namespace busquery::cli {
+namespace {
+
+using test::TempDir;
+using test::TestCity;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    CliTest()
+        : db_(TestCity{}
+                  .line("12路上行", "甲;乙;", "(6:00-22:00)")
+                  .station("甲", "12路上行;")
+                  .station("乙", "12路上行;")
+                  .write(dir_ / "busdata")
+                  .string())
+    {
+    }
+
+    CliRun run(std::vector<std::string> args, const std::string& input = "")
+    {
+        args.insert(args.begin(), "busquery-cli");
+        std::vector<const char*> argv;
+        for (const auto& a : args) argv.push_back(a.c_str());
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    TempDir dir_;
+    std::string db_;
+};
+
+TEST_F(CliTest, ExitStatusSaysWhatTheAnswerIs)
+{
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {{"--db", db_, "line", "12"}, 0},
+        {{"--db", db_, "line", "99"}, 1},
+        {{"--db", db_, "query"}, 1},
+        {{"--db", db_, "query", "--from", "甲"}, 1},
+        {{"--db", db_, "query", "--line", "12"}, 0},
+        {{"--db", (dir_ / "missing").string(), "line", "12"}, 2},
+        {{"--db", db_, "line"}, 2},
+        {{"--db", db_, "--format", "xml", "line", "12"}, 2},
+        {{"frobnicate"}, 2},
+    };
+    for (const auto& c : cases) {
+        auto result = run(c.args);
+        EXPECT_EQ(result.status, c.status) << c.args.back() << "\n" << result.err;
+        if (c.status == 2) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        } else {
+            EXPECT_EQ(result.err, "");
+        }
+    }
+}
+
+TEST_F(CliTest, MissingDatabaseNamesTheFile)
+{
+    auto missing = (dir_ / "missing").string();
+    auto result = run({"--db", missing, "line", "12"});
+    EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("不存在"), std::string::npos) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, TextWritesThePiecesAsTheyAreThenTheMessage)
+{
+    EXPECT_EQ(run({"--db", db_, "line", "12"}).out,
+              "12路上行(6:00-22:00)\r\n途径站点：甲;乙;\r\n\r\n");
+    EXPECT_EQ(run({"--db", db_, "line", "99"}).out, "无此线路资料\n");
+}
+
+TEST_F(CliTest, AnsiAddsColourAndBold)
+{
+    auto out = run({"--db", db_, "--format", "ansi", "line", "12"}).out;
+    EXPECT_EQ(out.rfind("\x1b[0;38;2;0;0;255m12路上行\x1b[0;38;2;128;128;0m(6:00-22:00)"
+                        "\x1b[0;1;38;2;0;0;0m\r\n\x1b[0;1;38;2;0;0;0m途径站点：",
+                        0),
+              0u)
+        << out;
+    EXPECT_NE(out.find("\x1b[0;38;2;0;0;0m甲;乙;"), std::string::npos);
+    EXPECT_EQ(out.substr(out.size() - 5), "\x1b[0m\n");
+}
+
+TEST_F(CliTest, JsonCarriesModeOutcomeMessageRecordsAndPieces)
+{
+    auto found = nlohmann::json::parse(run({"--db", db_, "--format", "json", "line", "12路"}).out);
+    EXPECT_EQ(found["mode"], "line");
+    EXPECT_EQ(found["outcome"], 3);
+    EXPECT_TRUE(found["message"].is_null());
+    EXPECT_EQ(found["records"], 1);
+    ASSERT_EQ(found["pieces"].size(), 6u);
+    EXPECT_EQ(found["pieces"][0], nlohmann::json({{"text", "12路上行"}, {"rgb", {0, 0, 255}}, {"bold", false}}));
+    EXPECT_EQ(found["pieces"][3], nlohmann::json({{"text", "途径站点："}, {"rgb", {0, 0, 0}}, {"bold", true}}));
+
+    auto empty = nlohmann::json::parse(run({"--db", db_, "--format", "json", "query"}).out);
+    EXPECT_EQ(empty["mode"], "");
+    EXPECT_EQ(empty["outcome"], 0);
+    EXPECT_EQ(empty["message"], "输入信息为空");
+}
+
+TEST_F(CliTest, BatchAnswersEveryLineInOrder)
+{
+    auto result = run({"--db", db_, "batch"},
+                      "{\"line\": \"12\"}\n{\"station\": \"甲\"}\nnot json\n{\"line\": 5}\n"
+                      "{\"from\": \"甲\"}\n");
+    std::istringstream lines(result.out);
+    std::vector<nlohmann::json> answers;
+    for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(answers.size(), 5u);
+    EXPECT_EQ(answers[0]["outcome"], 3);
+    EXPECT_EQ(answers[1]["outcome"], 1);
+    EXPECT_TRUE(answers[2].contains("error"));
+    EXPECT_TRUE(answers[3].contains("error"));
+    EXPECT_EQ(answers[4]["outcome"], 7);
+    EXPECT_EQ(result.status, 2);
+}
+
+}  // namespace
+}  // namespace busquery::cli
