@@ -1,17 +1,27 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
 namespace busquery {
 
+inline constexpr int kMaxSampleScale = 20;
+
 struct SampleCityOptions {
     std::uint64_t seed = 2009;
-    int scale = 1;  // about scale times the stations and lines of the shipped sample
+    int scale =
+        1;  // about scale times the stations and lines of the shipped sample, 1 to kMaxSampleScale
+};
+
+// Rows written: stations of nstinfo, lines of nlninfo (each direction is a row of its own).
+struct SampleCitySize {
+    std::size_t stations = 0;
+    std::size_t lines = 0;
 };
 
 // Writes the generated sample city as a new bus database at out (which must not exist).
-// The same options always give the same file content.
-void writeSampleCity(const std::filesystem::path& out, const SampleCityOptions& options);
+// The same options always give the same file content. The file appears complete or not at all.
+SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCityOptions& options);
 
 }  // namespace busquery

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/CliApp.h"
+#include "support/TempDir.h"
+
+namespace busquery::cli {
+namespace {
+
+using test::TempDir;
+
+struct SampleRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+SampleRun sample(std::vector<std::string> args) {
+    args.insert(args.begin(), {"busquery-cli", "sample"});
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::istringstream in;
+    std::ostringstream out, err;
+    int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(SampleCommandTest, WritesTheCityAndSaysWhatItWrote) {
+    TempDir dir;
+    const std::string file = (dir / "busdata").string();
+    SampleRun run = sample({file, "--seed", "3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+    EXPECT_NE(run.out.find(file), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("个站点"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("条线路"), std::string::npos) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+TEST(SampleCommandTest, FailuresExitTwoWithOneLine) {
+    TempDir dir;
+    const std::string existing = (dir / "busdata").string();
+    std::ofstream(existing) << "keep";
+    const std::vector<std::vector<std::string>> cases = {
+        {existing},
+        {(dir / "missing" / "busdata").string()},
+        {(dir / "a").string(), "--scale", "0"},
+        {(dir / "b").string(), "--scale", "21"},
+        {(dir / "c").string(), "--seed", "-1"},
+        {(dir / "d").string(), "--seed", "x"},
+        {(dir / "e").string(), "--seed", "18446744073709551616"},
+        {},
+    };
+    for (const auto& args : cases) {
+        SampleRun run = sample(args);
+        EXPECT_EQ(run.status, 2) << (args.empty() ? "" : args.back());
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    std::ifstream kept(existing);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
+    EXPECT_FALSE(std::filesystem::exists(dir / "a"));
+}
+
+}  // namespace
+}  // namespace busquery::cli
