@@ -13,6 +13,19 @@ void addQueryCommands(CLI::App& app, CliContext& context, std::function<int()>& 
         action = [&, lineName] { return context.runQuery(QueryInput{*lineName, {}, {}, {}, {}}); };
     });
 
+    auto stations = std::make_shared<std::pair<std::string, std::string>>();
+    auto* route = app.add_subcommand(
+        "route", "List the direct lines from FROM to TO, or else the plans with one change");
+    route->add_option("FROM", stations->first, "Origin station (or a picked suggestion line)")
+        ->required();
+    route->add_option("TO", stations->second, "Destination station (or a picked suggestion line)")
+        ->required();
+    route->callback([&, stations] {
+        action = [&, stations] {
+            return context.runQuery(QueryInput{{}, {}, stations->first, stations->second, {}});
+        };
+    });
+
     auto input = std::make_shared<QueryInput>();
     auto* query = app.add_subcommand("query", "Run a query from the raw texts of the entry boxes");
     query->add_option("--line", input->line, "Text of the line box");

@@ -8,7 +8,7 @@
 
 namespace busquery::cli {
 
-// line NAME, and query [--line T] [--station T] [--from T] [--to T] [--pick LINE].
+// line NAME, route FROM TO, and query [--line T] [--station T] [--from T] [--to T] [--pick LINE].
 void addQueryCommands(CLI::App& app, CliContext& context, std::function<int()>& action);
 
 }  // namespace busquery::cli
