@@ -1,0 +1,103 @@
+// GTFS import of a synthetic feed with ten million stop_times rows, generated in a temporary
+// folder: rows of stop_times.txt read per second over the whole import (all files read, lines
+// built, database written) and the peak resident memory of the process.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "import/GtfsImporter.h"
+#include "support/TempDir.h"
+
+namespace busquery {
+namespace {
+
+constexpr int kStations = 20000;
+constexpr int kRoutes = 500;
+constexpr int kStopsPerTrip = 25;
+
+std::string clock(int seconds) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
+}
+
+// Every route runs both directions over kStopsPerTrip of the stations; every tenth trip ends one
+// stop early and every fiftieth takes a branch, so the line building has work to do.
+// Trips are spread over the day; rows of a trip stand together, as in real feeds.
+void writeFeed(const std::filesystem::path& folder, long long rows) {
+    std::ofstream stops(folder / "stops.txt");
+    stops << "stop_id,stop_name,stop_lat,stop_lon\n";
+    for (int s = 0; s < kStations; ++s) {
+        stops << "s" << s << ",站" << s << ",30." << s << ",120." << s << "\n";
+    }
+    std::ofstream routes(folder / "routes.txt");
+    routes << "route_id,agency_id,route_short_name,route_long_name,route_type\n";
+    for (int r = 0; r < kRoutes; ++r) routes << "r" << r << ",A," << r + 1 << ",,3\n";
+
+    std::ofstream trips(folder / "trips.txt");
+    trips << "route_id,service_id,trip_id,direction_id\n";
+    std::ofstream times(folder / "stop_times.txt");
+    times << "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n";
+    long long written = 0;
+    for (long long t = 0; written < rows; ++t) {
+        const int route = static_cast<int>(t % kRoutes);
+        const long long round = t / kRoutes;  // the route's trips come round by round
+        const int direction = static_cast<int>(round % 2);
+        const bool shortRun = round / 2 % 10 == 0;
+        const bool branch = round / 2 % 50 == 7;
+        trips << "r" << route << ",WK,t" << t << "," << direction << "\n";
+        const int start = 5 * 3600 + static_cast<int>(round / 2 % 1000) * 60;
+        const int stops = static_cast<int>(
+            std::min<long long>(shortRun ? kStopsPerTrip - 1 : kStopsPerTrip, rows - written));
+        written += stops;
+        for (int k = 0; k < stops; ++k) {
+            int position = direction == 0 ? k : kStopsPerTrip - 1 - k;
+            int station = (route * 37 + position * 11) % kStations;
+            if (branch && k == kStopsPerTrip / 2) station = (route * 41 + 7) % kStations;
+            std::string time = clock(start + k * 90);
+            times << "t" << t << "," << time << "," << time << ",s" << station << "," << k + 1
+                  << "\n";
+        }
+    }
+}
+
+void BM_ImportGtfs(benchmark::State& state) {
+    const long long rows = state.range(0);
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "feed");
+    writeFeed(dir / "feed", rows);
+
+    GtfsImportOptions options;
+    options.feed = dir / "feed";
+    options.out = dir / "busdata";
+    ImportSummary summary;
+    double seconds = 0;
+    for (auto _ : state) {
+        std::filesystem::remove(options.out);
+        auto begin = std::chrono::steady_clock::now();
+        summary = importGtfs(options);
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["stop_times_rows"] = static_cast<double>(summary.stopTimes);
+    state.counters["rows_per_second"] =
+        static_cast<double>(summary.stopTimes) * static_cast<double>(state.iterations()) / seconds;
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    state.counters["lines"] = static_cast<double>(summary.lines);
+}
+
+BENCHMARK(BM_ImportGtfs)->Arg(10'000'000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+}  // namespace
+}  // namespace busquery
+
+BENCHMARK_MAIN();

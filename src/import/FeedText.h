@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace busquery {
+
+// A name or description from a feed as the bus database can hold it: every run of blanks, tabs
+// and line breaks becomes one blank, blanks at either end go, and the characters the name
+// lists and suggestion lines use as separators (";", "[", "]", "{", "}") become their
+// full-width forms, so a name never splits a list or a suggestion line.
+std::string cleanFeedText(std::string_view text);
+
+// The whole of text as a decimal integer, nullopt when it is anything else.
+std::optional<std::int64_t> readFeedInteger(std::string_view text);
+
+// Whether text is well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValidUtf8(std::string_view text);
+
+}  // namespace busquery

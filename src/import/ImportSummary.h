@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace busquery {
+
+// Rows of one feed file that share one problem.
+struct RowIssue {
+    std::string file;
+    std::string reason;
+    std::uint64_t count = 0;
+    std::string example;  // where the first such row is and what it holds
+};
+
+// What an import wrote and what it left out or read differently, and why.
+struct ImportSummary {
+    std::filesystem::path out;
+    std::string citycode;
+    std::string date;
+    std::uint64_t routes = 0;        // routes that gave at least one line
+    std::uint64_t lines = 0;         // nlninfo rows
+    std::uint64_t branchLines = 0;   // of them, lines of a route's branches
+    std::uint64_t stations = 0;      // nstinfo rows
+    std::uint64_t trips = 0;         // trips whose stops were read
+    std::uint64_t stopTimes = 0;     // stop_times rows read into those trips
+    std::vector<RowIssue> skipped;   // left out, in the order first met
+    std::vector<RowIssue> adjusted;  // kept, with a value read the way the reason says
+
+    // line 0 when the problem belongs to no single line; value is what the field holds.
+    void skip(std::string_view file, std::string_view reason, std::uint64_t line,
+              std::string_view field, std::string_view value);
+    void adjust(std::string_view file, std::string_view reason, std::uint64_t line,
+                std::string_view field, std::string_view value);
+
+    // The summary shown at the end of an import.
+    std::string text() const;
+};
+
+}  // namespace busquery
