@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+namespace busquery::ui {
+
+enum class Notice {
+    Outcome,  // what a query came to: empty input, nothing found
+    Problem,  // the data file cannot be used, or a query failed
+};
+
+// Tells the traveller something and returns when it has been read: a modal box with only an
+// OK button in the program; tests put a recorder in its place.
+using Notifier = std::function<void(QWidget& owner, const QString& text, Notice kind)>;
+
+void showMessageBox(QWidget& owner, const QString& text, Notice kind);
+
+// What the traveller is told about a failure: the data layer's own message, which names the
+// file and the problem, or a plain sentence for anything else. Never a raw exception.
+QString failureText(const std::exception& failure);
+
+}  // namespace busquery::ui

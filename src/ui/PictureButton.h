@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAbstractButton>
+
+namespace busquery::ui {
+
+// A link button drawn in place of an image: a soft rounded plate with its words, or, for the
+// query picture, a round grey button with a dark triangle pointing right. A pointing hand
+// over it; clicks, and Space while it has the focus, activate it.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+
+  public:
+    enum class Shape { Plate, Play };
+
+    PictureButton(Shape shape, QWidget* parent);
+
+    QSize sizeHint() const override { return size(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void paintPlate(QPainter& painter) const;
+    void paintPlay(QPainter& painter) const;
+
+    Shape shape_;
+};
+
+}  // namespace busquery::ui

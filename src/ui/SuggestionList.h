@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QListView>
+#include <QStringListModel>
+#include <string>
+#include <vector>
+
+namespace busquery::ui {
+
+// A suggestion list (List1 to List3): plain lines in the order they were added, one selected
+// at most. The lines live in a model, so thousands of them arrive in one step.
+class SuggestionList : public QListView {
+    Q_OBJECT
+
+  public:
+    explicit SuggestionList(QWidget* parent);
+
+    void setLines(const std::vector<std::string>& lines);
+    QStringList lines() const { return model_.stringList(); }
+    // The selected line, or the empty text when none is selected.
+    QString selectedLine() const;
+
+  signals:
+    // The selection moved to a line, by mouse or keyboard.
+    void lineSelected();
+    void listDoubleClicked();
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    QStringListModel model_;
+};
+
+}  // namespace busquery::ui

@@ -1,0 +1,157 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QScreen>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "WindowTest.h"
+
+namespace busquery::test {
+namespace {
+
+class LayoutTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        start(TestCity{});
+        if (w().logicalDpiX() != 96) GTEST_SKIP() << "places are checked at 96 dpi";
+    }
+
+    QWidget* control(const char* name) { return w().findChild<QWidget*>(name); }
+};
+
+QString textOf(const QWidget* control) {
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (qobject_cast<const QTextBrowser*>(control)) return {};
+    if (auto* rich = qobject_cast<const QTextEdit*>(control)) return rich->toPlainText();
+    return {};
+}
+
+// The window as it opens: every control under its name, of its kind, at its place (twips at
+// 15 a pixel), with its caption or text, shown or hidden.
+TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsCaption) {
+    struct Row {
+        const char* name;
+        const char* kind;
+        int left, top, width, height;
+        QString text;
+        bool visible;
+    };
+    const Row rows[] = {
+        {"SkinLabel5", "busquery::ui::SkinLabel", 120, 120, 735, 255, "单站点：", true},
+        {"txtQueryFrom", "QLineEdit", 960, 120, 4500, 315, "请输入要查询的公交站名", true},
+        {"SkinLabel6", "busquery::ui::SkinLabel", 120, 480, 735, 255, "起始站：", true},
+        {"txtStnaFrom", "QLineEdit", 960, 480, 4500, 315, "请输入起始站", true},
+        {"SkinLabel7", "busquery::ui::SkinLabel", 120, 840, 735, 255, "到达站：", true},
+        {"txtStnaTo", "QLineEdit", 960, 840, 4500, 315, "请输入终点站", true},
+        {"SkinLabel8", "busquery::ui::SkinLabel", 5760, 120, 615, 255, "线路：", true},
+        {"txtQueryLnna", "QComboBox", 5760, 360, 1995, 300, "", true},
+        {"Command1", "QPushButton", 5760, 840, 1335, 255, "查 询", true},
+        {"Picture7", "busquery::ui::PictureButton", 4560, 1080, 810, 600, "", true},
+        {"stl1", "busquery::ui::SkinLabel", 120, 1320, 1575, 255, "请选择确认站点：", false},
+        {"stl2", "busquery::ui::SkinLabel", 120, 1320, 1575, 375, "请选择起始站点：", false},
+        {"stl3", "busquery::ui::SkinLabel", 120, 1320, 1455, 375, "请选择到达站点：", false},
+        {"protime", "busquery::ui::SkinLabel", 5880, 1320, 615, 255, "", false},
+        {"d1", "busquery::ui::ResultPaneEdit", 120, 1680, 7695, 3255, "", true},
+        {"List1", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"List2", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"List3", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"Label6", "busquery::ui::SkinLabel", 480, 5040, 735, 255, "用户名：", true},
+        {"Text1", "QLineEdit", 1320, 5040, 1215, 270, "", true},
+        {"SkinLabel1", "busquery::ui::SkinLabel", 2520, 5040, 615, 255, "密码：", true},
+        {"Text2", "QLineEdit", 3240, 5040, 1335, 270, "", true},
+        {"Picture2", "busquery::ui::PictureButton", 4680, 5040, 1005, 330, "免费注册", true},
+        {"Picture3", "busquery::ui::PictureButton", 5760, 5040, 1020, 330, "马上升级", true},
+        {"Picture4", "busquery::ui::PictureButton", 480, 5400, 1260, 420, "访问官方网站", true},
+        {"Picture5", "busquery::ui::PictureButton", 1920, 5400, 2340, 420, "去论坛指正数据中的错误",
+         true},
+        {"SkinLabel3", "busquery::ui::SkinLabel", 480, 6240, 1695, 255, "程序版本：2009.1.14",
+         true},
+        {"SkinLabel4", "busquery::ui::SkinLabel", 2160, 6240, 975, 255, "数据版本：", true},
+        {"Label13", "busquery::ui::SkinLabel", 3120, 6240, 975, 255, "2009.1.6", true},
+        {"WebBrowser1", "busquery::ui::Banner", 240, 6480, 7455, 1215, "", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QWidget* c = control(row.name);
+        ASSERT_NE(c, nullptr);
+        EXPECT_STREQ(c->metaObject()->className(), row.kind);
+        EXPECT_EQ(c->geometry(),
+                  QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+        EXPECT_EQ(textOf(c), row.text);
+        EXPECT_EQ(c->isVisible(), row.visible);
+    }
+    const QString credit = qobject_cast<QLabel*>(control("SkinLabel2"))->text();
+    EXPECT_TRUE(credit.endsWith("数据仅供参考，如有变动，请以车站公布数据为准。"));
+    EXPECT_EQ(control("SkinLabel2")->geometry(), QRect(32, 392, 441, 17));
+}
+
+TEST_F(LayoutTest, WindowIsCentredWithItsCaptionAndClientArea) {
+    EXPECT_EQ(w().objectName(), "frmMain");
+    EXPECT_EQ(w().windowTitle(), "Velmorina公交查询系统2009");
+    EXPECT_EQ(w().size(), QSize(528, 530));
+    // Centred within a few pixels: the frame a window manager adds is not the client area.
+    const QPoint screenCentre = w().screen()->availableGeometry().center();
+    EXPECT_LE((w().geometry().center() - screenCentre).manhattanLength(), 8);
+    for (const QWidget* child : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(w().rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+}
+
+TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
+    const char* expected[] = {
+        "Picture5",    "Picture4", "Picture3",  "Picture2",    "Text2",        "Text1",
+        "WebBrowser1", "Picture7", "txtStnaTo", "txtStnaFrom", "txtQueryFrom", "txtQueryLnna",
+        "List3",       "List2",    "List1",     "d1",          "Command1"};
+    QStringList chain;
+    QWidget* at = control("Picture5");
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->parentWidget() == &w()) {
+            chain.append(at->objectName());
+        }
+        at = at->nextInFocusChain();
+    } while (at != control("Picture5"));
+    EXPECT_EQ(chain, QStringList(std::begin(expected), std::end(expected)));
+    for (const QLabel* label : w().findChildren<QLabel*>()) {
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
+    }
+
+    // Tab walks the shown controls in that order; the hidden lists are passed over.
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    QStringList walked;
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        walked.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    chain.removeAll("List1");
+    chain.removeAll("List2");
+    chain.removeAll("List3");
+    chain.append(chain.mid(0, 3));
+    EXPECT_EQ(walked, chain);
+}
+
+TEST_F(LayoutTest, PasswordShowsStarsAndKeepsWhatWasTyped) {
+    w().Text2->setFocus();
+    QTest::keyClicks(w().Text2, "a&b c");
+    EXPECT_EQ(w().Text2->text(), "a&b c");
+    EXPECT_EQ(w().Text2->displayText(), "*****");
+}
+
+TEST_F(LayoutTest, PicturesShowAPointingHandAndThePaneAChineseFont) {
+    for (const char* name : {"Picture2", "Picture3", "Picture4", "Picture5", "Picture7"}) {
+        EXPECT_EQ(control(name)->cursor().shape(), Qt::PointingHandCursor) << name;
+    }
+    EXPECT_EQ(w().d1->font().families().value(0), "宋体");
+    EXPECT_EQ(w().d1->font().pointSize(), 9);
+    EXPECT_TRUE(QFontMetrics(w().d1->font()).inFontUcs4(U'站')) << "Chinese, never boxes";
+}
+
+}  // namespace
+}  // namespace busquery::test

@@ -1,0 +1,148 @@
+#include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <filesystem>
+#include <fstream>
+
+#include "WindowTest.h"
+#include "query/PieceRecorder.h"
+#include "query/Query.h"
+
+namespace busquery::test {
+namespace {
+
+class QueryCommandTest : public WindowTest {
+  protected:
+    void SetUp() override { start(smallCity()); }
+
+    void enter(const QString& line, const QString& station, const QString& from,
+               const QString& to) {
+        w().txtQueryLnna->setEditText(line);
+        w().txtQueryFrom->setText(station);
+        w().txtStnaFrom->setText(from);
+        w().txtStnaTo->setText(to);
+    }
+};
+
+TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
+    struct Case {
+        QString line, station, from, to;
+        QString message;  // empty: no box, the answer stands in the pane
+    };
+    const Case cases[] = {
+        {"", "", "", "", "输入信息为空"},
+        {"", "东", "", "", "输入信息太少"},
+        {"99", "", "", "", "无此线路资料"},
+        {"", "无此站", "", "", "未选择站点"},
+        {"", "", "无此站", "南门", "未选择起始站"},
+        {"", "", "东桥", "", "未选择终点站"},
+        {"12", "", "", "", ""},
+        {"", "东桥", "", "", ""},
+        {"", "", "东桥", "南门", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.line + "|" + c.station + "|" + c.from + "|" + c.to).toStdString());
+        enter(c.line, c.station, c.from, c.to);
+        told_.clear();
+        w().setCursor(Qt::CrossCursor);
+        click(w().Command1);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(told_.empty());
+        } else {
+            ASSERT_EQ(told_.size(), 1u);
+            EXPECT_EQ(told_[0].text, c.message);
+            EXPECT_EQ(told_[0].kind, ui::Notice::Outcome);
+            EXPECT_EQ(told_[0].pointer, Qt::WaitCursor) << "the box comes before the arrow";
+        }
+        EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+        EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d{3}秒$").match(w().protime->text()).hasMatch())
+            << w().protime->text().toStdString();
+        EXPECT_TRUE(w().protime->isHidden()) << "the time is kept, never shown";
+    }
+}
+
+TEST_F(QueryCommandTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
+    w().txtStnaTo->setText("");
+    type(w().txtStnaTo, "南");
+    ASSERT_TRUE(w().List3->isVisible());
+    ASSERT_TRUE(w().stl3->isVisible());
+    w().txtQueryFrom->setText("东");  // too short
+    click(w().Command1);
+    for (QWidget* widget : std::initializer_list<QWidget*>{w().stl1, w().stl2, w().stl3, w().List1,
+                                                           w().List2, w().List3}) {
+        EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
+    }
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].text, "输入信息太少");
+}
+
+// The pane shows the core's pieces as they are: every character in its piece's colour and
+// weight, a CR LF as one line break.
+TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
+    const QueryInput cases[] = {
+        {"12", "", "", "", ""}, {"", "东桥", "", "", ""}, {"", "", "东桥", "南门", ""}};
+    for (const QueryInput& input : cases) {
+        enter(QString::fromStdString(input.line), QString::fromStdString(input.station),
+              QString::fromStdString(input.from), QString::fromStdString(input.to));
+        click(w().Picture7);
+
+        BusData data(file_);
+        Query query(data);
+        PieceRecorder recorder;
+        query.run(input, recorder);
+        ASSERT_FALSE(recorder.pieces().empty());
+        const QTextDocument& shown = *w().d1->document();
+        EXPECT_EQ(shown.toPlainText(),
+                  QString::fromStdString(recorder.text()).replace("\r\n", "\n"));
+        int at = 0;
+        for (const Piece& piece : recorder.pieces()) {
+            for (QChar c : QString::fromStdString(piece.text).replace("\r\n", "\n")) {
+                QTextCursor cursor(const_cast<QTextDocument*>(&shown));
+                cursor.setPosition(++at);  // the format of the character before the cursor
+                if (c == '\n') continue;
+                EXPECT_EQ(cursor.charFormat().foreground().color(),
+                          QColor(piece.rgb.r, piece.rgb.g, piece.rgb.b))
+                    << piece.text << " at " << at;
+                EXPECT_EQ(cursor.charFormat().fontWeight() >= QFont::Bold, piece.bold)
+                    << piece.text;
+            }
+        }
+    }
+}
+
+TEST_F(QueryCommandTest, PlayPictureRunsTheSameQueryAsTheButton) {
+    for (QWidget* trigger : std::initializer_list<QWidget*>{w().Command1, w().Picture7}) {
+        enter("", "", "东桥", "无此站");
+        told_.clear();
+        click(trigger);
+        ASSERT_EQ(told_.size(), 1u);
+        EXPECT_EQ(told_[0].text, "未选择终点站");
+    }
+}
+
+// The data file breaks while the window is open: the query says what is wrong, the pointer
+// comes back, and once the file is good again the window answers as before.
+TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
+    const auto good = dir_ / "good";
+    std::filesystem::copy_file(file_, good);
+    std::filesystem::remove(file_);
+    std::ofstream(file_, std::ios::binary) << std::string(4096, 'x');
+
+    enter("12", "", "", "");
+    click(w().Command1);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].kind, ui::Notice::Problem);
+    EXPECT_TRUE(told_[0].text.contains(QString::fromStdString(file_.string())));
+    EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+
+    std::filesystem::remove(file_);
+    std::filesystem::copy_file(good, file_);
+    told_.clear();
+    click(w().Command1);
+    EXPECT_TRUE(told_.empty());
+    EXPECT_EQ(state().intOutState, OutcomeCode::Listed);
+    EXPECT_TRUE(w().d1->toPlainText().contains("12路上行"));
+}
+
+}  // namespace
+}  // namespace busquery::test

@@ -1,0 +1,99 @@
+#include <QComboBox>
+#include <QTest>
+#include <fstream>
+
+#include "WindowTest.h"
+
+namespace busquery::test {
+namespace {
+
+QStringList lineList(const QComboBox& box) {
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i) items.append(box.itemText(i));
+    return items;
+}
+
+QStringList expectedList(const QStringList& lineIds) {
+    QStringList items{"机场快线", "地铁", "公交地铁接驳专线", "莲花山专线", "大学城", "高峰快线"};
+    items.append(lineIds);
+    for (int n = 1; n <= 49; ++n) items.append(QStringLiteral("夜%1").arg(n));
+    return items;
+}
+
+class StartUpTest : public WindowTest {};
+
+TEST_F(StartUpTest, LineListHoldsCategoriesTheRowsOfNoAndNightLines) {
+    struct Case {
+        std::vector<std::string> lineIds;
+        QStringList listed;
+    };
+    const Case cases[] = {
+        {{}, {}},
+        {{"1", "2", "3"}, {"1", "2", "3"}},
+        {{"3", "1", "12路"}, {"3", "1", "12路"}},  // table order, as stored
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        TestCity city;
+        city.lineIds = c.lineIds;
+        startOn(city.write(dir / "busdata"));
+        const QStringList items = lineList(*w().txtQueryLnna);
+        EXPECT_EQ(items, expectedList(c.listed));
+        EXPECT_EQ(items.size(), 55 + c.listed.size());
+        EXPECT_EQ(items.at(6 + c.listed.size() + 9), "夜10");  // no leading zero, no blank
+        EXPECT_EQ(w().txtQueryLnna->currentText(), "") << "the box itself stays empty";
+        EXPECT_TRUE(told_.empty());
+        program_.reset();
+    }
+}
+
+TEST_F(StartUpTest, DataDateIsShownExactlyAsStored) {
+    TestCity city;
+    city.date = "2010.3.15";
+    start(city);
+    EXPECT_EQ(w().Label13->text(), "2010.3.15");
+}
+
+// busdata that cannot be used: the window still opens with what needs no data, the traveller
+// is told which file is wrong and how, and every later query says the same.
+TEST_F(StartUpTest, UnusableDataFileIsReportedAndTheWindowStillWorks) {
+    struct Case {
+        const char* what;
+        std::string content;  // empty: no file at all
+        QString problem;
+    };
+    const Case cases[] = {
+        {"missing", "", "不存在"},
+        {"not a database", std::string(4096, 'x'), "不是数据库文件"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const auto file = dir / "busdata";
+        if (!c.content.empty()) std::ofstream(file, std::ios::binary) << c.content;
+        told_.clear();
+        startOn(file);
+
+        EXPECT_TRUE(w().isVisible());
+        ASSERT_EQ(told_.size(), 1u);
+        EXPECT_EQ(told_[0].kind, ui::Notice::Problem);
+        EXPECT_TRUE(told_[0].text.contains(QString::fromStdString(file.string())));
+        EXPECT_TRUE(told_[0].text.contains(c.problem)) << told_[0].text.toStdString();
+        EXPECT_EQ(lineList(*w().txtQueryLnna), expectedList({}));
+        EXPECT_EQ(w().Label13->text(), "2009.1.6");
+
+        w().txtQueryLnna->setEditText("12");
+        click(w().Command1);
+        ASSERT_EQ(told_.size(), 2u);
+        EXPECT_EQ(told_[1].text, told_[0].text);
+        EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+
+        // Typing says it once, not on every keystroke.
+        type(w().txtStnaFrom, "东桥南");
+        EXPECT_EQ(told_.size(), 2u) << "already told";
+        program_.reset();
+    }
+}
+
+}  // namespace
+}  // namespace busquery::test
