@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/StationCommands.h"
 #include "db/DatabaseError.h"
 #include "query/Query.h"
 
@@ -23,6 +24,14 @@ nlohmann::ordered_json answer(CliContext& context, const std::string& line)
 {
     auto request = nlohmann::json::parse(line);
     if (!request.is_object()) throw std::invalid_argument("每行须是一个 JSON 对象");
+    if (request.contains("suggest")) {
+        for (const char* key : {"line", "station", "from", "to", "pick"}) {
+            if (request.contains(key)) {
+                throw std::invalid_argument(std::string("“suggest” 不能与 “") + key + "” 同时使用");
+            }
+        }
+        return suggestionsJson(suggest(context, textField(request, "suggest")));
+    }
     QueryInput input{textField(request, "line"), textField(request, "station"),
                      textField(request, "from"), textField(request, "to"),
                      textField(request, "pick")};

@@ -7,7 +7,10 @@
 
 #include "cli/BatchCommand.h"
 #include "cli/CliContext.h"
+#include "cli/ImportGtfsCommand.h"
 #include "cli/QueryCommands.h"
+#include "cli/SampleCommand.h"
+#include "cli/StationCommands.h"
 #include "db/DatabaseError.h"
 
 namespace busquery::cli {
@@ -25,7 +28,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         ->check(CLI::IsMember({"text", "ansi", "json"}));
 
     addQueryCommands(app, context, action);
+    addStationCommands(app, context, action);
     addBatchCommand(app, context, action);
+    addImportGtfsCommand(app, context, action);
+    addSampleCommand(app, context, action);
 
     try {
         app.parse(argc, argv);

@@ -73,6 +73,8 @@ NetworkIndex NetworkIndex::build(BusDatabase& database)
     try {
         loadLines(database.connection(), index);
         loadStations(database.connection(), index);
+        index.stationText = StationTextIndex::build(index.stations, index.stationsByName);
+        index.routes = RouteIndex::build(index);
     } catch (const DatabaseError&) {
         throw;
     } catch (const std::exception& e) {

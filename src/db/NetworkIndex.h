@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "db/RouteIndex.h"
+#include "input/StationTextIndex.h"
+
 namespace busquery {
 
 class BusDatabase;
@@ -35,6 +38,8 @@ struct NetworkIndex {
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
     std::vector<StationInfo> stations;           // table (rowid) order
     std::vector<std::uint32_t> stationsByName;   // ORDER BY stna COLLATE pinyin, rowid
+    StationTextIndex stationText;                // characters of stna, rdna, near
+    RouteIndex routes;                           // station lists for the route search
 
     static NetworkIndex build(BusDatabase& database);
 };

@@ -5,35 +5,34 @@
 
 namespace busquery {
 
-std::string cleanSuggestionText(std::string_view boxText) { return removeAll(boxText, "%"); }
+std::string cleanSuggestionText(std::string_view boxText) {
+    return removeAll(boxText, "%");
+}
 
-bool startsSuggestionSearch(std::string_view cleanedText)
-{
+bool startsSuggestionSearch(std::string_view cleanedText) {
     return !cleanedText.empty() && cleanedText.find('[') == std::string_view::npos;
 }
 
-std::string suggestionLine(const StationInfo& station)
-{
+std::string suggestionLine(const StationInfo& station) {
     std::string line = station.stna;
     if (!station.rdna.empty()) line.append("[").append(station.rdna).append("]");
     if (!station.near.empty()) line.append("{").append(station.near).append("}");
     return line;
 }
 
-std::vector<std::string> suggestStations(const NetworkIndex& index, std::string_view cleanedText)
-{
+std::vector<std::string> suggestStations(const NetworkIndex& index, std::string_view cleanedText) {
+    const StationTextIndex& text = index.stationText;
+    const auto matches = text.find(cleanedText, StationTextIndex::Columns::NameRoadLandmarks);
     std::vector<std::string> items;
-    std::string previous;
-    for (std::uint32_t i : index.stationsByName) {
-        const StationInfo& station = index.stations[i];
-        if (findIgnoreAsciiCase(station.stna, cleanedText) == std::string_view::npos &&
-            findIgnoreAsciiCase(station.rdna, cleanedText) == std::string_view::npos &&
-            findIgnoreAsciiCase(station.near, cleanedText) == std::string_view::npos) {
-            continue;
+    items.reserve(matches.size());
+    const std::string none;
+    for (std::uint32_t place : matches) {
+        // Only neighbours collapse. A match that is not listed equals the last item but for
+        // case, so comparing with the last item is comparing with the previous match.
+        const std::string_view line = text.suggestionLine(place);
+        if (!equalsIgnoreAsciiCase(line, items.empty() ? none : items.back())) {
+            items.emplace_back(line);
         }
-        std::string line = suggestionLine(station);
-        if (!equalsIgnoreAsciiCase(line, previous)) items.push_back(line);
-        previous = std::move(line);
     }
     return items;
 }

@@ -13,8 +13,7 @@ constexpr std::size_t kShortestRoad = 3;
 
 }  // namespace
 
-StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_view typedText)
-{
+StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_view typedText) {
     if (pickedLine.empty()) return {std::string(typedText), {}};
 
     // The name ends where the line's road or landmark part begins; only a road part follows "[".
@@ -31,23 +30,21 @@ StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_v
     return parts;
 }
 
-void addLine(std::vector<std::string>& arrLnna, std::string_view name)
-{
+void addLine(std::vector<std::string>& arrLnna, std::string_view name) {
     if (name.empty() || std::find(arrLnna.begin(), arrLnna.end(), name) != arrLnna.end()) return;
     arrLnna.emplace_back(name);
 }
 
 void stationLookup(const NetworkIndex& index, std::string_view pickedLine, QueryState& state,
-                   ResultPane& pane)
-{
+                   ResultPane& pane) {
     pane.clear();
     const StationSearchParts parts = stationSearchParts(pickedLine, state.strQueryFrom);
 
     std::int32_t found = 0;
     std::vector<std::string> arrLnna;
-    for (std::uint32_t i : index.stationsByName) {
-        const StationInfo& station = index.stations[i];
-        if (findIgnoreAsciiCase(station.stna, parts.station) == std::string_view::npos) continue;
+    const StationTextIndex& text = index.stationText;
+    for (std::uint32_t place : text.find(parts.station, StationTextIndex::Columns::Name)) {
+        const StationInfo& station = index.stations[text.station(place)];
         if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
 
         if (found++ > 0) pane.append("\r\n\r\n");

@@ -1,0 +1,207 @@
+#include "query/StationLookup.h"
+
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include "import/SampleCity.h"
+#include "query/PieceRecorder.h"
+#include "query/Query.h"
+#include "support/ReferenceStationSearch.h"
+#include "support/StationTexts.h"
+#include "support/TempDir.h"
+#include "support/TestCity.h"
+
+namespace busquery {
+namespace {
+
+using test::TempDir;
+using test::TestCity;
+using Names = std::vector<std::string>;
+
+class StationLookupTest : public ::testing::Test {
+  protected:
+    StationLookupTest() {
+        TestCity city;
+        city.station("东桥", "5路;5路;12路;", "西山大道", "南湖公园")
+            .station("东桥北", "", "", "南湖公园")
+            .station("东桥南", "12路;", "西山", "")
+            .station("东桥西", "7路;", "西山大道", "")
+            .station("东桥东", "8路;", "中山路", "")
+            .station("东桥口", "9路;", "中山", "")
+            .station("甲站", "1路;", "Main St")
+            .station("it's站", "2路;")
+            .station("a_b站", "3路;")
+            .station("a%b站", "4路;")
+            .station("乙站", "6路;")   // its name becomes Null below
+            .station("丙站", "6路;");  // its line list becomes Null below
+        file_ = city.write(dir_ / "busdata");
+        SQLite::Database db(file_.string(), SQLite::OPEN_READWRITE);
+        db.exec("UPDATE nstinfo SET stna = NULL WHERE stna = '乙站'");
+        db.exec("UPDATE nstinfo SET Passlnna = NULL WHERE stna = '丙站'");
+        data_.refresh();
+    }
+
+    // The pieces of one station lookup, checked against the statement path.
+    std::vector<Piece> lookUp(const std::string& typed, const std::string& picked) {
+        QueryState state, expectedState;
+        state.strQueryFrom = expectedState.strQueryFrom = typed;
+        PieceRecorder pane, expected;
+        stationLookup(data_.index(), picked, state, pane);
+        test::referenceStationLookup(data_.database(), picked, expectedState, expected);
+        EXPECT_EQ(pane.pieces(), expected.pieces()) << typed << " / " << picked;
+        EXPECT_EQ(state.lngRecordNum, expectedState.lngRecordNum);
+        EXPECT_EQ(state.intOutState,
+                  state.lngRecordNum == 0 ? OutcomeCode::NoStation : OutcomeCode::StationsListed);
+        return pane.pieces();
+    }
+
+    // The station names listed, in order.
+    Names stations(const std::string& typed, const std::string& picked = "") {
+        Names listed;
+        for (const auto& piece : lookUp(typed, picked)) {
+            if (piece.rgb == colours::kStationBlue) listed.push_back(piece.text);
+        }
+        return listed;
+    }
+
+    TempDir dir_;
+    std::filesystem::path file_;
+    BusData data_{dir_ / "busdata"};
+};
+
+TEST_F(StationLookupTest, TypedAndPickedTextsAndTheStationsTheyList) {
+    const Names allDongqiao{"东桥:", "东桥北:", "东桥东:", "东桥口:", "东桥南:", "东桥西:"};
+    struct Case {
+        const char* typed;
+        const char* picked;
+        Names listed;
+    };
+    const Case cases[] = {
+        {"东桥", "", allDongqiao},
+        {"桥北", "", {"东桥北:"}},
+        // A road of three or more characters narrows the search; of two it does not.
+        {"x", "东桥[西山大道]{南湖公园}", {"东桥:", "东桥西:"}},
+        {"x", "东桥[中山路]", {"东桥东:"}},
+        {"x", "东桥[西山]", allDongqiao},
+        {"x", "东桥[中山]", allDongqiao},
+        {"x", "东桥[Main St]", {}},
+        {"x", "甲站[MAIN ST]", {"甲站:"}},  // the road ignores ASCII case too
+        // A picked line is used even when the box was edited afterwards.
+        {"东桥[西山大道]{南湖公园}改", "东桥[西山大道]{南湖公园}", {"东桥:", "东桥西:"}},
+        // stna{near} is cut at "{"; "[" without "]" gives no road part.
+        {"x", "东桥北{南湖公园}", {"东桥北:"}},
+        {"x", "东桥[西山大道", allDongqiao},
+        {"x", "东桥{南湖[西山大道]}", allDongqiao},
+        {"x", "东桥", allDongqiao},
+        // Quote and underscore match only themselves; "%" is not removed here.
+        {"it's", "", {"it's站:"}},
+        {"IT'", "", {"it's站:"}},
+        {"'站", "", {}},
+        {"a_", "", {"a_b站:"}},
+        {"a%", "", {"a%b站:"}},
+        {"_b", "", {"a_b站:"}},
+        {"xx", "", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(stations(c.typed, c.picked), c.listed) << c.typed << " / " << c.picked;
+    }
+}
+
+TEST_F(StationLookupTest, WritesNameColonThenTheDistinctLinesOneEmptyLineApart) {
+    const Rgb blue = colours::kStationBlue;
+    const Rgb black = colours::kBlack;
+    // 东桥北 has no lines: its name and the colon only.
+    const std::vector<Piece> expected{
+        {"东桥:", blue, false},     {"5路", black, false},    {"、12路", black, false},
+        {"\r\n\r\n", black, false}, {"东桥北:", blue, false}, {"\r\n\r\n", black, false},
+        {"东桥东:", blue, false},   {"8路", black, false},    {"\r\n\r\n", black, false},
+        {"东桥口:", blue, false},   {"9路", black, false},    {"\r\n\r\n", black, false},
+        {"东桥南:", blue, false},   {"12路", black, false},   {"\r\n\r\n", black, false},
+        {"东桥西:", blue, false},   {"7路", black, false}};
+    EXPECT_EQ(lookUp("东桥", ""), expected);
+}
+
+TEST_F(StationLookupTest, NullNameAndNullLineListReadAsEmpty) {
+    auto pieces = lookUp("丙站", "");
+    EXPECT_EQ(pieces, (std::vector<Piece>{{"丙站:", colours::kStationBlue, false}}));
+    // A picked landmark-only line without a name searches for the empty name: every station.
+    auto all = stations("x", "{无}");
+    ASSERT_EQ(all.size(), 12u);
+    EXPECT_EQ(all.front(), ":");
+}
+
+TEST_F(StationLookupTest, QueryUsesThePickedLineAndSetsTheOutcome) {
+    Query query(data_);
+    PieceRecorder pane;
+    EXPECT_EQ(query.run({"", "东桥[西山大道]改", "", "", "东桥[西山大道]"}, pane),
+              QueryMode::SingleStation);
+    EXPECT_EQ(query.state().intOutState, OutcomeCode::StationsListed);
+    EXPECT_EQ(query.state().lngRecordNum, 2);
+
+    query.run({"", "无此站", "", "", ""}, pane);
+    EXPECT_EQ(query.state().intOutState, OutcomeCode::NoStation);
+    EXPECT_EQ(query.state().lngRecordNum, 0);
+    EXPECT_TRUE(pane.pieces().empty());
+}
+
+TEST(StationSearchParts, CutsThePickedLineOrTakesTheTypedText) {
+    struct Case {
+        const char* picked;
+        const char* typed;
+        StationSearchParts parts;
+    };
+    const Case cases[] = {
+        {"", "东桥[西山大道]", {"东桥[西山大道]", ""}},  // typed text is used whole
+        {"东桥[abc]", "x", {"东桥", "abc"}},
+        {"东桥[ab]", "x", {"东桥", ""}},
+        {"东桥[]", "x", {"东桥", ""}},
+        {"[西山大道]", "x", {"", "西山大道"}},
+        {"东桥[西山大道]改", "x", {"东桥", "西山大道"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(stationSearchParts(c.picked, c.typed), c.parts) << c.picked << " / " << c.typed;
+    }
+}
+
+TEST(AddLine, KeepsFirstOccurrencesAndGrowsWithoutLimit) {
+    std::vector<std::string> arrLnna;
+    for (const char* name : {"5路", "", "5路", "12路", "5路", "B1", "b1"}) addLine(arrLnna, name);
+    EXPECT_EQ(arrLnna, (std::vector<std::string>{"5路", "12路", "B1", "b1"}));
+
+    arrLnna.clear();
+    for (int i = 0; i < 10001; ++i) addLine(arrLnna, std::to_string(i) + "路");
+    ASSERT_EQ(arrLnna.size(), 10001u);
+    EXPECT_EQ(arrLnna.front(), "0路");
+    EXPECT_EQ(arrLnna.back(), "10000路");
+}
+
+TEST(StationLookupDifferential, IndexWritesWhatTheStatementWritesOnTheSampleCity) {
+    test::TempDir dir;
+    writeSampleCity(dir / "busdata", SampleCityOptions{});
+    BusData data(dir / "busdata");
+    data.refresh();
+
+    struct Entry {
+        std::string typed;
+        std::string picked;
+    };
+    std::vector<Entry> entries;
+    for (auto& text : test::drawStationTexts(data.index(), 1000, 1)) entries.push_back({text, ""});
+    for (auto& line : test::drawPickedLines(data.index(), 1000, 2)) entries.push_back({"x", line});
+
+    std::size_t found = 0;
+    for (const auto& e : entries) {
+        QueryState state, expectedState;
+        state.strQueryFrom = expectedState.strQueryFrom = e.typed;
+        PieceRecorder pane, expected;
+        stationLookup(data.index(), e.picked, state, pane);
+        test::referenceStationLookup(data.database(), e.picked, expectedState, expected);
+        ASSERT_EQ(pane.pieces(), expected.pieces()) << e.typed << " / " << e.picked;
+        ASSERT_EQ(state.lngRecordNum, expectedState.lngRecordNum);
+        found += state.lngRecordNum > 0;
+    }
+    EXPECT_GT(found, entries.size() / 2);
+}
+
+}  // namespace
+}  // namespace busquery
