@@ -13,7 +13,9 @@ Suggestions suggest(CliContext& context, std::string_view boxText) {
     if (!startsSuggestionSearch(result.text)) return result;
     BusData& data = context.data();
     data.refresh();
-    result.items = suggestStations(data.index(), result.text);
+    for (std::string_view line : suggestStations(data.index(), result.text)) {
+        result.items.emplace_back(line);
+    }
     return result;
 }
 

@@ -20,18 +20,19 @@ std::string suggestionLine(const StationInfo& station) {
     return line;
 }
 
-std::vector<std::string> suggestStations(const NetworkIndex& index, std::string_view cleanedText) {
+std::vector<std::string_view> suggestStations(const NetworkIndex& index,
+                                              std::string_view cleanedText) {
     const StationTextIndex& text = index.stationText;
     const auto matches = text.find(cleanedText, StationTextIndex::Columns::NameRoadLandmarks);
-    std::vector<std::string> items;
+    std::vector<std::string_view> items;
     items.reserve(matches.size());
-    const std::string none;
+    const std::string_view none;
     for (std::uint32_t place : matches) {
         // Only neighbours collapse. A match that is not listed equals the last item but for
         // case, so comparing with the last item is comparing with the previous match.
         const std::string_view line = text.suggestionLine(place);
         if (!equalsIgnoreAsciiCase(line, items.empty() ? none : items.back())) {
-            items.emplace_back(line);
+            items.push_back(line);
         }
     }
     return items;

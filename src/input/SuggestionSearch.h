@@ -19,7 +19,10 @@ std::string suggestionLine(const StationInfo& station);
 
 // The suggestion lines of every station whose stna, rdna or near contains the cleaned text
 // (literally; ASCII case ignored), in stna order, neighbours equal but for letter case collapsed
-// to the first.
-std::vector<std::string> suggestStations(const NetworkIndex& index, std::string_view cleanedText);
+// to the first. The lines are views into the index: a one-character search lists thousands of
+// stations, and copying each line would cost more than the search. They stay valid while the
+// index does.
+std::vector<std::string_view> suggestStations(const NetworkIndex& index,
+                                              std::string_view cleanedText);
 
 }  // namespace busquery

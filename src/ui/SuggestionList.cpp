@@ -15,10 +15,12 @@ SuggestionList::SuggestionList(QWidget* parent) : QListView(parent) {
     });
 }
 
-void SuggestionList::setLines(const std::vector<std::string>& lines) {
+void SuggestionList::setLines(const std::vector<std::string_view>& lines) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) texts.append(QString::fromStdString(line));
+    for (std::string_view line : lines) {
+        texts.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    }
     model_.setStringList(texts);
 }
 

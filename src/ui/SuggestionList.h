@@ -2,7 +2,7 @@
 
 #include <QListView>
 #include <QStringListModel>
-#include <string>
+#include <string_view>
 #include <vector>
 
 namespace busquery::ui {
@@ -15,7 +15,7 @@ class SuggestionList : public QListView {
   public:
     explicit SuggestionList(QWidget* parent);
 
-    void setLines(const std::vector<std::string>& lines);
+    void setLines(const std::vector<std::string_view>& lines);
     QStringList lines() const { return model_.stringList(); }
     // The selected line, or the empty text when none is selected.
     QString selectedLine() const;

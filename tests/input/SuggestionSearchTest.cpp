@@ -44,7 +44,8 @@ class SuggestionSearchTest : public ::testing::Test {
     }
 
     Items suggest(const std::string& text) {
-        Items items = suggestStations(data_.index(), text);
+        const auto lines = suggestStations(data_.index(), text);
+        Items items(lines.begin(), lines.end());
         EXPECT_EQ(items, test::referenceSuggestions(data_.database(), text)) << text;
         return items;
     }
