@@ -1,4 +1,5 @@
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -14,11 +15,7 @@ namespace {
 using test::TempDir;
 using test::TestCity;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CliTest : public ::testing::Test {
 protected:
@@ -34,13 +31,7 @@ protected:
 
     CliRun run(std::vector<std::string> args, const std::string& input = "")
     {
-        args.insert(args.begin(), "busquery-cli");
-        std::vector<const char*> argv;
-        for (const auto& a : args) argv.push_back(a.c_str());
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-        return {status, out.str(), err.str()};
+        return test::runCliWith(std::move(args), input);
     }
 
     TempDir dir_;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "import/GtfsTestFeed.h"
 #include "support/TempDir.h"
 
@@ -17,21 +18,9 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
-CliRun run(std::vector<std::string> args) {
-    args.insert(args.begin(), "busquery-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in;
-    std::ostringstream out, err;
-    int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
-}
+CliRun run(std::vector<std::string> args) { return test::runCliWith(std::move(args)); }
 
 TEST(ImportGtfsCommandTest, ImportsAFeedTheOtherCommandsThenAnswerOn) {
     TempDir dir;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
 
@@ -13,21 +14,12 @@ namespace {
 using test::TempDir;
 using test::TestCity;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Outcome = test::CliRun;
 
 Outcome runWith(const std::string& db, std::vector<std::string> args,
                 const std::string& input = "") {
-    args.insert(args.begin(), {"busquery-cli", "--db", db});
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    args.insert(args.begin(), {"--db", db});
+    return test::runCliWith(std::move(args), input);
 }
 
 TEST(RouteCommandTest, AnswersAsTheRouteBoxesDo) {

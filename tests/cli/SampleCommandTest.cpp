@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 
 namespace busquery::cli {
@@ -11,20 +12,11 @@ namespace {
 
 using test::TempDir;
 
-struct SampleRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using SampleRun = test::CliRun;
 
 SampleRun sample(std::vector<std::string> args) {
-    args.insert(args.begin(), {"busquery-cli", "sample"});
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in;
-    std::ostringstream out, err;
-    int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    args.insert(args.begin(), "sample");
+    return test::runCliWith(std::move(args));
 }
 
 TEST(SampleCommandTest, WritesTheCityAndSaysWhatItWrote) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
 
@@ -27,14 +28,10 @@ class StationCommandsTest : public ::testing::Test {
 
     // Exit status and standard output; standard error must stay empty.
     std::pair<int, std::string> run(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), {"busquery-cli", "--db", db_});
-        std::vector<const char*> argv;
-        for (const auto& a : args) argv.push_back(a.c_str());
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        int status = runCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-        EXPECT_EQ(err.str(), "");
-        return {status, out.str()};
+        args.insert(args.begin(), {"--db", db_});
+        auto run = test::runCliWith(std::move(args), input);
+        EXPECT_EQ(run.err, "");
+        return {run.status, run.out};
     }
 
     TempDir dir_;
