@@ -96,7 +96,10 @@ TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
                   QString::fromStdString(recorder.text()).replace("\r\n", "\n"));
         int at = 0;
         for (const Piece& piece : recorder.pieces()) {
-            for (QChar c : QString::fromStdString(piece.text).replace("\r\n", "\n")) {
+            // replace() returns a reference into its temporary, so the text needs a name to
+            // outlive the loop header.
+            const QString text = QString::fromStdString(piece.text).replace("\r\n", "\n");
+            for (QChar c : text) {
                 QTextCursor cursor(const_cast<QTextDocument*>(&shown));
                 cursor.setPosition(++at);  // the format of the character before the cursor
                 if (c == '\n') continue;
