@@ -23,8 +23,7 @@ struct City {
     std::unique_ptr<BusData> data;
 };
 
-City& city(int scale)
-{
+City& city(int scale) {
     static std::map<int, std::unique_ptr<City>> cities;
     auto& slot = cities[scale];
     if (!slot) {
@@ -37,8 +36,7 @@ City& city(int scale)
     return *slot;
 }
 
-void lineLookup(benchmark::State& state, int scale, const char* request)
-{
+void lineLookup(benchmark::State& state, int scale, const char* request) {
     City& c = city(scale);
     Query query(*c.data);
     PieceRecorder pane;
@@ -49,8 +47,7 @@ void lineLookup(benchmark::State& state, int scale, const char* request)
     state.counters["lines"] = query.state().lngRecordNum;
 }
 
-void indexBuild(benchmark::State& state, int scale)
-{
+void indexBuild(benchmark::State& state, int scale) {
     City& c = city(scale);
     BusDatabase database(c.file);
     std::size_t heap = 0;
@@ -63,8 +60,7 @@ void indexBuild(benchmark::State& state, int scale)
     state.counters["heap_MiB"] = static_cast<double>(heap) / (1024.0 * 1024.0);
 }
 
-void registerAll()
-{
+void registerAll() {
     for (int scale : {1, 10}) {
         for (const char* request : {"12", "12路", "夜1", "地铁", "B1"}) {
             benchmark::RegisterBenchmark(
@@ -82,8 +78,7 @@ void registerAll()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     registerAll();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

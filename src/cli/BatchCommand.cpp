@@ -12,16 +12,14 @@
 namespace busquery::cli {
 namespace {
 
-std::string textField(const nlohmann::json& request, const char* key)
-{
+std::string textField(const nlohmann::json& request, const char* key) {
     auto it = request.find(key);
     if (it == request.end() || it->is_null()) return {};
     if (!it->is_string()) throw std::invalid_argument(std::string("“") + key + "” 必须是文本");
     return it->get<std::string>();
 }
 
-nlohmann::ordered_json answer(CliContext& context, const std::string& line)
-{
+nlohmann::ordered_json answer(CliContext& context, const std::string& line) {
     auto request = nlohmann::json::parse(line);
     if (!request.is_object()) throw std::invalid_argument("每行须是一个 JSON 对象");
     if (request.contains("suggest")) {
@@ -41,8 +39,7 @@ nlohmann::ordered_json answer(CliContext& context, const std::string& line)
     return resultJson(mode, query.state(), pane.pieces());
 }
 
-int runBatch(CliContext& context)
-{
+int runBatch(CliContext& context) {
     int status = kExitListed;
     std::string line;
     while (std::getline(context.in, line)) {
@@ -68,10 +65,10 @@ int runBatch(CliContext& context)
 
 }  // namespace
 
-void addBatchCommand(CLI::App& app, CliContext& context, std::function<int()>& action)
-{
+void addBatchCommand(CLI::App& app, CliContext& context, std::function<int()>& action) {
     auto* batch = app.add_subcommand(
-        "batch", "Read one JSON request per line from standard input, write one JSON answer per line");
+        "batch",
+        "Read one JSON request per line from standard input, write one JSON answer per line");
     batch->callback([&] { action = [&] { return runBatch(context); }; });
 }
 

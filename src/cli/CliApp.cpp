@@ -15,8 +15,8 @@
 
 namespace busquery::cli {
 
-int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
-{
+int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+           std::ostream& err) {
     CliContext context{in, out, err};
     std::function<int()> action;
 

@@ -8,26 +8,22 @@
 
 namespace busquery::cli {
 
-Format CliContext::format() const
-{
+Format CliContext::format() const {
     if (formatOption == "ansi") return Format::Ansi;
     if (formatOption == "json") return Format::Json;
     return Format::Text;
 }
 
-std::filesystem::path CliContext::dataFile() const
-{
+std::filesystem::path CliContext::dataFile() const {
     return dbOption.empty() ? defaultDataFile() : std::filesystem::path(dbOption);
 }
 
-BusData& CliContext::data()
-{
+BusData& CliContext::data() {
     if (!data_) data_ = std::make_unique<BusData>(dataFile());
     return *data_;
 }
 
-int CliContext::runQuery(const QueryInput& input)
-{
+int CliContext::runQuery(const QueryInput& input) {
     Query query(data());
     PieceRecorder pane;
     QueryMode mode = query.run(input, pane);

@@ -19,9 +19,7 @@ inline constexpr int kExitFailure = 2;  // usage error or failure
 // What every subcommand shares: the options before it, the streams, and the data set.
 struct CliContext {
     CliContext(std::istream& input, std::ostream& output, std::ostream& error)
-        : in(input), out(output), err(error)
-    {
-    }
+        : in(input), out(output), err(error) {}
 
     std::istream& in;
     std::ostream& out;
@@ -37,7 +35,7 @@ struct CliContext {
     // Runs one query as the query button does and writes the answer; returns the exit status.
     int runQuery(const QueryInput& input);
 
-private:
+  private:
     std::unique_ptr<BusData> data_;
 };
 

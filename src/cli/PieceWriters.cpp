@@ -4,15 +4,13 @@
 
 namespace busquery::cli {
 
-std::string writeText(const std::vector<Piece>& pieces)
-{
+std::string writeText(const std::vector<Piece>& pieces) {
     std::string out;
     for (const auto& piece : pieces) out += piece.text;
     return out;
 }
 
-std::string writeAnsi(const std::vector<Piece>& pieces)
-{
+std::string writeAnsi(const std::vector<Piece>& pieces) {
     std::string out;
     for (const auto& piece : pieces) {
         out += "\x1b[0;";
@@ -25,8 +23,8 @@ std::string writeAnsi(const std::vector<Piece>& pieces)
     return out;
 }
 
-nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state, const std::vector<Piece>& pieces)
-{
+nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state,
+                                  const std::vector<Piece>& pieces) {
     nlohmann::ordered_json json;
     json["mode"] = std::string(modeName(mode));
     json["outcome"] = static_cast<int>(state.intOutState);
@@ -43,8 +41,7 @@ nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state, const
 }
 
 std::string writeResult(Format format, QueryMode mode, const QueryState& state,
-                        const std::vector<Piece>& pieces)
-{
+                        const std::vector<Piece>& pieces) {
     if (format == Format::Json) return resultJson(mode, state, pieces).dump() + "\n";
     std::string out = format == Format::Ansi ? writeAnsi(pieces) : writeText(pieces);
     // Terminal hygiene: the pane's last piece need not end a line.

@@ -20,7 +20,8 @@ std::string writeText(const std::vector<Piece>& pieces);
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
 // {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}]}
-nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state, const std::vector<Piece>& pieces);
+nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state,
+                                  const std::vector<Piece>& pieces);
 
 // The whole answer of one query in the chosen format, ending with a line break.
 std::string writeResult(Format format, QueryMode mode, const QueryState& state,

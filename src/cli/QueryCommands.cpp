@@ -4,11 +4,11 @@
 
 namespace busquery::cli {
 
-void addQueryCommands(CLI::App& app, CliContext& context, std::function<int()>& action)
-{
+void addQueryCommands(CLI::App& app, CliContext& context, std::function<int()>& action) {
     auto lineName = std::make_shared<std::string>();
     auto* line = app.add_subcommand("line", "List the lines whose name begins with NAME");
-    line->add_option("NAME", *lineName, "Line name or its beginning (12, 12路, 夜1, 地铁)")->required();
+    line->add_option("NAME", *lineName, "Line name or its beginning (12, 12路, 夜1, 地铁)")
+        ->required();
     line->callback([&, lineName] {
         action = [&, lineName] { return context.runQuery(QueryInput{*lineName, {}, {}, {}, {}}); };
     });

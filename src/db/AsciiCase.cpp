@@ -4,27 +4,24 @@
 
 namespace busquery {
 
-std::string asciiLower(std::string_view text)
-{
+std::string asciiLower(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = asciiLower(c);
     return out;
 }
 
-bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return asciiLower(x) == asciiLower(y);
+           });
 }
 
-bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
-std::size_t findIgnoreAsciiCase(std::string_view text, std::string_view part)
-{
+std::size_t findIgnoreAsciiCase(std::string_view text, std::string_view part) {
     if (part.size() > text.size()) return std::string_view::npos;
     auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
                           [](char x, char y) { return asciiLower(x) == asciiLower(y); });
@@ -32,8 +29,7 @@ std::size_t findIgnoreAsciiCase(std::string_view text, std::string_view part)
                                              : static_cast<std::size_t>(it - text.begin());
 }
 
-std::string_view trimBlanks(std::string_view text)
-{
+std::string_view trimBlanks(std::string_view text) {
     auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     auto last = text.find_last_not_of(" \t");

@@ -8,7 +8,9 @@ namespace busquery {
 // The bus database compares names with "=" and LIKE ignoring the case of ASCII letters only;
 // every other byte (all of Chinese) compares exactly. These helpers are that rule.
 
-inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+inline char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
 
 std::string asciiLower(std::string_view text);
 

@@ -4,8 +4,7 @@ namespace busquery {
 
 BusData::BusData(std::filesystem::path file) : file_(std::move(file)) {}
 
-void BusData::refresh()
-{
+void BusData::refresh() {
     auto identity = FileIdentity::of(file_);
     if (identity && loaded_ == identity && index_) return;
 

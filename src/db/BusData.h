@@ -14,7 +14,7 @@ namespace busquery {
 // content. refresh() checks the file's identity (a stat, no reading) and reopens and rebuilds
 // when the file changed, so every query answers from what the file holds now.
 class BusData {
-public:
+  public:
     explicit BusData(std::filesystem::path file);
 
     const std::filesystem::path& file() const { return file_; }
@@ -26,7 +26,7 @@ public:
     BusDatabase& database() { return *database_; }
     const NetworkIndex& index() const { return *index_; }
 
-private:
+  private:
     std::filesystem::path file_;
     std::optional<FileIdentity> loaded_;
     std::unique_ptr<BusDatabase> database_;

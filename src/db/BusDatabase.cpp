@@ -26,8 +26,7 @@ const std::array<TableColumns, 4> kRequired{{
     {"nstinfo", {"stna", "rdna", "near", "Passlnna"}},
 }};
 
-SQLite::Database openReadOnly(const std::filesystem::path& file)
-{
+SQLite::Database openReadOnly(const std::filesystem::path& file) {
     std::error_code ec;
     auto status = std::filesystem::status(file, ec);
     if (!std::filesystem::exists(status)) {
@@ -45,8 +44,8 @@ SQLite::Database openReadOnly(const std::filesystem::path& file)
 
 }  // namespace
 
-BusDatabase::BusDatabase(std::filesystem::path file) : file_(std::move(file)), db_(openReadOnly(file_))
-{
+BusDatabase::BusDatabase(std::filesystem::path file)
+    : file_(std::move(file)), db_(openReadOnly(file_)) {
     try {
         registerPinyinCollation(db_.getHandle());
         checkSchema();
@@ -58,8 +57,7 @@ BusDatabase::BusDatabase(std::filesystem::path file) : file_(std::move(file)), d
     }
 }
 
-void BusDatabase::checkSchema()
-{
+void BusDatabase::checkSchema() {
     for (const auto& required : kRequired) {
         SQLite::Statement columns(db_, "SELECT name FROM pragma_table_info(?)");
         columns.bind(1, required.table);
@@ -74,8 +72,7 @@ void BusDatabase::checkSchema()
     }
 }
 
-std::vector<std::string> BusDatabase::lineIds()
-{
+std::vector<std::string> BusDatabase::lineIds() {
     try {
         std::vector<std::string> ids;
         SQLite::Statement rows(db_, "SELECT lineid FROM \"no\" ORDER BY rowid");
@@ -86,8 +83,7 @@ std::vector<std::string> BusDatabase::lineIds()
     }
 }
 
-std::string BusDatabase::dataDate()
-{
+std::string BusDatabase::dataDate() {
     try {
         SQLite::Statement row(db_, "SELECT date FROM dbdate WHERE id = 1 ORDER BY rowid LIMIT 1");
         if (!row.executeStep()) fail("表 dbdate 中没有 id 为 1 的记录");
@@ -99,8 +95,7 @@ std::string BusDatabase::dataDate()
     }
 }
 
-void BusDatabase::fail(const std::exception& error) const
-{
+void BusDatabase::fail(const std::exception& error) const {
     if (const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error)) {
         switch (sqlite->getErrorCode()) {
             case SQLITE_NOTADB:
@@ -118,8 +113,7 @@ void BusDatabase::fail(const std::exception& error) const
     fail(std::string_view(error.what()));
 }
 
-void BusDatabase::fail(std::string_view problem) const
-{
+void BusDatabase::fail(std::string_view problem) const {
     throw DatabaseError("数据文件 “" + file_.string() + "” 有误：" + std::string(problem));
 }
 

@@ -17,7 +17,7 @@ inline constexpr std::string_view kCityCode = "velmorina";
 // crash leaves nothing behind and the program runs from a read-only folder.
 // Every failure is a DatabaseError whose message names the file and the problem.
 class BusDatabase {
-public:
+  public:
     explicit BusDatabase(std::filesystem::path file);
 
     const std::filesystem::path& file() const { return file_; }
@@ -32,7 +32,7 @@ public:
     [[noreturn]] void fail(const std::exception& error) const;
     [[noreturn]] void fail(std::string_view problem) const;
 
-private:
+  private:
     void checkSchema();
 
     std::filesystem::path file_;

@@ -5,8 +5,7 @@
 namespace busquery {
 namespace {
 
-SQLite::Database createNew(const std::filesystem::path& file)
-{
+SQLite::Database createNew(const std::filesystem::path& file) {
     if (std::filesystem::exists(file)) {
         throw DatabaseError("文件 “" + file.string() + "” 已存在，不会覆盖");
     }
@@ -19,8 +18,7 @@ SQLite::Database createNew(const std::filesystem::path& file)
 
 }  // namespace
 
-BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(createNew(file))
-{
+BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(createNew(file)) {
     db_.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
     transaction_ = std::make_unique<SQLite::Transaction>(db_);
     db_.exec(R"sql(
@@ -30,7 +28,8 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(cr
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
         CREATE TABLE TmpTb (UserId TEXT, S TEXT, M TEXT, E TEXT, C INTEGER);
     )sql");
-    insertLineId_ = std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
+    insertLineId_ =
+        std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
     insertLine_ = std::make_unique<SQLite::Statement>(
         db_, "INSERT INTO nlninfo (lnid, citycode, lnna, fltime, Passstna) VALUES (?, ?, ?, ?, ?)");
     insertStation_ = std::make_unique<SQLite::Statement>(
@@ -39,23 +38,20 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(cr
 
 BusDatabaseWriter::~BusDatabaseWriter() = default;
 
-void BusDatabaseWriter::addLineId(std::string_view lineid)
-{
+void BusDatabaseWriter::addLineId(std::string_view lineid) {
     insertLineId_->bind(1, std::string(lineid));
     insertLineId_->exec();
     insertLineId_->reset();
 }
 
-void BusDatabaseWriter::setDate(std::string_view date)
-{
+void BusDatabaseWriter::setDate(std::string_view date) {
     db_.exec("DELETE FROM dbdate");
     SQLite::Statement insert(db_, "INSERT INTO dbdate (id, date) VALUES (1, ?)");
     insert.bind(1, std::string(date));
     insert.exec();
 }
 
-void BusDatabaseWriter::addLine(const LineRow& line)
-{
+void BusDatabaseWriter::addLine(const LineRow& line) {
     insertLine_->bind(1, line.lnid);
     insertLine_->bind(2, line.citycode);
     insertLine_->bind(3, line.lnna);
@@ -65,8 +61,7 @@ void BusDatabaseWriter::addLine(const LineRow& line)
     insertLine_->reset();
 }
 
-void BusDatabaseWriter::addStation(const StationRow& station)
-{
+void BusDatabaseWriter::addStation(const StationRow& station) {
     insertStation_->bind(1, station.stna);
     insertStation_->bind(2, station.rdna);
     insertStation_->bind(3, station.near);
@@ -75,8 +70,7 @@ void BusDatabaseWriter::addStation(const StationRow& station)
     insertStation_->reset();
 }
 
-void BusDatabaseWriter::commit()
-{
+void BusDatabaseWriter::commit() {
     insertLineId_.reset();
     insertLine_.reset();
     insertStation_.reset();

@@ -31,7 +31,7 @@ struct StationRow {
 // Rows keep the order they are added in: that order is the table order queries rely on.
 // Nothing is visible in the file until commit(); a writer destroyed before commit rolls back.
 class BusDatabaseWriter {
-public:
+  public:
     // The file must not exist yet: a writer never overwrites a data set.
     explicit BusDatabaseWriter(const std::filesystem::path& file);
     ~BusDatabaseWriter();
@@ -42,7 +42,7 @@ public:
     void addStation(const StationRow& station);
     void commit();
 
-private:
+  private:
     SQLite::Database db_;
     std::unique_ptr<SQLite::Transaction> transaction_;
     std::unique_ptr<SQLite::Statement> insertLineId_;

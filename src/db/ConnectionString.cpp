@@ -5,14 +5,12 @@
 
 namespace busquery {
 
-std::string connectionString(const std::filesystem::path& programFolder)
-{
+std::string connectionString(const std::filesystem::path& programFolder) {
     return "DRIVER={Microsoft Access Driver (*.mdb)}; dbq=" + programFolder.string() +
            "/busdata;pwd=青山绿水长流";
 }
 
-std::filesystem::path dbqPath(std::string_view connection)
-{
+std::filesystem::path dbqPath(std::string_view connection) {
     std::size_t start = 0;
     while (start <= connection.size()) {
         std::size_t end = connection.find(';', start);

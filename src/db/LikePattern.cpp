@@ -2,8 +2,7 @@
 
 namespace busquery {
 
-std::string escapeLike(std::string_view text)
-{
+std::string escapeLike(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {

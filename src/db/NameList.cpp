@@ -2,8 +2,7 @@
 
 namespace busquery {
 
-std::vector<std::string> readNameList(std::string_view list)
-{
+std::vector<std::string> readNameList(std::string_view list) {
     std::vector<std::string> names;
     std::size_t start = 0;
     while (true) {

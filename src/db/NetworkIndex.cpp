@@ -15,8 +15,8 @@ namespace {
 // Row positions in table order, looked up by rowid, so the ORDER BY statements can be mapped.
 using RowPositions = std::unordered_map<std::int64_t, std::uint32_t>;
 
-std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql, const RowPositions& rows)
-{
+std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql,
+                                   const RowPositions& rows) {
     std::vector<std::uint32_t> order;
     order.reserve(rows.size());
     SQLite::Statement statement(db, sql);
@@ -24,13 +24,13 @@ std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql, const 
     return order;
 }
 
-void loadLines(SQLite::Database& db, NetworkIndex& index)
-{
+void loadLines(SQLite::Database& db, NetworkIndex& index) {
     RowPositions rows;
     SQLite::Statement statement(
         db, "SELECT rowid, citycode, lnna, fltime, Passstna FROM nlninfo ORDER BY rowid");
     while (statement.executeStep()) {
-        rows.emplace(statement.getColumn(0).getInt64(), static_cast<std::uint32_t>(index.lines.size()));
+        rows.emplace(statement.getColumn(0).getInt64(),
+                     static_cast<std::uint32_t>(index.lines.size()));
         LineInfo line;
         line.citycode = statement.getColumn(1).getString();
         line.lnna = statement.getColumn(2).getString();
@@ -46,10 +46,10 @@ void loadLines(SQLite::Database& db, NetworkIndex& index)
     }
 }
 
-void loadStations(SQLite::Database& db, NetworkIndex& index)
-{
+void loadStations(SQLite::Database& db, NetworkIndex& index) {
     RowPositions rows;
-    SQLite::Statement statement(db, "SELECT rowid, stna, rdna, near, Passlnna FROM nstinfo ORDER BY rowid");
+    SQLite::Statement statement(
+        db, "SELECT rowid, stna, rdna, near, Passlnna FROM nstinfo ORDER BY rowid");
     while (statement.executeStep()) {
         rows.emplace(statement.getColumn(0).getInt64(),
                      static_cast<std::uint32_t>(index.stations.size()));
@@ -67,8 +67,7 @@ void loadStations(SQLite::Database& db, NetworkIndex& index)
 
 }  // namespace
 
-NetworkIndex NetworkIndex::build(BusDatabase& database)
-{
+NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
     try {
         loadLines(database.connection(), index);

@@ -14,8 +14,7 @@ struct CollatorCloser {
     void operator()(UCollator* c) const { ucol_close(c); }
 };
 
-const UCollator* pinyinCollator()
-{
+const UCollator* pinyinCollator() {
     static const std::unique_ptr<UCollator, CollatorCloser> collator = [] {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* c = ucol_open("zh", &status);
@@ -25,26 +24,24 @@ const UCollator* pinyinCollator()
     return collator.get();
 }
 
-int collate(void*, int lengthA, const void* a, int lengthB, const void* b)
-{
+int collate(void*, int lengthA, const void* a, int lengthB, const void* b) {
     return comparePinyin(std::string_view(static_cast<const char*>(a), lengthA),
                          std::string_view(static_cast<const char*>(b), lengthB));
 }
 
 }  // namespace
 
-int comparePinyin(std::string_view a, std::string_view b)
-{
+int comparePinyin(std::string_view a, std::string_view b) {
     UErrorCode status = U_ZERO_ERROR;
-    UCollationResult r = ucol_strcollUTF8(pinyinCollator(), a.data(), static_cast<int32_t>(a.size()),
-                                          b.data(), static_cast<int32_t>(b.size()), &status);
+    UCollationResult r =
+        ucol_strcollUTF8(pinyinCollator(), a.data(), static_cast<int32_t>(a.size()), b.data(),
+                         static_cast<int32_t>(b.size()), &status);
     if (U_SUCCESS(status) && r != UCOL_EQUAL) return r == UCOL_LESS ? -1 : 1;
     int bytes = a.compare(b);
     return bytes < 0 ? -1 : (bytes > 0 ? 1 : 0);
 }
 
-void registerPinyinCollation(sqlite3* connection)
-{
+void registerPinyinCollation(sqlite3* connection) {
     pinyinCollator();
     if (sqlite3_create_collation(connection, kPinyinCollation, SQLITE_UTF8, nullptr, collate) !=
         SQLITE_OK) {

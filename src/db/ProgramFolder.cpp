@@ -4,16 +4,14 @@
 
 namespace busquery {
 
-std::filesystem::path programFolder()
-{
+std::filesystem::path programFolder() {
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::filesystem::current_path();
     return exe.parent_path();
 }
 
-std::filesystem::path defaultDataFile()
-{
+std::filesystem::path defaultDataFile() {
     return dbqPath(connectionString(programFolder()));
 }
 

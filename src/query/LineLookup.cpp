@@ -5,8 +5,7 @@
 
 namespace busquery {
 
-bool isNumericText(std::string_view text)
-{
+bool isNumericText(std::string_view text) {
     std::string_view t = trimBlanks(text);
     if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
     bool digits = false;
@@ -23,15 +22,13 @@ bool isNumericText(std::string_view text)
     return digits;
 }
 
-std::string linePrefix(std::string_view request)
-{
+std::string linePrefix(std::string_view request) {
     std::string prefix = removeAll(request, "路");
     if (isNumericText(prefix)) prefix += "路";
     return prefix;
 }
 
-void lineLookup(const NetworkIndex& index, QueryState& state, ResultPane& pane)
-{
+void lineLookup(const NetworkIndex& index, QueryState& state, ResultPane& pane) {
     pane.clear();
     state.strQueryLnna = removeAll(state.strQueryLnna, "路");
     const std::string prefix = linePrefix(state.strQueryLnna);

@@ -2,8 +2,7 @@
 
 namespace busquery {
 
-std::optional<std::string> outcomeMessage(OutcomeCode code)
-{
+std::optional<std::string> outcomeMessage(OutcomeCode code) {
     switch (code) {
         case OutcomeCode::EmptyInput:
             return "输入信息为空";

@@ -17,7 +17,7 @@ struct Piece {
 // A result pane that keeps the pieces written to it, in writing order; the CLI's writers and
 // the tests read them back.
 class PieceRecorder : public ResultPane {
-public:
+  public:
     void clear() override;
     void setColour(Rgb colour) override { colour_ = colour; }
     void setBold(bool bold) override { bold_ = bold; }
@@ -27,7 +27,7 @@ public:
     // All piece texts run together: what the pane shows.
     std::string text() const;
 
-private:
+  private:
     std::vector<Piece> pieces_;
     Rgb colour_;
     bool bold_ = false;

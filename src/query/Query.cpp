@@ -8,8 +8,7 @@
 namespace busquery {
 namespace {
 
-QueryMode selectMode(const QueryState& s)
-{
+QueryMode selectMode(const QueryState& s) {
     if (!s.strQueryLnna.empty()) return QueryMode::Line;
     if (!s.strStnaFrom.empty() && !s.strStnaTo.empty()) return QueryMode::MultiStation;
     if (s.strStnaFrom.empty() && s.strStnaTo.empty() &&
@@ -21,8 +20,7 @@ QueryMode selectMode(const QueryState& s)
 
 }  // namespace
 
-QueryMode Query::run(const QueryInput& input, ResultPane& pane)
-{
+QueryMode Query::run(const QueryInput& input, ResultPane& pane) {
     state_.strLineInfo.clear();
     state_.strQueryLnna = input.line;
     state_.strQueryFrom = input.station;

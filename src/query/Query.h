@@ -12,7 +12,7 @@ namespace busquery {
 // boxes that are filled, and writes the answer into the pane. The state persists between runs
 // as the window's does: only the steps that set a member overwrite it.
 class Query {
-public:
+  public:
     explicit Query(BusData& data) : data_(data) {}
 
     // Throws DatabaseError when busdata cannot be used; the state then holds the copied texts.
@@ -20,7 +20,7 @@ public:
 
     const QueryState& state() const { return state_; }
 
-private:
+  private:
     BusData& data_;
     QueryState state_;
 };

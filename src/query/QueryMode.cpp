@@ -2,8 +2,7 @@
 
 namespace busquery {
 
-std::string_view modeName(QueryMode mode)
-{
+std::string_view modeName(QueryMode mode) {
     switch (mode) {
         case QueryMode::Line:
             return "line";

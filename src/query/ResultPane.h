@@ -27,7 +27,7 @@ inline constexpr std::string_view kBreak = "\r\n";
 // Where a query writes its answer: pieces of text, each in the colour and weight set last.
 // clear() empties the pane and returns to black, not bold.
 class ResultPane {
-public:
+  public:
     virtual ~ResultPane() = default;
     virtual void clear() = 0;
     virtual void setColour(Rgb colour) = 0;

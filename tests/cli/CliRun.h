@@ -16,8 +16,7 @@ struct CliRun {
 };
 
 // Runs busquery-cli in-process with args (the program name is added) and the given standard input.
-inline CliRun runCliWith(std::vector<std::string> args, const std::string& input = "")
-{
+inline CliRun runCliWith(std::vector<std::string> args, const std::string& input = "") {
     args.insert(args.begin(), "busquery-cli");
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());

@@ -18,19 +18,16 @@ using test::TestCity;
 using test::CliRun;
 
 class CliTest : public ::testing::Test {
-protected:
+  protected:
     CliTest()
         : db_(TestCity{}
                   .line("12路上行", "甲;乙;", "(6:00-22:00)")
                   .station("甲", "12路上行;")
                   .station("乙", "12路上行;")
                   .write(dir_ / "busdata")
-                  .string())
-    {
-    }
+                  .string()) {}
 
-    CliRun run(std::vector<std::string> args, const std::string& input = "")
-    {
+    CliRun run(std::vector<std::string> args, const std::string& input = "") {
         return test::runCliWith(std::move(args), input);
     }
 
@@ -38,8 +35,7 @@ protected:
     std::string db_;
 };
 
-TEST_F(CliTest, ExitStatusSaysWhatTheAnswerIs)
-{
+TEST_F(CliTest, ExitStatusSaysWhatTheAnswerIs) {
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -66,8 +62,7 @@ TEST_F(CliTest, ExitStatusSaysWhatTheAnswerIs)
     }
 }
 
-TEST_F(CliTest, MissingDatabaseNamesTheFile)
-{
+TEST_F(CliTest, MissingDatabaseNamesTheFile) {
     auto missing = (dir_ / "missing").string();
     auto result = run({"--db", missing, "line", "12"});
     EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
@@ -75,15 +70,13 @@ TEST_F(CliTest, MissingDatabaseNamesTheFile)
     EXPECT_EQ(result.out, "");
 }
 
-TEST_F(CliTest, TextWritesThePiecesAsTheyAreThenTheMessage)
-{
+TEST_F(CliTest, TextWritesThePiecesAsTheyAreThenTheMessage) {
     EXPECT_EQ(run({"--db", db_, "line", "12"}).out,
               "12路上行(6:00-22:00)\r\n途径站点：甲;乙;\r\n\r\n");
     EXPECT_EQ(run({"--db", db_, "line", "99"}).out, "无此线路资料\n");
 }
 
-TEST_F(CliTest, AnsiAddsColourAndBold)
-{
+TEST_F(CliTest, AnsiAddsColourAndBold) {
     auto out = run({"--db", db_, "--format", "ansi", "line", "12"}).out;
     EXPECT_EQ(out.rfind("\x1b[0;38;2;0;0;255m12路上行\x1b[0;38;2;128;128;0m(6:00-22:00)"
                         "\x1b[0;1;38;2;0;0;0m\r\n\x1b[0;1;38;2;0;0;0m途径站点：",
@@ -94,16 +87,17 @@ TEST_F(CliTest, AnsiAddsColourAndBold)
     EXPECT_EQ(out.substr(out.size() - 5), "\x1b[0m\n");
 }
 
-TEST_F(CliTest, JsonCarriesModeOutcomeMessageRecordsAndPieces)
-{
+TEST_F(CliTest, JsonCarriesModeOutcomeMessageRecordsAndPieces) {
     auto found = nlohmann::json::parse(run({"--db", db_, "--format", "json", "line", "12路"}).out);
     EXPECT_EQ(found["mode"], "line");
     EXPECT_EQ(found["outcome"], 3);
     EXPECT_TRUE(found["message"].is_null());
     EXPECT_EQ(found["records"], 1);
     ASSERT_EQ(found["pieces"].size(), 6u);
-    EXPECT_EQ(found["pieces"][0], nlohmann::json({{"text", "12路上行"}, {"rgb", {0, 0, 255}}, {"bold", false}}));
-    EXPECT_EQ(found["pieces"][3], nlohmann::json({{"text", "途径站点："}, {"rgb", {0, 0, 0}}, {"bold", true}}));
+    EXPECT_EQ(found["pieces"][0],
+              nlohmann::json({{"text", "12路上行"}, {"rgb", {0, 0, 255}}, {"bold", false}}));
+    EXPECT_EQ(found["pieces"][3],
+              nlohmann::json({{"text", "途径站点："}, {"rgb", {0, 0, 0}}, {"bold", true}}));
 
     auto empty = nlohmann::json::parse(run({"--db", db_, "--format", "json", "query"}).out);
     EXPECT_EQ(empty["mode"], "");
@@ -111,14 +105,14 @@ TEST_F(CliTest, JsonCarriesModeOutcomeMessageRecordsAndPieces)
     EXPECT_EQ(empty["message"], "输入信息为空");
 }
 
-TEST_F(CliTest, BatchAnswersEveryLineInOrder)
-{
+TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
     auto result = run({"--db", db_, "batch"},
                       "{\"line\": \"12\"}\n{\"station\": \"甲\"}\nnot json\n{\"line\": 5}\n"
                       "{\"from\": \"甲\"}\n");
     std::istringstream lines(result.out);
     std::vector<nlohmann::json> answers;
-    for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+    for (std::string line; std::getline(lines, line);)
+        answers.push_back(nlohmann::json::parse(line));
     ASSERT_EQ(answers.size(), 5u);
     EXPECT_EQ(answers[0]["outcome"], 3);
     EXPECT_EQ(answers[1]["outcome"], 1);

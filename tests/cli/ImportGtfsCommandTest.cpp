@@ -20,7 +20,9 @@ using ::testing::StartsWith;
 
 using test::CliRun;
 
-CliRun run(std::vector<std::string> args) { return test::runCliWith(std::move(args)); }
+CliRun run(std::vector<std::string> args) {
+    return test::runCliWith(std::move(args));
+}
 
 TEST(ImportGtfsCommandTest, ImportsAFeedTheOtherCommandsThenAnswerOn) {
     TempDir dir;

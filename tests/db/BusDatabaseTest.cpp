@@ -16,8 +16,7 @@ namespace {
 using test::TempDir;
 using test::TestCity;
 
-std::string openError(const std::filesystem::path& file)
-{
+std::string openError(const std::filesystem::path& file) {
     try {
         BusDatabase db(file);
         db.dataDate();
@@ -27,8 +26,7 @@ std::string openError(const std::filesystem::path& file)
     return "";
 }
 
-void writeSql(const std::filesystem::path& file, const char* sql)
-{
+void writeSql(const std::filesystem::path& file, const char* sql) {
     SQLite::Database db(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     db.exec(sql);
 }
@@ -40,8 +38,7 @@ constexpr const char* kFullSchema = R"(
     CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
 )";
 
-TEST(BusDatabaseFailure, NamesTheFileAndTheProblem)
-{
+TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
     TempDir dir;
     std::ofstream(dir / "garbage") << "this is not a database, just some text that is long enough";
     writeSql(dir / "no-nlninfo", R"(
@@ -51,8 +48,8 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem)
         CREATE TABLE "no" (lineid TEXT); CREATE TABLE dbdate (id INTEGER, date TEXT);
         CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, fltime TEXT, Passstna TEXT);
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);)");
-    writeSql(dir / "no-date-row", (std::string(kFullSchema) +
-                                   "INSERT INTO dbdate VALUES (2, '2009.1.6');").c_str());
+    writeSql(dir / "no-date-row",
+             (std::string(kFullSchema) + "INSERT INTO dbdate VALUES (2, '2009.1.6');").c_str());
     std::filesystem::create_directory(dir / "folder");
 
     struct Case {
@@ -69,13 +66,13 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem)
     };
     for (const auto& c : cases) {
         std::string message = openError(dir / c.file);
-        EXPECT_NE(message.find((dir / c.file).string()), std::string::npos) << c.file << ": " << message;
+        EXPECT_NE(message.find((dir / c.file).string()), std::string::npos)
+            << c.file << ": " << message;
         EXPECT_NE(message.find(c.problem), std::string::npos) << c.file << ": " << message;
     }
 }
 
-TEST(BusDatabase, ReadsLineIdsInTableOrderAndTheDataDate)
-{
+TEST(BusDatabase, ReadsLineIdsInTableOrderAndTheDataDate) {
     TempDir dir;
     TestCity city;
     city.lineIds = {"3", "1", "2"};
@@ -85,15 +82,15 @@ TEST(BusDatabase, ReadsLineIdsInTableOrderAndTheDataDate)
     EXPECT_EQ(db.dataDate(), "2009.1.6");
 }
 
-TEST(BusDatabase, NeverWritesTheFileButHasAScratchTable)
-{
+TEST(BusDatabase, NeverWritesTheFileButHasAScratchTable) {
     TempDir dir;
     auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
     auto before = std::filesystem::last_write_time(file);
     auto size = std::filesystem::file_size(file);
     {
         BusDatabase db(file);
-        db.connection().exec("INSERT INTO TmpTb (UserId, S, M, E, C) VALUES ('U1', 's', 'm', 'e', 3)");
+        db.connection().exec(
+            "INSERT INTO TmpTb (UserId, S, M, E, C) VALUES ('U1', 's', 'm', 'e', 3)");
         EXPECT_EQ(db.connection().execAndGet("SELECT count(*) FROM TmpTb").getInt(), 1);
         EXPECT_THROW(db.connection().exec("DELETE FROM nlninfo"), std::exception);
     }
@@ -103,8 +100,7 @@ TEST(BusDatabase, NeverWritesTheFileButHasAScratchTable)
     EXPECT_EQ(again.connection().execAndGet("SELECT count(*) FROM main.TmpTb").getInt(), 0);
 }
 
-TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin)
-{
+TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
     TempDir dir;
     auto file = dir / "busdata";
     writeSql(file, (std::string(kFullSchema) + R"(
@@ -118,7 +114,8 @@ TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin)
         INSERT INTO nstinfo VALUES ('北', '', '', '');
         INSERT INTO nstinfo VALUES ('东', '', '', '');
         INSERT INTO nstinfo VALUES ('安', 'x', '', '');
-    )").c_str());
+    )")
+                       .c_str());
     BusData data(file);
     data.refresh();
     const auto& index = data.index();
@@ -130,13 +127,13 @@ TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin)
     EXPECT_EQ(index.cityLinesByLnid, (std::vector<std::uint32_t>{0, 1}));
 
     std::vector<std::string> names;
-    for (auto i : index.stationsByName) names.push_back(index.stations[i].stna + index.stations[i].rdna);
+    for (auto i : index.stationsByName)
+        names.push_back(index.stations[i].stna + index.stations[i].rdna);
     // an, an (same name: table order), bei, dong, xi, zhong
     EXPECT_EQ(names, (std::vector<std::string>{"安", "安x", "北", "东", "西", "中a"}));
 }
 
-TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced)
-{
+TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {
     TempDir dir;
     auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
     BusData data(file);

@@ -10,8 +10,7 @@
 namespace busquery {
 namespace {
 
-TEST(NameList, DropsOnlyTheEmptyPieceBehindTheLastSeparator)
-{
+TEST(NameList, DropsOnlyTheEmptyPieceBehindTheLastSeparator) {
     struct Case {
         const char* list;
         std::vector<std::string> names;
@@ -27,8 +26,7 @@ TEST(NameList, DropsOnlyTheEmptyPieceBehindTheLastSeparator)
     for (const auto& c : cases) EXPECT_EQ(readNameList(c.list), c.names) << c.list;
 }
 
-TEST(AsciiCase, FoldsOnlyAsciiLetters)
-{
+TEST(AsciiCase, FoldsOnlyAsciiLetters) {
     EXPECT_TRUE(equalsIgnoreAsciiCase("B1路", "b1路"));
     EXPECT_FALSE(equalsIgnoreAsciiCase("Ä", "ä"));
     EXPECT_TRUE(startsWithIgnoreAsciiCase("K12路上行", "k12"));
@@ -37,14 +35,12 @@ TEST(AsciiCase, FoldsOnlyAsciiLetters)
     EXPECT_EQ(findIgnoreAsciiCase("abc", "x"), std::string_view::npos);
 }
 
-TEST(LikePattern, EscapesWildcardsAndTheEscapeCharacter)
-{
+TEST(LikePattern, EscapesWildcardsAndTheEscapeCharacter) {
     EXPECT_EQ(escapeLike("1%_\\'"), "1\\%\\_\\\\'");
     EXPECT_EQ(escapeLike("东桥"), "东桥");
 }
 
-TEST(Text, CountsCharactersAndRemovesEveryOccurrence)
-{
+TEST(Text, CountsCharactersAndRemovesEveryOccurrence) {
     EXPECT_EQ(countCharacters("东"), 1u);
     EXPECT_EQ(countCharacters(" "), 1u);
     EXPECT_EQ(countCharacters("东桥a"), 3u);
@@ -52,11 +48,11 @@ TEST(Text, CountsCharactersAndRemovesEveryOccurrence)
     EXPECT_EQ(removeAll("路", "路"), "");
 }
 
-TEST(ConnectionString, ItsDbqPathIsWhatIsOpened)
-{
+TEST(ConnectionString, ItsDbqPathIsWhatIsOpened) {
     auto connection = connectionString("/opt/busquery");
-    EXPECT_EQ(connection,
-              "DRIVER={Microsoft Access Driver (*.mdb)}; dbq=/opt/busquery/busdata;pwd=青山绿水长流");
+    EXPECT_EQ(
+        connection,
+        "DRIVER={Microsoft Access Driver (*.mdb)}; dbq=/opt/busquery/busdata;pwd=青山绿水长流");
     EXPECT_EQ(dbqPath(connection), "/opt/busquery/busdata");
     EXPECT_EQ(dbqPath("DBQ = /x/y ; pwd=1"), "/x/y");
     EXPECT_THROW(dbqPath("DRIVER=x;pwd=1"), DatabaseError);

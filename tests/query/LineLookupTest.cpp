@@ -15,9 +15,8 @@ using test::TestCity;
 
 // Names of the lines a request lists, in listing order.
 class LineLookupTest : public ::testing::Test {
-protected:
-    LineLookupTest()
-    {
+  protected:
+    LineLookupTest() {
         TestCity city;
         city.line("12路上行", "甲;乙;", "(6:00-22:00)", 5)
             .line("12路下行", "乙;甲;", "(6:10-22:10)", 6)
@@ -37,8 +36,7 @@ protected:
         file_ = city.write(dir_ / "busdata");
     }
 
-    std::vector<std::string> names(const std::string& request)
-    {
+    std::vector<std::string> names(const std::string& request) {
         BusData data(file_);
         Query query(data);
         PieceRecorder pane;
@@ -48,7 +46,8 @@ protected:
             if (piece.rgb == colours::kBlue) listed.push_back(piece.text);
         }
         EXPECT_EQ(query.state().lngRecordNum, static_cast<int>(listed.size()));
-        EXPECT_EQ(query.state().intOutState, listed.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed)
+        EXPECT_EQ(query.state().intOutState,
+                  listed.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed)
             << request;
         return listed;
     }
@@ -59,8 +58,7 @@ protected:
 
 using Names = std::vector<std::string>;
 
-TEST_F(LineLookupTest, RequestsAndTheLinesTheyList)
-{
+TEST_F(LineLookupTest, RequestsAndTheLinesTheyList) {
     struct Case {
         const char* request;
         Names listed;
@@ -68,10 +66,10 @@ TEST_F(LineLookupTest, RequestsAndTheLinesTheyList)
     const Case cases[] = {
         {"12", {"12路上行", "12路下行"}},  // not 120路, not the other city's line
         {"12路", {"12路上行", "12路下行"}},
-        {"1", {}},  // numeric: 1路…
+        {"1", {}},                 // numeric: 1路…
         {"夜1", {"夜1", "夜10"}},  // not numeric: a plain prefix, in lnid order
         {"地铁", {"地铁1号线"}},
-        {"b1", {"B1路"}},  // ASCII case ignored
+        {"b1", {"B1路"}},    // ASCII case ignored
         {" 12", {" 12路"}},  // numeric, the blank stays in the pattern
         {"it's", {"it's"}},  // a quote is looked up as typed
         {"it'", {"it's"}},
@@ -86,32 +84,35 @@ TEST_F(LineLookupTest, RequestsAndTheLinesTheyList)
     for (const auto& c : cases) EXPECT_EQ(names(c.request), c.listed) << c.request;
 }
 
-TEST_F(LineLookupTest, RouAloneListsEveryLineOfTheCityInLnidOrder)
-{
+TEST_F(LineLookupTest, RouAloneListsEveryLineOfTheCityInLnidOrder) {
     EXPECT_EQ(names("路"), (Names{"早班", "12路上行", "12路下行", "120路", "112路", "夜1", "夜2",
-                                 "夜10", "地铁1号线", "B1路", "it's", "5%_路", "50路", " 12路"}));
+                                  "夜10", "地铁1号线", "B1路", "it's", "5%_路", "50路", " 12路"}));
 }
 
-TEST_F(LineLookupTest, WritesTheExactPiecesWithBoldAroundTheHeading)
-{
+TEST_F(LineLookupTest, WritesTheExactPiecesWithBoldAroundTheHeading) {
     BusData data(file_);
     Query query(data);
     PieceRecorder pane;
     query.run({"12", "", "", "", ""}, pane);
     const Rgb black = colours::kBlack;
     const std::vector<Piece> expected{
-        {"12路上行", colours::kBlue, false},     {"(6:00-22:00)", colours::kOlive, false},
-        {"\r\n", black, true},                   {"途径站点：", black, true},
-        {"甲;乙;", black, false},                {"\r\n\r\n", black, false},
-        {"12路下行", colours::kBlue, false},     {"(6:10-22:10)", colours::kOlive, false},
-        {"\r\n", black, true},                   {"途径站点：", black, true},
-        {"乙;甲;", black, false},                {"\r\n\r\n", black, false},
+        {"12路上行", colours::kBlue, false},
+        {"(6:00-22:00)", colours::kOlive, false},
+        {"\r\n", black, true},
+        {"途径站点：", black, true},
+        {"甲;乙;", black, false},
+        {"\r\n\r\n", black, false},
+        {"12路下行", colours::kBlue, false},
+        {"(6:10-22:10)", colours::kOlive, false},
+        {"\r\n", black, true},
+        {"途径站点：", black, true},
+        {"乙;甲;", black, false},
+        {"\r\n\r\n", black, false},
     };
     EXPECT_EQ(pane.pieces(), expected);
 }
 
-TEST_F(LineLookupTest, NothingFoundEmptiesThePane)
-{
+TEST_F(LineLookupTest, NothingFoundEmptiesThePane) {
     BusData data(file_);
     Query query(data);
     PieceRecorder pane;
@@ -122,8 +123,7 @@ TEST_F(LineLookupTest, NothingFoundEmptiesThePane)
     EXPECT_EQ(query.state().intOutState, OutcomeCode::NoLine);
 }
 
-TEST(LinePrefix, NumericTextGetsRou)
-{
+TEST(LinePrefix, NumericTextGetsRou) {
     struct Case {
         const char* request;
         const char* prefix;

@@ -14,7 +14,7 @@ using test::TempDir;
 using test::TestCity;
 
 class QueryTest : public ::testing::Test {
-protected:
+  protected:
     QueryTest()
         : file_(TestCity{}
                     .line("12路上行", "东桥;西山;", "(6:00-22:00)")
@@ -22,9 +22,7 @@ protected:
                     .station("西山", "12路上行;")
                     .write(dir_ / "busdata")),
           data_(file_),
-          query_(data_)
-    {
-    }
+          query_(data_) {}
 
     TempDir dir_;
     std::filesystem::path file_;
@@ -33,8 +31,7 @@ protected:
     PieceRecorder pane_;
 };
 
-TEST_F(QueryTest, InputChecksAndModeSelection)
-{
+TEST_F(QueryTest, InputChecksAndModeSelection) {
     struct Case {
         QueryInput input;
         QueryMode mode;
@@ -60,8 +57,7 @@ TEST_F(QueryTest, InputChecksAndModeSelection)
     }
 }
 
-TEST_F(QueryTest, NoModeLeavesThePaneAndDoesNotRepeatTheLastOutcome)
-{
+TEST_F(QueryTest, NoModeLeavesThePaneAndDoesNotRepeatTheLastOutcome) {
     query_.run({"12", "", "", "", ""}, pane_);
     ASSERT_EQ(query_.state().intOutState, OutcomeCode::Listed);
     auto shown = pane_.pieces();
@@ -72,8 +68,7 @@ TEST_F(QueryTest, NoModeLeavesThePaneAndDoesNotRepeatTheLastOutcome)
     EXPECT_EQ(query_.state().lngRecordNum, 1);  // kept from the line lookup
 }
 
-TEST_F(QueryTest, CopiesTheTextsAsTypedAndEmptiesLineInfo)
-{
+TEST_F(QueryTest, CopiesTheTextsAsTypedAndEmptiesLineInfo) {
     query_.run({"12路", " 东桥 ", "", "", ""}, pane_);
     EXPECT_EQ(query_.state().strQueryLnna, "12");  // line lookup removed 路
     EXPECT_EQ(query_.state().strQueryFrom, " 东桥 ");
@@ -81,8 +76,7 @@ TEST_F(QueryTest, CopiesTheTextsAsTypedAndEmptiesLineInfo)
     EXPECT_EQ(query_.state().strLineInfo, "");
 }
 
-TEST_F(QueryTest, InputChecksNeedNoDatabase)
-{
+TEST_F(QueryTest, InputChecksNeedNoDatabase) {
     std::filesystem::remove(file_);
     EXPECT_NO_THROW(query_.run({"", "", "", "", ""}, pane_));
     EXPECT_NO_THROW(query_.run({"", "东", "", "", ""}, pane_));

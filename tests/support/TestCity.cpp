@@ -5,8 +5,7 @@
 namespace busquery::test {
 
 TestCity& TestCity::line(std::string lnna, std::string passstna, std::string fltime, long long lnid,
-                         std::string citycode)
-{
+                         std::string citycode) {
     LineRow row;
     row.lnid = lnid >= 0 ? lnid : static_cast<long long>(lines.size() + 1);
     row.citycode = std::move(citycode);
@@ -18,15 +17,13 @@ TestCity& TestCity::line(std::string lnna, std::string passstna, std::string flt
 }
 
 TestCity& TestCity::station(std::string stna, std::string passlnna, std::string rdna,
-                            std::string near)
-{
-    stations.push_back(StationRow{std::move(stna), std::move(rdna), std::move(near),
-                                  std::move(passlnna)});
+                            std::string near) {
+    stations.push_back(
+        StationRow{std::move(stna), std::move(rdna), std::move(near), std::move(passlnna)});
     return *this;
 }
 
-std::filesystem::path TestCity::write(const std::filesystem::path& file) const
-{
+std::filesystem::path TestCity::write(const std::filesystem::path& file) const {
     BusDatabaseWriter writer(file);
     for (const auto& id : lineIds) writer.addLineId(id);
     writer.setDate(date);
@@ -40,8 +37,7 @@ std::filesystem::path TestCity::write(const std::filesystem::path& file) const
 
 namespace busquery {
 
-void PrintTo(const Piece& piece, std::ostream* os)
-{
+void PrintTo(const Piece& piece, std::ostream* os) {
     *os << "{\"" << piece.text << "\", rgb(" << int(piece.rgb.r) << "," << int(piece.rgb.g) << ","
         << int(piece.rgb.b) << ")" << (piece.bold ? ", bold" : "") << "}";
 }

@@ -26,7 +26,7 @@ struct TestCity {
     std::filesystem::path write(const std::filesystem::path& file) const;
 };
 
-}  // namespace busquery
+}  // namespace busquery::test
 
 namespace busquery {
 // Readable pieces in test failure messages.
