@@ -38,7 +38,7 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
 There is no display here, so the window cannot open; ask the same questions with busquery-cli:
   build/bin/busquery-cli line 12
   build/bin/busquery-cli station 东桥
-  build/bin/busquery-cli route 起点站名 终点站名
+  build/bin/busquery-cli route 东桥 白城东
   build/bin/busquery-cli suggest 东
 TXT
     exit 0
