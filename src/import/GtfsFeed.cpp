@@ -49,8 +49,9 @@ std::string_view folderOf(std::string_view entry) {
     return slash == std::string_view::npos ? std::string_view{} : entry.substr(0, slash + 1);
 }
 
-// The folder inside the archive that holds stops.txt: the root when it is there, else the
-// shallowest folder that has one. Folders of macOS resource forks are not the feed.
+// The folder inside the feed that holds stops.txt: the root when it is there, else the
+// shallowest folder that has one (an unpacked or zipped feed folder). Folders of macOS resource
+// forks are not the feed.
 std::string feedFolder(const std::vector<std::string>& names) {
     std::string best;
     bool found = false;
@@ -64,31 +65,45 @@ std::string feedFolder(const std::vector<std::string>& names) {
     return best;
 }
 
+// Calls `take(file name in lower case, index)` for each of `names` that lies in the feed folder.
+template <typename Take>
+void forEachFeedFile(const std::vector<std::string>& names, Take take) {
+    const std::string folder = feedFolder(names);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string lower = asciiLower(names[i]);
+        if (folderOf(lower) == folder && !baseName(lower).empty()) {
+            take(std::string(baseName(lower)), i);
+        }
+    }
+}
+
 }  // namespace
 
 GtfsFeed::GtfsFeed(std::filesystem::path location) : location_(std::move(location)) {
     std::error_code ec;
     if (std::filesystem::is_directory(location_, ec)) {
-        for (const auto& entry : std::filesystem::directory_iterator(location_, ec)) {
-            if (entry.is_regular_file(ec)) {
-                folderFiles_.emplace(asciiLower(entry.path().filename().string()), entry.path());
-            }
+        std::vector<std::string> names;
+        std::vector<std::filesystem::path> paths;
+        for (std::filesystem::recursive_directory_iterator it(location_, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            std::error_code fileError;
+            if (!it->is_regular_file(fileError)) continue;
+            names.push_back(it->path().lexically_relative(location_).generic_string());
+            paths.push_back(it->path());
         }
         if (ec) throw DatabaseError("无法读取文件夹 “" + location_.string() + "”：" + ec.message());
+        forEachFeedFile(names, [&](std::string file, std::size_t i) {
+            folderFiles_.emplace(std::move(file), paths[i]);
+        });
         return;
     }
     if (!std::filesystem::exists(location_, ec)) {
         throw DatabaseError("GTFS 数据 “" + location_.string() + "” 不存在");
     }
     zip_ = std::make_unique<ZipArchive>(location_);
-    std::vector<std::string> names = zip_->entryNames();
-    std::string folder = feedFolder(names);
-    for (std::uint64_t i = 0; i < names.size(); ++i) {
-        std::string lower = asciiLower(names[i]);
-        if (folderOf(lower) == folder && !baseName(lower).empty()) {
-            zipEntries_.emplace(std::string(baseName(lower)), i);
-        }
-    }
+    forEachFeedFile(zip_->entryNames(), [&](std::string file, std::size_t i) {
+        zipEntries_.emplace(std::move(file), i);
+    });
 }
 
 GtfsFeed::~GtfsFeed() = default;

@@ -155,7 +155,7 @@ TEST_F(GtfsImportSafetyTest, OutMustBeAFileInAnExistingFolder) {
     EXPECT_THAT(failure(missingFolder), HasSubstr("不存在"));
 }
 
-TEST_F(GtfsImportSafetyTest, ZipArchivesReadLikeFolders) {
+TEST_F(GtfsImportSafetyTest, FeedsInAFolderOfTheirOwnReadLikeFeedsAtTheRoot) {
     GtfsImportOptions fromFolder = options(basicFeed());
     importGtfs(fromFolder);
     std::vector<std::string> expected = lineRows(fromFolder.out);
@@ -170,6 +170,16 @@ TEST_F(GtfsImportSafetyTest, ZipArchivesReadLikeFolders) {
         importGtfs(fromZip);
         EXPECT_EQ(lineRows(fromZip.out), expected);
     }
+
+    // An unpacked archive whose feed sits in a folder of its own, beside a resource fork copy.
+    GtfsImportOptions unpacked = options(basicFeed());
+    const auto outer = dir_ / "unpacked";
+    basicFeed().writeFolder(outer / "City-Feed");
+    basicFeed().without("routes.txt").writeFolder(outer / "__MACOSX");
+    unpacked.feed = outer;
+    std::filesystem::remove(unpacked.out);
+    importGtfs(unpacked);
+    EXPECT_EQ(lineRows(unpacked.out), expected);
 
     GtfsImportOptions notZip = options(basicFeed());
     notZip.feed = dir_ / "feed.txt";
