@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "import/GtfsImporter.h"
+#include "gtfs/GtfsImporter.h"
 #include "support/TempDir.h"
 
 namespace busquery {

@@ -6,10 +6,10 @@
 #include <map>
 #include <memory>
 
-#include "db/BusData.h"
-#include "import/SampleCity.h"
+#include "network/BusData.h"
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
+#include "sample/SampleCity.h"
 #include "support/TempDir.h"
 
 namespace {

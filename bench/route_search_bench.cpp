@@ -13,12 +13,13 @@
 #include <utility>
 #include <vector>
 
-#include "db/BusData.h"
-#include "import/SampleCity.h"
+#include "network/BusData.h"
 #include "query/PieceRecorder.h"
+#include "query/Renderer.h"
 #include "query/RouteSearch.h"
-#include "query/TransferRouteSearch.h"
-#include "support/ReferenceRouteSearch.h"
+#include "reference/ReferenceRouteSearch.h"
+#include "route/TransferRouteSearch.h"
+#include "sample/SampleCity.h"
 #include "support/TempDir.h"
 
 namespace busquery {
@@ -57,8 +58,8 @@ void findWorstPair(City& city) {
             QueryState state;
             state.strStnaFrom = from;
             state.strStnaTo = to;
-            PieceRecorder pane;
-            routeSearch(index, state, pane);
+            Answer answer{QueryMode::MultiStation};
+            routeSearch(index, state, answer);
             if (state.lngRecordNum > 0) continue;  // a direct line: the transfer search never runs
             search.run(index, from, to);
             if (search.arrPlan.size() > city.worstPlans) {
@@ -114,11 +115,13 @@ void askPairs(benchmark::State& state, bool reference, const std::vector<Station
         query.strStnaTo = to;
         PieceRecorder pane;
         const auto start = std::chrono::steady_clock::now();
+        Answer answer{QueryMode::MultiStation};
         if (reference) {
-            test::referenceRouteSearch(data.database(), query, pane);
+            test::referenceRouteSearch(data.database(), query, answer);
         } else {
-            routeSearch(data.index(), query, pane);
+            routeSearch(data.index(), query, answer);
         }
+        render(answer, pane);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         benchmark::DoNotOptimize(pane.pieces().data());
         state.SetIterationTime(took.count());

@@ -9,15 +9,17 @@
 #include <map>
 #include <memory>
 
-#include "db/BusData.h"
-#include "db/Text.h"
-#include "import/SampleCity.h"
-#include "input/SuggestionSearch.h"
+#include "network/BusData.h"
 #include "query/PieceRecorder.h"
+#include "query/Renderer.h"
 #include "query/StationLookup.h"
-#include "support/ReferenceStationSearch.h"
+#include "reference/ReferenceStationSearch.h"
+#include "sample/SampleCity.h"
+#include "search/StationTextIndex.h"
+#include "search/SuggestionSearch.h"
 #include "support/StationTexts.h"
 #include "support/TempDir.h"
+#include "text/Text.h"
 
 namespace {
 
@@ -117,11 +119,10 @@ void lookups(benchmark::State& state, bool picked, bool byIndex) {
     timeEach(state, picked ? c.pickedLines : c.names, [&](const std::string& text) {
         query.strQueryFrom = picked ? "x" : text;
         const std::string_view pick = picked ? std::string_view(text) : std::string_view();
-        if (byIndex) {
-            stationLookup(c.data->index(), pick, query, pane);
-        } else {
-            test::referenceStationLookup(c.data->database(), pick, query, pane);
-        }
+        Answer answer{QueryMode::SingleStation};
+        answer.stations = byIndex ? stationLookup(c.data->index(), pick, query)
+                                  : test::referenceStationLookup(c.data->database(), pick, query);
+        render(answer, pane);
         benchmark::DoNotOptimize(pane.pieces().data());
         return query.lngRecordNum;
     });

@@ -12,9 +12,9 @@
 #include <map>
 #include <memory>
 
-#include "app/Program.h"
-#include "db/BusData.h"
-#include "import/SampleCity.h"
+#include "gui/Program.h"
+#include "network/BusData.h"
+#include "sample/SampleCity.h"
 #include "support/TempDir.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <ostream>
 
 #include "cli/StationCommands.h"
-#include "db/DatabaseError.h"
 #include "query/Query.h"
+#include "store/Error.h"
 
 namespace busquery::cli {
 namespace {
@@ -35,8 +35,8 @@ nlohmann::ordered_json answer(CliContext& context, const std::string& line) {
                      textField(request, "pick")};
     Query query(context.data());
     PieceRecorder pane;
-    QueryMode mode = query.run(input, pane);
-    return resultJson(mode, query.state(), pane.pieces());
+    const Answer result = query.run(input, pane);
+    return resultJson(result, pane.pieces());
 }
 
 int runBatch(CliContext& context) {
@@ -54,7 +54,7 @@ int runBatch(CliContext& context) {
         } catch (const std::invalid_argument& e) {
             result = {{"error", std::string("无法读取请求：") + e.what()}};
             status = kExitFailure;
-        } catch (const DatabaseError& e) {
+        } catch (const Error& e) {
             result = {{"error", e.what()}};
             status = kExitFailure;
         }

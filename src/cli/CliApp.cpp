@@ -11,7 +11,7 @@
 #include "cli/QueryCommands.h"
 #include "cli/SampleCommand.h"
 #include "cli/StationCommands.h"
-#include "db/DatabaseError.h"
+#include "store/Error.h"
 
 namespace busquery::cli {
 
@@ -45,7 +45,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
 
     try {
         return action();
-    } catch (const DatabaseError& e) {
+    } catch (const Error& e) {
         err << "busquery-cli: " << e.what() << '\n';
     } catch (const std::exception& e) {
         err << "busquery-cli: 失败：" << e.what() << '\n';

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "db/ProgramFolder.h"
 #include "query/OutcomeMessage.h"
 #include "query/Query.h"
+#include "store/ProgramFolder.h"
 
 namespace busquery::cli {
 
@@ -26,9 +26,9 @@ BusData& CliContext::data() {
 int CliContext::runQuery(const QueryInput& input) {
     Query query(data());
     PieceRecorder pane;
-    QueryMode mode = query.run(input, pane);
-    out << writeResult(format(), mode, query.state(), pane.pieces());
-    return outcomeMessage(query.state().intOutState) ? kExitMessage : kExitListed;
+    const Answer answer = query.run(input, pane);
+    out << writeResult(format(), answer, pane.pieces());
+    return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 
 }  // namespace busquery::cli

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/PieceWriters.h"
-#include "db/BusData.h"
+#include "network/BusData.h"
 #include "query/QueryInput.h"
 
 namespace busquery::cli {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "import/GtfsImporter.h"
+#include "gtfs/GtfsImporter.h"
 
 namespace busquery::cli {
 namespace {

@@ -1,5 +1,6 @@
 #include "cli/PieceWriters.h"
 
+#include "cli/AnswerJson.h"
 #include "query/OutcomeMessage.h"
 
 namespace busquery::cli {
@@ -23,30 +24,29 @@ std::string writeAnsi(const std::vector<Piece>& pieces) {
     return out;
 }
 
-nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state,
-                                  const std::vector<Piece>& pieces) {
+nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces) {
     nlohmann::ordered_json json;
-    json["mode"] = std::string(modeName(mode));
-    json["outcome"] = static_cast<int>(state.intOutState);
-    auto message = outcomeMessage(state.intOutState);
+    json["mode"] = std::string(modeName(answer.mode));
+    json["outcome"] = static_cast<int>(answer.outcome);
+    auto message = outcomeMessage(answer.outcome);
     json["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
-    json["records"] = state.lngRecordNum;
+    json["records"] = answer.records;
     auto& list = json["pieces"] = nlohmann::ordered_json::array();
     for (const auto& piece : pieces) {
         list.push_back({{"text", piece.text},
                         {"rgb", {piece.rgb.r, piece.rgb.g, piece.rgb.b}},
                         {"bold", piece.bold}});
     }
+    addAnswerData(json, answer);
     return json;
 }
 
-std::string writeResult(Format format, QueryMode mode, const QueryState& state,
-                        const std::vector<Piece>& pieces) {
-    if (format == Format::Json) return resultJson(mode, state, pieces).dump() + "\n";
+std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces) {
+    if (format == Format::Json) return resultJson(answer, pieces).dump() + "\n";
     std::string out = format == Format::Ansi ? writeAnsi(pieces) : writeText(pieces);
     // Terminal hygiene: the pane's last piece need not end a line.
     if (!out.empty() && out.back() != '\n') out += "\n";
-    if (auto message = outcomeMessage(state.intOutState)) out += *message + "\n";
+    if (auto message = outcomeMessage(answer.outcome)) out += *message + "\n";
     return out;
 }
 

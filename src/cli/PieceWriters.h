@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "query/Answer.h"
 #include "query/PieceRecorder.h"
-#include "query/QueryMode.h"
-#include "query/QueryState.h"
 
 namespace busquery::cli {
 
@@ -19,12 +18,11 @@ std::string writeText(const std::vector<Piece>& pieces);
 // The pieces with 24-bit colour and bold escapes; the terminal is reset at the end.
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
-// {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}]}
-nlohmann::ordered_json resultJson(QueryMode mode, const QueryState& state,
-                                  const std::vector<Piece>& pieces);
+// {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}], then the
+// answer as data}
+nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces);
 
 // The whole answer of one query in the chosen format, ending with a line break.
-std::string writeResult(Format format, QueryMode mode, const QueryState& state,
-                        const std::vector<Piece>& pieces);
+std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces);
 
 }  // namespace busquery::cli

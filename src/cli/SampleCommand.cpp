@@ -5,7 +5,7 @@
 #include <memory>
 #include <ostream>
 
-#include "import/SampleCity.h"
+#include "sample/SampleCity.h"
 
 namespace busquery::cli {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <ostream>
 
-#include "input/SuggestionSearch.h"
+#include "search/SuggestionSearch.h"
 
 namespace busquery::cli {
 

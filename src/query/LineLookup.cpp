@@ -1,26 +1,10 @@
 #include "query/LineLookup.h"
 
-#include "db/AsciiCase.h"
-#include "db/Text.h"
+#include "text/AsciiCase.h"
+#include "text/NumericText.h"
+#include "text/Text.h"
 
 namespace busquery {
-
-bool isNumericText(std::string_view text) {
-    std::string_view t = trimBlanks(text);
-    if (!t.empty() && (t.front() == '+' || t.front() == '-')) t.remove_prefix(1);
-    bool digits = false;
-    bool point = false;
-    for (char c : t) {
-        if (c >= '0' && c <= '9') {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
 
 std::string linePrefix(std::string_view request) {
     std::string prefix = removeAll(request, "路");
@@ -28,30 +12,19 @@ std::string linePrefix(std::string_view request) {
     return prefix;
 }
 
-void lineLookup(const NetworkIndex& index, QueryState& state, ResultPane& pane) {
-    pane.clear();
+std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) {
     state.strQueryLnna = removeAll(state.strQueryLnna, "路");
     const std::string prefix = linePrefix(state.strQueryLnna);
 
-    std::int32_t found = 0;
+    std::vector<LineEntry> found;
     for (std::uint32_t i : index.cityLinesByLnid) {
         const LineInfo& line = index.lines[i];
         if (!startsWithIgnoreAsciiCase(line.lnna, prefix)) continue;
-        ++found;
-        pane.setColour(colours::kBlue);
-        pane.append(line.lnna);
-        pane.setColour(colours::kOlive);
-        pane.append(line.fltime);
-        pane.setColour(colours::kBlack);
-        pane.setBold(true);
-        pane.append(kBreak);
-        pane.append("途径站点：");
-        pane.setBold(false);
-        pane.append(line.passstna);
-        pane.append("\r\n\r\n");
+        found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
     }
-    state.lngRecordNum = found;
-    state.intOutState = found == 0 ? OutcomeCode::NoLine : OutcomeCode::Listed;
+    state.lngRecordNum = static_cast<std::int32_t>(found.size());
+    state.intOutState = found.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
+    return found;
 }
 
 }  // namespace busquery

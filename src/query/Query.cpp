@@ -1,9 +1,10 @@
 #include "query/Query.h"
 
-#include "db/Text.h"
 #include "query/LineLookup.h"
+#include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "query/StationLookup.h"
+#include "text/Text.h"
 
 namespace busquery {
 namespace {
@@ -11,28 +12,38 @@ namespace {
 QueryMode selectMode(const QueryState& s) {
     if (!s.strQueryLnna.empty()) return QueryMode::Line;
     if (!s.strStnaFrom.empty() && !s.strStnaTo.empty()) return QueryMode::MultiStation;
-    if (s.strStnaFrom.empty() && s.strStnaTo.empty() &&
-        !(!s.strQueryFrom.empty() && !s.strQueryTo.empty())) {
-        return QueryMode::SingleStation;
-    }
+    if (s.strStnaFrom.empty() && s.strStnaTo.empty()) return QueryMode::SingleStation;
     return QueryMode::None;
 }
 
 }  // namespace
 
-QueryMode Query::run(const QueryInput& input, ResultPane& pane) {
-    state_.strLineInfo.clear();
+Answer Query::run(const QueryInput& input) {
+    Answer result;
+    result.mode = answer(input, result);
+    result.outcome = state_.intOutState;
+    result.records = state_.lngRecordNum;
+    return result;
+}
+
+Answer Query::run(const QueryInput& input, ResultPane& pane) {
+    Answer result = run(input);
+    render(result, pane);
+    return result;
+}
+
+QueryMode Query::answer(const QueryInput& input, Answer& answer) {
     state_.strQueryLnna = input.line;
     state_.strQueryFrom = input.station;
     state_.strStnaFrom = input.from;
     state_.strStnaTo = input.to;
 
-    if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strQueryTo.empty() &&
-        state_.strStnaFrom.empty() && state_.strStnaTo.empty()) {
+    if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
+        state_.strStnaTo.empty()) {
         state_.intOutState = OutcomeCode::EmptyInput;
         return QueryMode::None;
     }
-    if (countCharacters(state_.strQueryFrom) == 1 || countCharacters(state_.strQueryTo) == 1) {
+    if (countCharacters(state_.strQueryFrom) == 1) {
         state_.intOutState = OutcomeCode::TooShort;
         return QueryMode::None;
     }
@@ -40,16 +51,16 @@ QueryMode Query::run(const QueryInput& input, ResultPane& pane) {
     data_.refresh();
     const NetworkIndex& index = data_.index();
 
-    QueryMode mode = selectMode(state_);
+    const QueryMode mode = selectMode(state_);
     switch (mode) {
         case QueryMode::Line:
-            lineLookup(index, state_, pane);
+            answer.lines = lineLookup(index, state_);
             break;
         case QueryMode::MultiStation:
-            routeSearch(index, state_, pane);
+            routeSearch(index, state_, answer);
             break;
         case QueryMode::SingleStation:
-            stationLookup(index, input.pickedLine, state_, pane);
+            answer.stations = stationLookup(index, input.pickedLine, state_);
             break;
         case QueryMode::None:
             // One route box filled: say which one is missing rather than repeat the last outcome.

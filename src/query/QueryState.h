@@ -12,12 +12,10 @@ namespace busquery {
 struct QueryState {
     std::string strQueryLnna;  // line name; line lookup removes every "路" from it
     std::string strQueryFrom;  // station-lookup text
-    std::string strQueryTo;    // second station-lookup text: no box feeds it, so always empty
     std::string strStnaFrom;   // route origin
     std::string strStnaTo;     // route destination
     OutcomeCode intOutState = OutcomeCode::EmptyInput;
     std::int32_t lngRecordNum = 0;  // rows of the last main result: lines, stations, direct lines
-    std::string strLineInfo;
 };
 
 }  // namespace busquery

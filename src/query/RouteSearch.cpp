@@ -1,38 +1,31 @@
 #include "query/RouteSearch.h"
 
-#include <string>
-
-#include "query/DirectRouteSearch.h"
-#include "query/PlanRanking.h"
 #include "query/RouteStationName.h"
-#include "query/TransferRouteSearch.h"
+#include "route/DirectRouteSearch.h"
+#include "route/PlanRanking.h"
+#include "route/TransferRouteSearch.h"
 
 namespace busquery {
 
-std::optional<RouteStations> startRouteSearch(QueryState& state, ResultPane& pane) {
-    pane.clear();
+void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
     state.lngRecordNum = 0;
-    const RouteStations names{routeStationName(state.strStnaFrom),
-                              routeStationName(state.strStnaTo)};
+    const std::string_view from = routeStationName(state.strStnaFrom);
+    const std::string_view to = routeStationName(state.strStnaTo);
     // A box holding only a picked line's road or landmarks names no station.
-    if (names.from.empty()) {
+    if (from.empty()) {
         state.intOutState = OutcomeCode::NoOrigin;
-        return std::nullopt;
+        return;
     }
-    if (names.to.empty()) {
+    if (to.empty()) {
         state.intOutState = OutcomeCode::NoDestination;
-        return std::nullopt;
+        return;
     }
-    return names;
-}
+    answer.from = from;
+    answer.to = to;
 
-void routeSearch(const NetworkIndex& index, QueryState& state, ResultPane& pane) {
-    const auto names = startRouteSearch(state, pane);
-    if (!names) return;
-    const auto [from, to] = *names;
-
-    state.lngRecordNum = directRouteSearch(index, from, to, pane);
-    if (state.lngRecordNum > 0) {
+    answer.direct = directRouteSearch(index, from, to);
+    state.lngRecordNum = static_cast<std::int32_t>(answer.direct.size());
+    if (!answer.direct.empty()) {
         state.intOutState = OutcomeCode::Listed;
         return;
     }
@@ -52,14 +45,7 @@ void routeSearch(const NetworkIndex& index, QueryState& state, ResultPane& pane)
         state.intOutState = OutcomeCode::NoRoute;
         return;
     }
-
-    std::size_t number = 0;
-    for (std::uint32_t row : rankPlans(search.arrPlan)) {
-        const CandidatePlan& plan = search.arrPlan[row];
-        const std::string s = TransferRouteSearch::legText(search.arrLegS, plan.firstS);
-        const std::string e = TransferRouteSearch::legText(search.arrLegE, plan.firstE);
-        writePlan(pane, ++number, PlanText{s, index.routes.names[plan.M], e, plan.C}, from, to);
-    }
+    answer.plans = rankedPlans(search, index.derived<RouteIndex>(), from, to);
     state.intOutState = OutcomeCode::PlansListed;
 }
 

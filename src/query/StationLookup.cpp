@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "db/AsciiCase.h"
-#include "db/Text.h"
+#include "search/StationTextIndex.h"
+#include "text/AsciiCase.h"
+#include "text/Text.h"
 
 namespace busquery {
 namespace {
@@ -35,30 +36,22 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name) {
     arrLnna.emplace_back(name);
 }
 
-void stationLookup(const NetworkIndex& index, std::string_view pickedLine, QueryState& state,
-                   ResultPane& pane) {
-    pane.clear();
+std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
+                                        QueryState& state) {
     const StationSearchParts parts = stationSearchParts(pickedLine, state.strQueryFrom);
 
-    std::int32_t found = 0;
-    std::vector<std::string> arrLnna;
-    const StationTextIndex& text = index.stationText;
+    std::vector<StationEntry> found;
+    const auto& text = index.derived<StationTextIndex>();
     for (std::uint32_t place : text.find(parts.station, StationTextIndex::Columns::Name)) {
         const StationInfo& station = index.stations[text.station(place)];
         if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
-
-        if (found++ > 0) pane.append("\r\n\r\n");
-        pane.setColour(colours::kStationBlue);
-        pane.append(station.stna + ":");
-        arrLnna.clear();
-        for (const auto& line : station.lines) addLine(arrLnna, line);
-        pane.setColour(colours::kBlack);
-        for (std::size_t n = 0; n < arrLnna.size(); ++n) {
-            pane.append(n == 0 ? arrLnna[n] : "、" + arrLnna[n]);
-        }
+        StationEntry entry{station.stna, {}};
+        for (const auto& line : station.lines) addLine(entry.lines, line);
+        found.push_back(std::move(entry));
     }
-    state.lngRecordNum = found;
-    state.intOutState = found == 0 ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
+    state.lngRecordNum = static_cast<std::int32_t>(found.size());
+    state.intOutState = found.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
+    return found;
 }
 
 }  // namespace busquery

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "db/NetworkIndex.h"
+#include "network/NetworkIndex.h"
+#include "query/Answer.h"
 #include "query/QueryState.h"
-#include "query/ResultPane.h"
 
 namespace busquery {
 
@@ -26,10 +26,10 @@ StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_v
 // comparison). The list grows as far as needed.
 void addLine(std::vector<std::string>& arrLnna, std::string_view name);
 
-// Lists every station whose name contains the station part (taken from the picked suggestion
-// line, else from strQueryFrom), narrowed by the picked road part, with the distinct lines that
-// stop there. Sets lngRecordNum and the outcome StationsListed or NoStation.
-void stationLookup(const NetworkIndex& index, std::string_view pickedLine, QueryState& state,
-                   ResultPane& pane);
+// Every station whose name contains the station part (taken from the picked suggestion line,
+// else from strQueryFrom), narrowed by the picked road part, with the distinct lines that stop
+// there. Sets lngRecordNum and the outcome StationsListed or NoStation.
+std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
+                                        QueryState& state);
 
 }  // namespace busquery

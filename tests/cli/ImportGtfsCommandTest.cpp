@@ -6,7 +6,7 @@
 
 #include "cli/CliApp.h"
 #include "cli/CliRun.h"
-#include "import/GtfsTestFeed.h"
+#include "gtfs/GtfsTestFeed.h"
 #include "support/TempDir.h"
 
 namespace busquery::cli {

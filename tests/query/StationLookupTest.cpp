@@ -3,10 +3,11 @@
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
-#include "import/SampleCity.h"
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
-#include "support/ReferenceStationSearch.h"
+#include "query/Renderer.h"
+#include "reference/ReferenceStationSearch.h"
+#include "support/SampleFixture.h"
 #include "support/StationTexts.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
@@ -45,9 +46,13 @@ class StationLookupTest : public ::testing::Test {
     std::vector<Piece> lookUp(const std::string& typed, const std::string& picked) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = typed;
+        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        answer.stations = stationLookup(data_.index(), picked, state);
+        reference.stations = test::referenceStationLookup(data_.database(), picked, expectedState);
+        EXPECT_EQ(answer.stations, reference.stations) << typed << " / " << picked;
         PieceRecorder pane, expected;
-        stationLookup(data_.index(), picked, state, pane);
-        test::referenceStationLookup(data_.database(), picked, expectedState, expected);
+        render(answer, pane);
+        render(reference, expected);
         EXPECT_EQ(pane.pieces(), expected.pieces()) << typed << " / " << picked;
         EXPECT_EQ(state.lngRecordNum, expectedState.lngRecordNum);
         EXPECT_EQ(state.intOutState,
@@ -133,7 +138,7 @@ TEST_F(StationLookupTest, NullNameAndNullLineListReadAsEmpty) {
 TEST_F(StationLookupTest, QueryUsesThePickedLineAndSetsTheOutcome) {
     Query query(data_);
     PieceRecorder pane;
-    EXPECT_EQ(query.run({"", "东桥[西山大道]改", "", "", "东桥[西山大道]"}, pane),
+    EXPECT_EQ(query.run({"", "东桥[西山大道]改", "", "", "东桥[西山大道]"}, pane).mode,
               QueryMode::SingleStation);
     EXPECT_EQ(query.state().intOutState, OutcomeCode::StationsListed);
     EXPECT_EQ(query.state().lngRecordNum, 2);
@@ -176,9 +181,7 @@ TEST(AddLine, KeepsFirstOccurrencesAndGrowsWithoutLimit) {
 }
 
 TEST(StationLookupDifferential, IndexWritesWhatTheStatementWritesOnTheSampleCity) {
-    test::TempDir dir;
-    writeSampleCity(dir / "busdata", SampleCityOptions{});
-    BusData data(dir / "busdata");
+    BusData data(test::sampleCityFile());
     data.refresh();
 
     struct Entry {
@@ -193,9 +196,13 @@ TEST(StationLookupDifferential, IndexWritesWhatTheStatementWritesOnTheSampleCity
     for (const auto& e : entries) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = e.typed;
+        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        answer.stations = stationLookup(data.index(), e.picked, state);
+        reference.stations = test::referenceStationLookup(data.database(), e.picked, expectedState);
+        ASSERT_EQ(answer.stations, reference.stations) << e.typed << " / " << e.picked;
         PieceRecorder pane, expected;
-        stationLookup(data.index(), e.picked, state, pane);
-        test::referenceStationLookup(data.database(), e.picked, expectedState, expected);
+        render(answer, pane);
+        render(reference, expected);
         ASSERT_EQ(pane.pieces(), expected.pieces()) << e.typed << " / " << e.picked;
         ASSERT_EQ(state.lngRecordNum, expectedState.lngRecordNum);
         found += state.lngRecordNum > 0;

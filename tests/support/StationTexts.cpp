@@ -4,7 +4,7 @@
 #include <iterator>
 #include <random>
 
-#include "input/SuggestionSearch.h"
+#include "search/SuggestionSearch.h"
 
 namespace busquery::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "db/NetworkIndex.h"
+#include "network/NetworkIndex.h"
 
 namespace busquery::test {
 

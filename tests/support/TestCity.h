@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "db/BusDatabaseWriter.h"
 #include "query/PieceRecorder.h"
+#include "store/BusDatabaseWriter.h"
 
 namespace busquery::test {
 

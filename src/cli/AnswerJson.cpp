@@ -1,0 +1,66 @@
+#include "cli/AnswerJson.h"
+
+#include "text/NameList.h"
+
+namespace busquery::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json legJson(const PlanLeg& leg) {
+    if (leg.kind == PlanLeg::Kind::Walk) {
+        return {{"kind", "walk"}, {"from", leg.from}, {"to", leg.to}, {"metres", leg.metres}};
+    }
+    Json lines = Json::array();
+    Json lineStops = Json::array();
+    for (const RideLine& line : leg.lines) {
+        lines.push_back(line.lnna);
+        lineStops.push_back(line.stops);
+    }
+    return {{"kind", "ride"}, {"lines", lines},     {"from", leg.from},
+            {"to", leg.to},   {"stops", leg.stops}, {"lineStops", lineStops}};
+}
+
+}  // namespace
+
+void addAnswerData(Json& json, const Answer& answer) {
+    switch (answer.mode) {
+        case QueryMode::Line: {
+            Json& lines = json["lines"] = Json::array();
+            for (const LineEntry& line : answer.lines) {
+                lines.push_back({{"lnna", line.lnna},
+                                 {"fltime", line.fltime},
+                                 {"stations", readNameList(line.passstna)}});
+            }
+            break;
+        }
+        case QueryMode::SingleStation: {
+            Json& stations = json["stations"] = Json::array();
+            for (const StationEntry& station : answer.stations) {
+                stations.push_back({{"stna", station.stna}, {"lines", station.lines}});
+            }
+            break;
+        }
+        case QueryMode::MultiStation: {
+            json["from"] = answer.from;
+            json["to"] = answer.to;
+            Json& direct = json["direct"] = Json::array();
+            for (const DirectLine& line : answer.direct) {
+                direct.push_back({{"lnna", line.lnna},
+                                  {"stations", readNameList(line.stretch)},
+                                  {"stops", line.stops}});
+            }
+            Json& plans = json["plans"] = Json::array();
+            for (const Plan& plan : answer.plans) {
+                Json legs = Json::array();
+                for (const PlanLeg& leg : plan.legs) legs.push_back(legJson(leg));
+                plans.push_back({{"stops", plan.C}, {"legs", legs}});
+            }
+            break;
+        }
+        case QueryMode::None:
+            break;
+    }
+}
+
+}  // namespace busquery::cli

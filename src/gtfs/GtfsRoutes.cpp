@@ -1,0 +1,66 @@
+#include "gtfs/GtfsRoutes.h"
+
+#include "gtfs/FeedText.h"
+#include "store/Error.h"
+#include "text/NumericText.h"
+
+namespace busquery {
+namespace {
+
+constexpr std::string_view kFile = "routes.txt";
+
+}  // namespace
+
+void GtfsRoutes::checkColumns(const CsvTable& table) {
+    table.requireColumn("route_id");
+    if (!table.column("route_short_name") && !table.column("route_long_name")) {
+        throw Error(ErrorKind::FeedFileMissing,
+                    table.fileName() + " 缺少必需的列 route_short_name（或 route_long_name）");
+    }
+}
+
+GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
+    checkColumns(table);
+    const auto idColumn = table.requireColumn("route_id");
+    const auto shortColumn = table.column("route_short_name");
+    const auto longColumn = table.column("route_long_name");
+    const auto sortColumn = table.column("route_sort_order");
+
+    GtfsRoutes routes;
+    table.forEachRow([&](const CsvRow& row) {
+        std::string_view id = row[idColumn];
+        if (id.empty()) {
+            summary.skip(kFile, "route_id 为空", row.line(), "route_short_name", row[shortColumn]);
+            return;
+        }
+        if (!isValidUtf8(row[shortColumn]) || !isValidUtf8(row[longColumn])) {
+            summary.skip(kFile, "文字不是 UTF-8 编码", row.line(), "route_id", id);
+            return;
+        }
+        GtfsRoute route;
+        route.listName = cleanFeedText(row[shortColumn]);
+        if (route.listName.empty()) route.listName = cleanFeedText(row[longColumn]);
+        if (route.listName.empty()) {
+            summary.skip(kFile, "线路名称为空", row.line(), "route_id", id);
+            return;
+        }
+        if (!routes.routeIds.add(id).second) {
+            summary.skip(kFile, "route_id 重复", row.line(), "route_id", id);
+            return;
+        }
+        std::string_view sortText = row[sortColumn];
+        if (!sortText.empty()) {
+            route.sortOrder = readFeedInteger(sortText);
+            if (!route.sortOrder) {
+                summary.adjust(kFile, "route_sort_order 无效，按未给出处理", row.line(),
+                               "route_sort_order", sortText);
+            }
+        }
+        route.name = route.listName;
+        if (isNumericText(route.name)) route.name += "路";
+        routes.routes.push_back(std::move(route));
+    });
+    return routes;
+}
+
+}  // namespace busquery

@@ -1,0 +1,68 @@
+#include "gtfs/ImportSummary.h"
+
+#include <algorithm>
+
+namespace busquery {
+namespace {
+
+void tally(std::vector<RowIssue>& issues, std::string_view file, std::string_view reason,
+           std::uint64_t line, std::string_view field, std::string_view value) {
+    auto it = std::find_if(issues.begin(), issues.end(), [&](const RowIssue& issue) {
+        return issue.file == file && issue.reason == reason;
+    });
+    if (it != issues.end()) {
+        ++it->count;
+        return;
+    }
+    std::string example = line > 0 ? "第 " + std::to_string(line) + " 行，" : "";
+    example += std::string(field) + " “" + std::string(value) + "”";
+    issues.push_back(RowIssue{std::string(file), std::string(reason), 1, std::move(example)});
+}
+
+std::string listIssues(const std::vector<RowIssue>& issues) {
+    std::string text;
+    for (const RowIssue& issue : issues) {
+        text += "  " + issue.file + "：" + issue.reason + "，" + std::to_string(issue.count) +
+                " 项（例如：" + issue.example + "）\n";
+    }
+    return text;
+}
+
+std::uint64_t total(const std::vector<RowIssue>& issues) {
+    std::uint64_t sum = 0;
+    for (const RowIssue& issue : issues) sum += issue.count;
+    return sum;
+}
+
+}  // namespace
+
+void ImportSummary::skip(std::string_view file, std::string_view reason, std::uint64_t line,
+                         std::string_view field, std::string_view value) {
+    tally(skipped, file, reason, line, field, value);
+}
+
+void ImportSummary::adjust(std::string_view file, std::string_view reason, std::uint64_t line,
+                           std::string_view field, std::string_view value) {
+    tally(adjusted, file, reason, line, field, value);
+}
+
+std::string ImportSummary::text() const {
+    std::string text = "已导入 GTFS 数据到 " + out.string() + "\n";
+    text += "  线路 " + std::to_string(lines) + " 条（来自 " + std::to_string(routes) +
+            " 条路线，其中支线 " + std::to_string(branchLines) + " 条），站点 " +
+            std::to_string(stations) + " 个\n";
+    text +=
+        "  班次 " + std::to_string(trips) + " 个，停靠记录 " + std::to_string(stopTimes) + " 条\n";
+    text += "  城市代码 " + citycode + "，数据日期 " + date + "\n";
+    if (skipped.empty()) {
+        text += "没有跳过任何数据。\n";
+    } else {
+        text += "跳过 " + std::to_string(total(skipped)) + " 项：\n" + listIssues(skipped);
+    }
+    if (!adjusted.empty()) {
+        text += "按规则处理 " + std::to_string(total(adjusted)) + " 项：\n" + listIssues(adjusted);
+    }
+    return text;
+}
+
+}  // namespace busquery

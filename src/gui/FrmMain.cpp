@@ -1,0 +1,343 @@
+#include "gui/FrmMain.h"
+
+#include <QDesktopServices>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <stdexcept>
+
+#include "gui/Twips.h"
+#include "network/BusData.h"
+#include "search/SuggestionSearch.h"
+
+namespace busquery::ui {
+namespace {
+
+const char kCredit[] = "作者：busquery 电话：8209 0114  ";
+const char kDisclaimer[] = "数据仅供参考，如有变动，请以车站公布数据为准。";
+
+// The window's icon: a bus on a blue tile, drawn rather than shipped.
+QIcon busIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x2f, 0x6b, 0xc9));
+    painter.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(7, 6, 18, 18), 3, 3);
+    painter.setBrush(QColor(0x2f, 0x6b, 0xc9));
+    painter.drawRect(QRectF(9.5, 9, 13, 6));
+    painter.drawEllipse(QRectF(9.5, 18, 3, 3));
+    painter.drawEllipse(QRectF(19.5, 18, 3, 3));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 24, 3, 3));
+    painter.drawRect(QRectF(20, 24, 3, 3));
+    return QIcon(pixmap);
+}
+
+// The character a key press hands the box, as a character code; 0 when the key gives none
+// (arrows, function keys) or moves the focus on (Tab), which is no key press for the rules.
+int characterCode(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kEnterKey;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return 0;
+        default:
+            return key.text().isEmpty() ? 0 : key.text().front().unicode();
+    }
+}
+
+// The first character an input method commits; 0 when it commits nothing (still composing).
+int committedCode(const QInputMethodEvent& input) {
+    return input.commitString().isEmpty() ? 0 : input.commitString().front().unicode();
+}
+
+}  // namespace
+
+FrmMain::FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent)
+    : QWidget(parent),
+      links(site),
+      data_(data),
+      notifier_(std::move(notifier)),
+      triples_{{{EntryBox::txtQueryFrom, txtQueryFrom, List1, stl1},
+                {EntryBox::txtStnaFrom, txtStnaFrom, List2, stl2},
+                {EntryBox::txtStnaTo, txtStnaTo, List3, stl3}}} {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("Velmorina公交查询系统2009"));
+    setWindowIcon(busIcon());
+    QFont font({"Noto Sans CJK SC", "Microsoft YaHei", "Noto Sans", "sans-serif"}, 9);
+    setFont(font);
+    d1->setFont(QFont({"宋体", "SimSun", "Noto Serif CJK SC", "serif"}, 9));
+
+    placeControls();
+    // The tab order is set while the line box has no edit field yet: once it has one, the
+    // toolkit's reordering around it can split the focus chain in two.
+    setTabOrder();
+    setInitialContent();
+    connectHandlers();
+}
+
+void FrmMain::placeControls() {
+    const double dpi = logicalDpiX();
+    setFixedSize(twipsToPixels(kClientWidth, dpi), twipsToPixels(kClientHeight, dpi));
+
+    struct Place {
+        QWidget* control;
+        const char* name;
+        int left, top, width, height;
+    };
+    const Place places[] = {
+        {SkinLabel5, "SkinLabel5", 120, 120, 735, 255},
+        {txtQueryFrom, "txtQueryFrom", 960, 120, 4500, 315},
+        {SkinLabel6, "SkinLabel6", 120, 480, 735, 255},
+        {txtStnaFrom, "txtStnaFrom", 960, 480, 4500, 315},
+        {SkinLabel7, "SkinLabel7", 120, 840, 735, 255},
+        {txtStnaTo, "txtStnaTo", 960, 840, 4500, 315},
+        {SkinLabel8, "SkinLabel8", 5760, 120, 615, 255},
+        {txtQueryLnna, "txtQueryLnna", 5760, 360, 1995, 300},
+        {Command1, "Command1", 5760, 840, 1335, 255},
+        {Picture7, "Picture7", 4560, 1080, 810, 600},
+        {stl1, "stl1", 120, 1320, 1575, 255},
+        {stl2, "stl2", 120, 1320, 1575, 375},
+        {stl3, "stl3", 120, 1320, 1455, 375},
+        {protime, "protime", 5880, 1320, 615, 255},
+        {d1, "d1", 120, 1680, 7695, 3255},
+        {List1, "List1", 120, 1680, 7695, 3270},
+        {List2, "List2", 120, 1680, 7695, 3270},
+        {List3, "List3", 120, 1680, 7695, 3270},
+        {Label6, "Label6", 480, 5040, 735, 255},
+        {Text1, "Text1", 1320, 5040, 1215, 270},
+        {SkinLabel1, "SkinLabel1", 2520, 5040, 615, 255},
+        {Text2, "Text2", 3240, 5040, 1335, 270},
+        {Picture2, "Picture2", 4680, 5040, 1005, 330},
+        {Picture3, "Picture3", 5760, 5040, 1020, 330},
+        {Picture4, "Picture4", 480, 5400, 1260, 420},
+        {Picture5, "Picture5", 1920, 5400, 2340, 420},
+        {SkinLabel2, "SkinLabel2", 480, 5880, 6615, 255},
+        {SkinLabel3, "SkinLabel3", 480, 6240, 1695, 255},
+        {SkinLabel4, "SkinLabel4", 2160, 6240, 975, 255},
+        {Label13, "Label13", 3120, 6240, 975, 255},
+        {WebBrowser1, "WebBrowser1", 240, 6480, 7455, 1215},
+    };
+    for (const Place& place : places) {
+        place.control->setObjectName(place.name);
+        place.control->setGeometry(
+            twipsRect(place.left, place.top, place.width, place.height, dpi));
+    }
+}
+
+void FrmMain::setInitialContent() {
+    SkinLabel5->setText("单站点：");
+    SkinLabel6->setText("起始站：");
+    SkinLabel7->setText("到达站：");
+    SkinLabel8->setText("线路：");
+    stl1->setText("请选择确认站点：");
+    stl2->setText("请选择起始站点：");
+    stl3->setText("请选择到达站点：");
+    Label6->setText("用户名：");
+    SkinLabel1->setText("密码：");
+    SkinLabel2->setText(QString::fromUtf8(kCredit) + QString::fromUtf8(kDisclaimer));
+    SkinLabel3->setText("程序版本：2009.1.14");
+    SkinLabel4->setText("数据版本：");
+    Label13->setText("2009.1.6");
+
+    // The prompts are the boxes' initial texts; setting them before the handlers are connected
+    // starts no search.
+    txtQueryFrom->setText("请输入要查询的公交站名");
+    txtStnaFrom->setText("请输入起始站");
+    txtStnaTo->setText("请输入终点站");
+    txtQueryLnna->setEditable(true);
+    txtQueryLnna->setInsertPolicy(QComboBox::NoInsert);  // Enter runs the query, adds nothing
+    txtQueryLnna->setCompleter(nullptr);  // the box holds what was typed, never a completion
+    txtQueryLnna->setMaxVisibleItems(20);
+    Text2->setEchoMode(QLineEdit::Password);
+    Command1->setText("查 询");
+    Command1->setCursor(Qt::PointingHandCursor);
+    Picture7->setAccessibleName("查询");
+    Picture2->setText("免费注册");
+    Picture3->setText("马上升级");
+    Picture4->setText("访问官方网站");
+    Picture5->setText("去论坛指正数据中的错误");
+
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3}) {
+        hidden->setVisible(false);
+    }
+    // A caption in front of its box ends next to it.
+    for (QLabel* caption : {SkinLabel5, SkinLabel6, SkinLabel7, Label6, SkinLabel1}) {
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    d1->setTabChangesFocus(true);
+    WebBrowser1->setTabChangesFocus(true);
+}
+
+void FrmMain::setTabOrder() {
+    // Labels take no focus; the rest follow one another in this order.
+    QWidget* const chain[] = {Picture5,     Picture4,     Picture3, Picture2,  Text2,
+                              Text1,        WebBrowser1,  Picture7, txtStnaTo, txtStnaFrom,
+                              txtQueryFrom, txtQueryLnna, List3,    List2,     List1,
+                              d1,           Command1};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+    // The window opens with the focus on the first of them.
+    Picture5->setFocus();
+}
+
+void FrmMain::connectHandlers() {
+    connect(txtQueryFrom, &QLineEdit::textChanged, this, &FrmMain::txtQueryFrom_Change);
+    connect(txtStnaFrom, &QLineEdit::textChanged, this, &FrmMain::txtStnaFrom_Change);
+    connect(txtStnaTo, &QLineEdit::textChanged, this, &FrmMain::txtStnaTo_Change);
+    for (const Triple& triple : triples_) {
+        triple.text->installEventFilter(this);
+        connect(triple.list, &SuggestionList::lineSelected, this,
+                [this, &triple] { triple.text->setText(triple.list->selectedLine()); });
+    }
+    // The combo box takes the keys of its edit field itself.
+    txtQueryLnna->installEventFilter(this);
+
+    connect(List1, &SuggestionList::listDoubleClicked, this, &FrmMain::List1_DblClick);
+    connect(List2, &SuggestionList::listDoubleClicked, this, &FrmMain::List2_DblClick);
+    connect(List3, &SuggestionList::listDoubleClicked, this, &FrmMain::List3_DblClick);
+    connect(Command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
+    connect(Picture7, &PictureButton::clicked, this, &FrmMain::Picture7_Click);
+    connect(Picture2, &PictureButton::clicked, this, &FrmMain::Picture2_Click);
+    connect(Picture3, &PictureButton::clicked, this, &FrmMain::Picture3_Click);
+    connect(Picture4, &PictureButton::clicked, this, &FrmMain::Picture4_Click);
+    connect(Picture5, &PictureButton::clicked, this, &FrmMain::Picture5_Click);
+}
+
+void FrmMain::notify(const QString& text, Notice kind) {
+    notifier_(*this, text, kind);
+}
+
+void FrmMain::reportProblem(const QString& text) {
+    lastProblem_ = text;
+    notify(text, Notice::Problem);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const Triple* triple = tripleOf(watched);
+            if (triple && mouse->button() == Qt::LeftButton &&
+                triple->text->rect().contains(mouse->position().toPoint())) {
+                stationBoxClick(*triple);
+            }
+            break;
+        }
+        case QEvent::KeyPress:
+        case QEvent::InputMethod: {
+            // Text composed with an input method (Chinese) arrives as its commit, not as keys.
+            const int code = event->type() == QEvent::KeyPress
+                                 ? characterCode(*static_cast<QKeyEvent*>(event))
+                                 : committedCode(*static_cast<QInputMethodEvent*>(event));
+            const std::optional<EntryBox> box = entryBoxOf(watched);
+            if (code != 0 && box) entryKeyPress(*box, code);
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+const FrmMain::Triple* FrmMain::tripleOf(const QObject* object) const {
+    for (const Triple& triple : triples_) {
+        if (triple.text == object) return &triple;
+    }
+    return nullptr;
+}
+
+const FrmMain::Triple& FrmMain::tripleOf(EntryBox box) const {
+    for (const Triple& triple : triples_) {
+        if (triple.box == box) return triple;
+    }
+    throw std::logic_error("the line box has no suggestion list");
+}
+
+std::optional<EntryBox> FrmMain::entryBoxOf(const QObject* object) const {
+    if (object == txtQueryLnna) return EntryBox::txtQueryLnna;
+    if (const Triple* triple = tripleOf(object)) return triple->box;
+    return std::nullopt;
+}
+
+void FrmMain::stationBoxChange(const Triple& triple) {
+    const QString boxText = triple.text->text();
+    const std::string cleaned = cleanSuggestionText(boxText.toStdString());
+    const QString cleanedText = QString::fromStdString(cleaned);
+    if (cleanedText != boxText) {
+        // Writing the cleaned text back is itself a change of the box and runs this handler
+        // on it; that run does the rest. The caret stays where it was among the kept text.
+        const int caret = triple.text->cursorPosition();
+        const int removedBefore = static_cast<int>(boxText.left(caret).count(u'%'));
+        triple.text->setText(cleanedText);
+        triple.text->setCursorPosition(caret - removedBefore);
+        return;
+    }
+    if (cleaned.empty()) return;
+    showSuggestions(triple);
+    if (!startsSuggestionSearch(cleaned)) return;
+    try {
+        data_.refresh();
+        triple.list->setLines(suggestStations(data_.index(), cleaned));
+        lastProblem_.clear();
+    } catch (const std::exception& failure) {
+        const QString text = failureText(failure);
+        if (text != lastProblem_) reportProblem(text);
+    }
+}
+
+void FrmMain::showSuggestions(const Triple& shown) {
+    for (const Triple& triple : triples_) triple.label->setVisible(&triple == &shown);
+    for (const Triple& triple : triples_) triple.list->setVisible(&triple == &shown);
+}
+
+void FrmMain::stationBoxClick(const Triple& triple) {
+    const Emptying emptying = emptyingOnClick(triple.box);
+    for (EntryBox box : emptying.boxes) empty(box);
+    if (emptying.resultPane) d1->clear();
+    if (!triple.text->text().isEmpty()) showSuggestions(triple);
+}
+
+void FrmMain::entryKeyPress(EntryBox box, int characterCode) {
+    for (EntryBox other : emptyingOnKeyPress(box).boxes) empty(other);
+    if (keyPressRunsQuery(box, textOf(box).toStdString(), characterCode)) emit queryCommand();
+}
+
+void FrmMain::empty(EntryBox box) {
+    if (box == EntryBox::txtQueryLnna) {
+        txtQueryLnna->setEditText(QString());
+    } else {
+        tripleOf(box).text->setText(QString());
+    }
+}
+
+QString FrmMain::textOf(EntryBox box) const {
+    return box == EntryBox::txtQueryLnna ? txtQueryLnna->currentText() : tripleOf(box).text->text();
+}
+
+void FrmMain::Picture2_Click() {
+    QDesktopServices::openUrl(links.registration());
+}
+
+void FrmMain::Picture3_Click() {
+    QDesktopServices::openUrl(links.update(Text1->text(), Text2->text(), Label13->text()));
+}
+
+void FrmMain::Picture4_Click() {
+    QDesktopServices::openUrl(links.home());
+}
+
+void FrmMain::Picture5_Click() {
+    QDesktopServices::openUrl(links.forum());
+}
+
+}  // namespace busquery::ui

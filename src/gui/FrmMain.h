@@ -1,0 +1,138 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "gui/Banner.h"
+#include "gui/EntryRules.h"
+#include "gui/Notifier.h"
+#include "gui/PictureButton.h"
+#include "gui/ResultPaneEdit.h"
+#include "gui/SkinLabel.h"
+#include "gui/SuggestionList.h"
+#include "gui/WebLinks.h"
+
+namespace busquery {
+class BusData;
+}
+
+namespace busquery::ui {
+
+// The main window frmMain: every control under its own name, placed in twips, and the
+// handlers that keep the three kinds of query apart, suggest stations while the traveller
+// types, and open the publisher's pages. Starting a query is left to whoever listens to
+// queryCommand; start-up fills the line list and the data date.
+class FrmMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Client area in twips.
+    static constexpr int kClientWidth = 7920;
+    static constexpr int kClientHeight = 7950;
+
+    FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent = nullptr);
+
+    // Tells the traveller about a problem with the data or a query, always.
+    void reportProblem(const QString& text);
+    void notify(const QString& text, Notice kind);
+    // The picked suggestion line of the station lookup.
+    QString pickedStationLine() const { return List1->selectedLine(); }
+
+    // Query entry area, top to bottom.
+    SkinLabel* const SkinLabel5 = new SkinLabel(this);
+    QLineEdit* const txtQueryFrom = new QLineEdit(this);
+    SkinLabel* const SkinLabel6 = new SkinLabel(this);
+    QLineEdit* const txtStnaFrom = new QLineEdit(this);
+    SkinLabel* const SkinLabel7 = new SkinLabel(this);
+    QLineEdit* const txtStnaTo = new QLineEdit(this);
+    SkinLabel* const SkinLabel8 = new SkinLabel(this);
+    QComboBox* const txtQueryLnna = new QComboBox(this);
+    QPushButton* const Command1 = new QPushButton(this);
+    PictureButton* const Picture7 = new PictureButton(PictureButton::Shape::Play, this);
+    SkinLabel* const stl1 = new SkinLabel(this);
+    SkinLabel* const stl2 = new SkinLabel(this);
+    SkinLabel* const stl3 = new SkinLabel(this);
+    SkinLabel* const protime = new SkinLabel(this);
+
+    // Result area: the lists lie on top of the pane.
+    ResultPaneEdit* const d1 = new ResultPaneEdit(this);
+    SuggestionList* const List1 = new SuggestionList(this);
+    SuggestionList* const List2 = new SuggestionList(this);
+    SuggestionList* const List3 = new SuggestionList(this);
+
+    // Account and link area.
+    SkinLabel* const Label6 = new SkinLabel(this);
+    QLineEdit* const Text1 = new QLineEdit(this);
+    SkinLabel* const SkinLabel1 = new SkinLabel(this);
+    QLineEdit* const Text2 = new QLineEdit(this);
+    PictureButton* const Picture2 = new PictureButton(PictureButton::Shape::Plate, this);
+    PictureButton* const Picture3 = new PictureButton(PictureButton::Shape::Plate, this);
+    PictureButton* const Picture4 = new PictureButton(PictureButton::Shape::Plate, this);
+    PictureButton* const Picture5 = new PictureButton(PictureButton::Shape::Plate, this);
+
+    // Footer and banner.
+    SkinLabel* const SkinLabel2 = new SkinLabel(this);
+    SkinLabel* const SkinLabel3 = new SkinLabel(this);
+    SkinLabel* const SkinLabel4 = new SkinLabel(this);
+    SkinLabel* const Label13 = new SkinLabel(this);
+    Banner* const WebBrowser1 = new Banner(this);
+
+    const WebLinks links;
+
+  signals:
+    // The traveller asked for a query: the button, the play picture, Enter, a double-click.
+    void queryCommand();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // A station box with its suggestion list and prompt label.
+    struct Triple {
+        EntryBox box;
+        QLineEdit* text;
+        SuggestionList* list;
+        SkinLabel* label;
+    };
+
+    void placeControls();
+    void setInitialContent();
+    void setTabOrder();
+    void connectHandlers();
+
+    void txtQueryFrom_Change() { stationBoxChange(triples_[0]); }
+    void txtStnaFrom_Change() { stationBoxChange(triples_[1]); }
+    void txtStnaTo_Change() { stationBoxChange(triples_[2]); }
+    void stationBoxChange(const Triple& triple);
+    void stationBoxClick(const Triple& triple);
+    void entryKeyPress(EntryBox box, int characterCode);
+    void showSuggestions(const Triple& triple);
+    void empty(EntryBox box);
+    QString textOf(EntryBox box) const;
+    const Triple* tripleOf(const QObject* object) const;
+    const Triple& tripleOf(EntryBox stationBox) const;
+    // The entry box an event went to: the line box or a station box.
+    std::optional<EntryBox> entryBoxOf(const QObject* object) const;
+
+    void Command1_Click() { emit queryCommand(); }
+    void Picture7_Click() { emit queryCommand(); }
+    void List1_DblClick() { emit queryCommand(); }
+    void List2_DblClick() { List2->setVisible(false); }
+    void List3_DblClick() { emit queryCommand(); }
+
+    void Picture2_Click();
+    void Picture3_Click();
+    void Picture4_Click();
+    void Picture5_Click();
+
+    BusData& data_;
+    Notifier notifier_;
+    QString lastProblem_;  // a failing suggestion search says so once, not on every keystroke
+    const std::array<Triple, 3> triples_;
+};
+
+}  // namespace busquery::ui

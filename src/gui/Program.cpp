@@ -1,0 +1,41 @@
+#include "gui/Program.h"
+
+#include <QScreen>
+#include <QTimer>
+
+#include "gui/FirstPaint.h"
+#include "gui/StartUp.h"
+
+namespace busquery::app {
+
+Program::Program(std::filesystem::path dataFile, ui::Notifier notifier, const QString& site)
+    : data_(std::move(dataFile)),
+      window_(data_, std::move(notifier), site),
+      command_(window_, data_) {
+    QObject::connect(&window_, &ui::FrmMain::queryCommand, &window_,
+                     [this] { command_.RunQuery(); });
+}
+
+void Program::start() {
+    const std::optional<QString> problem = Form_Load(window_, data_);
+
+    const QRect screen = window_.screen()->availableGeometry();
+    window_.move(screen.center() - window_.rect().center());
+    window_.show();
+
+    if (problem) {
+        QTimer::singleShot(0, &window_, [this, text = *problem] { window_.reportProblem(text); });
+        return;
+    }
+    // Build the network index while the traveller reads the window, so the first keystroke
+    // answers at once. A file that breaks meanwhile is reported by the next query.
+    afterFirstPaint(window_, [this] {
+        try {
+            data_.refresh();
+        } catch (const std::exception&) {
+            // Nothing to say yet: the next keystroke or query that needs the data reports it.
+        }
+    });
+}
+
+}  // namespace busquery::app

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+
+#include "gui/FrmMain.h"
+#include "gui/QueryCommand.h"
+#include "network/BusData.h"
+
+namespace busquery::app {
+
+// The running program: the data it answers from, its one window and the query command.
+class Program {
+  public:
+    Program(std::filesystem::path dataFile, ui::Notifier notifier,
+            const QString& site = QString::fromLatin1(ui::kSiteAddress));
+
+    ui::FrmMain& window() { return window_; }
+    const QueryCommand& command() const { return command_; }
+
+    // Loads the window, shows it centred on the screen, and then tells the traveller about a
+    // data file that cannot be used.
+    void start();
+
+  private:
+    BusData data_;
+    ui::FrmMain window_;
+    QueryCommand command_;
+};
+
+}  // namespace busquery::app

@@ -1,0 +1,46 @@
+#include "gui/QueryCommand.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+
+#include "gui/FrmMain.h"
+#include "query/OutcomeMessage.h"
+
+namespace busquery::app {
+
+QueryInput QueryCommand::input() const {
+    return {window_.txtQueryLnna->currentText().toStdString(),
+            window_.txtQueryFrom->text().toStdString(), window_.txtStnaFrom->text().toStdString(),
+            window_.txtStnaTo->text().toStdString(), window_.pickedStationLine().toStdString()};
+}
+
+void QueryCommand::RunQuery() {
+    ui::FrmMain& w = window_;
+    w.stl1->setVisible(false);
+    w.stl2->setVisible(false);
+    w.stl3->setVisible(false);
+    w.List1->setVisible(false);
+    w.List2->setVisible(false);
+    w.List3->setVisible(false);
+
+    // A monotonic clock: a query that spans midnight or a clock change still takes its own time.
+    QElapsedTimer clock;
+    clock.start();
+    w.setCursor(Qt::WaitCursor);
+    try {
+        query_.run(input(), *w.d1);
+    } catch (const std::exception& failure) {
+        w.setCursor(Qt::ArrowCursor);
+        w.reportProblem(ui::failureText(failure));
+        return;
+    }
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    w.protime->setText(QLocale().toString(seconds, 'f', 3) + QStringLiteral("秒"));
+
+    if (auto message = outcomeMessage(query_.state().intOutState)) {
+        w.notify(QString::fromStdString(*message), ui::Notice::Outcome);
+    }
+    w.setCursor(Qt::ArrowCursor);
+}
+
+}  // namespace busquery::app

@@ -1,0 +1,34 @@
+#include "gui/StartUp.h"
+
+#include "gui/FrmMain.h"
+#include "gui/Notifier.h"
+#include "gui/Skin.h"
+#include "network/BusData.h"
+
+namespace busquery::app {
+
+std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data) {
+    ui::applySkin(window);
+    window.WebBrowser1->navigate(window.links.banner());
+
+    QStringList lines;
+    for (const char* category : kLineCategories) lines.append(QString::fromUtf8(category));
+
+    std::optional<QString> problem;
+    try {
+        // A connection of its own: the network index the queries need is built after the
+        // window shows, so start-up reads only these two small tables.
+        BusDatabase cnnBus(data.file());
+        for (const std::string& id : cnnBus.lineIds()) lines.append(QString::fromStdString(id));
+        window.Label13->setText(QString::fromStdString(cnnBus.dataDate()));
+    } catch (const std::exception& failure) {
+        problem = ui::failureText(failure);
+    }
+
+    for (int n = 1; n <= kNightLines; ++n) lines.append(QStringLiteral("夜%1").arg(n));
+    window.txtQueryLnna->addItems(lines);
+    window.txtQueryLnna->setCurrentIndex(-1);  // the list is filled, the box itself stays empty
+    return problem;
+}
+
+}  // namespace busquery::app

@@ -1,0 +1,38 @@
+#include "gui/SuggestionList.h"
+
+#include <QMouseEvent>
+
+namespace busquery::ui {
+
+SuggestionList::SuggestionList(QWidget* parent) : QListView(parent) {
+    setModel(&model_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);  // lays out tens of thousands of lines without measuring each
+    setLayoutMode(QListView::SinglePass);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (selectionModel()->hasSelection()) emit lineSelected();
+    });
+}
+
+void SuggestionList::setLines(const std::vector<std::string_view>& lines) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (std::string_view line : lines) {
+        texts.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    }
+    model_.setStringList(texts);
+}
+
+QString SuggestionList::selectedLine() const {
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? QString() : selected.front().data().toString();
+}
+
+void SuggestionList::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Every double-click in the list counts, also one whose first click rebuilt the list.
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit listDoubleClicked();
+}
+
+}  // namespace busquery::ui

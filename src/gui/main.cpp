@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "gui/Program.h"
+#include "gui/StartupReport.h"
+#include "store/ProgramFolder.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));  // the same look on every desktop
+
+    busquery::app::Program program(busquery::defaultDataFile(), busquery::ui::showMessageBox);
+    busquery::app::reportStartupWhenShown(program.window());
+    program.start();
+    return app.exec();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <typeinfo>
+#include <unordered_map>
+#include <vector>
+
+namespace busquery {
+
+class BusDatabase;
+
+// One row of nlninfo. Null columns read as the empty text.
+struct LineInfo {
+    std::string citycode;
+    std::string lnna;
+    std::string fltime;
+    std::string passstna;
+    std::vector<std::string> stops;  // Passstna read as a name list
+    bool inCity = false;             // citycode is the program's city (ASCII case ignored)
+};
+
+// One row of nstinfo. Null columns read as the empty text.
+struct StationInfo {
+    std::string stna;
+    std::string rdna;
+    std::string near;
+    std::string passlnna;
+    std::vector<std::string> lines;  // Passlnna read as a name list
+};
+
+// The network of one busdata content, in memory. Every query answers from it instead of issuing
+// its statements; the orders below are those the statements give, so the answers are the same.
+struct NetworkIndex {
+    std::vector<LineInfo> lines;                 // table (rowid) order
+    std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
+    std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
+    std::vector<StationInfo> stations;           // table (rowid) order
+    std::vector<std::uint32_t> stationsByName;   // ORDER BY stna COLLATE pinyin, rowid
+
+    static NetworkIndex build(BusDatabase& database);
+
+    // An index the searches derive from these tables (the station text index, the route
+    // index), built on first use and kept as long as this content: a line lookup never pays
+    // for the indexes of the route search. T provides `static T build(const NetworkIndex&)`.
+    // The program asks from one thread only.
+    template <class T>
+    const T& derived() const {
+        auto& slot = derived_[std::type_index(typeid(T))];
+        if (!slot) slot = std::make_shared<const T>(T::build(*this));
+        return *static_cast<const T*>(slot.get());
+    }
+
+  private:
+    mutable std::unordered_map<std::type_index, std::shared_ptr<const void>> derived_;
+};
+
+}  // namespace busquery

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "query/Answer.h"
+#include "query/ResultPane.h"
+
+namespace busquery {
+
+// Writes an answer into the result pane as the traveller reads it: the pane is emptied when a
+// query of some mode ran (a query stopped by its input checks leaves the pane as it was), then
+// the lines, the stations, the direct lines or the plans follow in their colours and weights.
+void render(const Answer& answer, ResultPane& pane);
+
+}  // namespace busquery

@@ -1,0 +1,42 @@
+#include "route/DirectRouteSearch.h"
+
+#include "route/RouteIndex.h"
+
+namespace busquery {
+
+std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, std::string_view from,
+                                          std::string_view to) {
+    const RouteIndex& routes = index.derived<RouteIndex>();
+    auto f = routes.find(from);
+    auto t = routes.find(to);
+    if (!f || !t) return {};
+
+    // Both occurrence lists are in line order: walk them side by side.
+    const auto& fromLines = routes.linesThrough[*f];
+    const auto& toLines = routes.linesThrough[*t];
+    std::vector<DirectLine> found;
+    auto a = fromLines.begin();
+    auto b = toLines.begin();
+    while (a != fromLines.end() && b != toLines.end()) {
+        if (a->line < b->line) {
+            ++a;
+        } else if (b->line < a->line) {
+            ++b;
+        } else {
+            if (b->position > a->position) {
+                const LineInfo& line = index.lines[a->line];
+                const RouteIndex::Line& stops = routes.lines[a->line];
+                std::size_t begin = stops.offsets[a->position];
+                std::size_t end =
+                    stops.offsets[b->position] + routes.names[stops.stops[b->position]].size() + 1;
+                found.push_back(DirectLine{line.lnna, line.passstna.substr(begin, end - begin),
+                                           b->position - a->position});
+            }
+            ++a;
+            ++b;
+        }
+    }
+    return found;
+}
+
+}  // namespace busquery

@@ -1,0 +1,234 @@
+#include "sample/SampleCity.h"
+
+#include <algorithm>
+#include <numeric>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "sample/SampleNetwork.h"
+#include "sample/SampleRandom.h"
+#include "store/BusDatabaseWriter.h"
+#include "store/Error.h"
+#include "store/StagedFile.h"
+
+namespace busquery {
+namespace {
+
+constexpr const char* kCityCode = "velmorina";
+constexpr const char* kDate = "2009.1.6";
+
+// Lines are listed numbered lines first, then the categories in the order the line box offers
+// them, then the night lines.
+int listingGroup(RouteKind kind) {
+    switch (kind) {
+        case RouteKind::Bus:
+        case RouteKind::Country:
+            return 0;
+        case RouteKind::AirportExpress:
+            return 1;
+        case RouteKind::Metro:
+            return 2;
+        case RouteKind::MetroFeeder:
+            return 3;
+        case RouteKind::Lianhua:
+            return 4;
+        case RouteKind::University:
+            return 5;
+        case RouteKind::PeakExpress:
+            return 6;
+        case RouteKind::Night:
+            return 7;
+    }
+    return 7;
+}
+
+std::string lineName(RouteKind kind, int number) {
+    const std::string n = std::to_string(number);
+    switch (kind) {
+        case RouteKind::Bus:
+        case RouteKind::Country:
+            return n + "路";
+        case RouteKind::Metro:
+            return "地铁" + n + "号线";
+        case RouteKind::AirportExpress:
+            return "机场快线" + n + "路";
+        case RouteKind::MetroFeeder:
+            return "公交地铁接驳专线" + n + "路";
+        case RouteKind::Lianhua:
+            return "莲花山专线" + n + "路";
+        case RouteKind::University:
+            return "大学城" + n + "路";
+        case RouteKind::PeakExpress:
+            return "高峰快线" + n + "路";
+        case RouteKind::Night:
+            return "夜" + n + "路";
+    }
+    return n;
+}
+
+std::string clock(int minutes) {
+    minutes %= 24 * 60;
+    auto twoDigits = [](int value) {
+        return std::string{static_cast<char>('0' + value / 10),
+                           static_cast<char>('0' + value % 10)};
+    };
+    return twoDigits(minutes / 60) + ":" + twoDigits(minutes % 60);
+}
+
+// Service times as the line lookup shows them right after the name, such as (06:00-22:30).
+// The return direction starts and ends a little later.
+class Timetable {
+  public:
+    explicit Timetable(SampleRandom& random) : random_(random) {}
+
+    std::pair<std::string, std::string> times(RouteKind kind) {
+        switch (kind) {
+            case RouteKind::Bus:
+                return span(330, 9, 1200, 21);
+            case RouteKind::Country:
+                return span(360, 9, 1080, 12);
+            case RouteKind::Metro:
+                return span(360, 3, 1350, 3);
+            case RouteKind::AirportExpress:
+                return span(330, 6, 1290, 8);
+            case RouteKind::MetroFeeder:
+                return span(390, 6, 1260, 9);
+            case RouteKind::Lianhua:
+                return span(480, 6, 1020, 9);
+            case RouteKind::University:
+                return span(390, 6, 1320, 6);
+            case RouteKind::Night:
+                return span(1320, 6, 300, 6);
+            case RouteKind::PeakExpress: {
+                const int morning = 420 + 10 * random_.between(0, 3);
+                const int evening = 1020 + 10 * random_.between(0, 3);
+                std::string text = "(" + clock(morning) + "-" + clock(morning + 120) + "," +
+                                   clock(evening) + "-" + clock(evening + 120) + ")";
+                return {text, text};
+            }
+        }
+        return {};
+    }
+
+  private:
+    // First bus from first plus up to firstSteps tens of minutes, last bus likewise.
+    std::pair<std::string, std::string> span(int first, int firstSteps, int last, int lastSteps) {
+        const int from = first + 10 * random_.between(0, firstSteps);
+        const int to = last + 10 * random_.between(0, lastSteps);
+        const int later = 10 * random_.between(0, 3);
+        return {"(" + clock(from) + "-" + clock(to) + ")",
+                "(" + clock(from + later) + "-" + clock(to + later) + ")"};
+    }
+
+    SampleRandom& random_;
+};
+
+struct City {
+    std::vector<LineRow> lines;  // table order
+    std::vector<StationRow> stations;
+    std::vector<std::string> lineIds;
+};
+
+City planCity(const SampleCityOptions& options) {
+    SampleRandom random(options.seed);
+    SampleNetwork network = SampleNetwork::build(random, options.scale);
+    Timetable timetable(random);
+
+    // Numbers of the numbered lines are dealt out at random, so line 12 may run anywhere.
+    std::size_t numberedCount = 0;
+    for (const auto& route : network.routes) {
+        numberedCount += listingGroup(route.kind) == 0;
+    }
+    std::vector<int> numbers(numberedCount);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    random.shuffle(numbers);
+
+    struct Listed {
+        int group;
+        int number;
+        std::size_t route;
+        bool operator<(const Listed& other) const {
+            return std::tie(group, number) < std::tie(other.group, other.number);
+        }
+    };
+    std::vector<Listed> listing;
+    std::vector<int> counters(listingGroup(RouteKind::Night) + 1, 0);
+    for (std::size_t i = 0; i < network.routes.size(); ++i) {
+        const int group = listingGroup(network.routes[i].kind);
+        const int number = group == 0 ? numbers[counters[0]++] : ++counters[group];
+        listing.push_back({group, number, i});
+    }
+    std::vector<Listed> byListing = listing;
+    std::sort(byListing.begin(), byListing.end());
+    std::vector<std::int64_t> lnid(network.routes.size());
+    for (std::size_t rank = 0; rank < byListing.size(); ++rank) {
+        lnid[byListing[rank].route] = 2 * static_cast<std::int64_t>(rank) + 1;
+    }
+
+    City city;
+    for (const auto& entry : listing) {
+        const SampleRoute& route = network.routes[entry.route];
+        const std::string name = lineName(route.kind, entry.number);
+        auto [outTimes, backTimes] = timetable.times(route.kind);
+        std::string out, back;
+        for (std::size_t stop : route.stops) out += network.stops[stop].name + ";";
+        for (auto it = route.stops.rbegin(); it != route.stops.rend(); ++it) {
+            back += network.stops[*it].name + ";";
+        }
+        city.lines.push_back({lnid[entry.route], kCityCode, name + "上行", outTimes, out});
+        city.lines.push_back({lnid[entry.route] + 1, kCityCode, name + "下行", backTimes, back});
+    }
+
+    // Each station lists the lines stopping there in the order lines are listed.
+    std::vector<std::string> passing(network.stops.size());
+    for (const auto& entry : byListing) {
+        const std::size_t row = 2 * entry.route;  // both directions of each route, in route order
+        for (std::size_t stop : network.routes[entry.route].stops) {
+            passing[stop] += city.lines[row].lnna + ";" + city.lines[row + 1].lnna + ";";
+        }
+    }
+    for (std::size_t i = 0; i < network.stops.size(); ++i) {
+        if (passing[i].empty()) continue;
+        const SampleStop& stop = network.stops[i];
+        city.stations.push_back({stop.name, stop.road, stop.landmarks, passing[i]});
+    }
+    for (std::size_t n = 1; n <= numberedCount; ++n) city.lineIds.push_back(std::to_string(n));
+    return city;
+}
+
+}  // namespace
+
+SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCityOptions& options) {
+    if (options.scale < 1 || options.scale > kMaxSampleScale) {
+        throw std::invalid_argument("样例城市的规模须在 1 到 " + std::to_string(kMaxSampleScale) +
+                                    " 之间");
+    }
+    const std::string shown = "“" + out.string() + "”";
+    auto refuseExisting = [&] {
+        if (std::filesystem::exists(out))
+            throw Error(ErrorKind::WriteFailed, "文件 " + shown + " 已存在，不会覆盖");
+    };
+    refuseExisting();
+    StagedFile staged(out);
+
+    const City city = planCity(options);
+    try {
+        BusDatabaseWriter writer(staged.path());
+        for (const auto& id : city.lineIds) writer.addLineId(id);
+        writer.setDate(kDate);
+        for (const auto& line : city.lines) writer.addLine(line);
+        for (const auto& station : city.stations) writer.addStation(station);
+        writer.commit();
+    } catch (const std::exception& e) {
+        throw Error(ErrorKind::WriteFailed, "无法写入 " + shown + "：" + e.what());
+    }
+    // Checked again: the file may have appeared while the city was written.
+    refuseExisting();
+    staged.commit();
+    return {city.stations.size(), city.lines.size()};
+}
+
+}  // namespace busquery

@@ -1,0 +1,42 @@
+#include "search/SuggestionSearch.h"
+
+#include "search/StationTextIndex.h"
+#include "text/AsciiCase.h"
+#include "text/Text.h"
+
+namespace busquery {
+
+std::string cleanSuggestionText(std::string_view boxText) {
+    return removeAll(boxText, "%");
+}
+
+bool startsSuggestionSearch(std::string_view cleanedText) {
+    return !cleanedText.empty() && cleanedText.find('[') == std::string_view::npos;
+}
+
+std::string suggestionLine(const StationInfo& station) {
+    std::string line = station.stna;
+    if (!station.rdna.empty()) line.append("[").append(station.rdna).append("]");
+    if (!station.near.empty()) line.append("{").append(station.near).append("}");
+    return line;
+}
+
+std::vector<std::string_view> suggestStations(const NetworkIndex& index,
+                                              std::string_view cleanedText) {
+    const StationTextIndex& text = index.derived<StationTextIndex>();
+    const auto matches = text.find(cleanedText, StationTextIndex::Columns::NameRoadLandmarks);
+    std::vector<std::string_view> items;
+    items.reserve(matches.size());
+    const std::string_view none;
+    for (std::uint32_t place : matches) {
+        // Only neighbours collapse. A match that is not listed equals the last item but for
+        // case, so comparing with the last item is comparing with the previous match.
+        const std::string_view line = text.suggestionLine(place);
+        if (!equalsIgnoreAsciiCase(line, items.empty() ? none : items.back())) {
+            items.push_back(line);
+        }
+    }
+    return items;
+}
+
+}  // namespace busquery

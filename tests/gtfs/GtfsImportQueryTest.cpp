@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "gtfs/GtfsImporter.h"
+#include "gtfs/GtfsTestFeed.h"
+#include "network/BusData.h"
+#include "query/PieceRecorder.h"
+#include "query/Query.h"
+#include "support/TempDir.h"
+
+namespace busquery {
+namespace {
+
+using test::basicFeed;
+using test::TempDir;
+
+// The query engine answers on an imported city as on any bus database.
+class GtfsImportQueryTest : public ::testing::Test {
+  protected:
+    GtfsImportQueryTest() {
+        test::GtfsTestFeed feed = basicFeed();
+        feed.files["stops.txt"] += "S4,南湖,,,0\nS5,机场,,,0\n";
+        feed.files["routes.txt"] += "M1,,地铁1号线,1\n";
+        feed.files["trips.txt"] += "M1,WK,T4,\n";
+        feed.files["stop_times.txt"] +=
+            "T4,07:00:00,07:00:00,S4,1\nT4,07:10:00,07:10:00,S3,2\nT4,07:30:00,07:30:00,S5,3\n";
+        GtfsImportOptions options;
+        options.feed = feed.writeFolder(dir_ / "feed");
+        options.out = dir_ / "busdata";
+        importGtfs(options);
+    }
+
+    std::string answer(const QueryInput& input) {
+        Query query(data_);
+        PieceRecorder pane;
+        query.run(input, pane);
+        return pane.text();
+    }
+
+    TempDir dir_;
+    BusData data_{dir_ / "busdata"};
+};
+
+TEST_F(GtfsImportQueryTest, LineStationAndRouteQuestions) {
+    struct Case {
+        QueryInput input;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{"12", {}, {}, {}, {}},
+         "12路上行(06:00-22:30)\r\n途径站点：东桥;西门;北站;\r\n\r\n"
+         "12路下行(00:50-00:50)\r\n途径站点：北站;西门;东桥;\r\n\r\n"},
+        {{"地铁", {}, {}, {}, {}}, "地铁1号线(07:00-07:00)\r\n途径站点：南湖;北站;机场;\r\n\r\n"},
+        {{{}, "北站", {}, {}, {}}, "北站:12路上行、12路下行、地铁1号线"},
+        {{{}, {}, "东桥", "北站", {}}, "12路经过站点：东桥;西门;北站;(共2站)\r\n\r\n"},
+        {{{}, {}, "东桥", "机场", {}},
+         "第1种方案(共约3站)：从 东桥 坐12路(2站)在 北站 换乘 地铁1号线(1站)到 机场\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(answer(c.input), c.text);
+    }
+}
+
+}  // namespace
+}  // namespace busquery

@@ -1,0 +1,196 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+
+#include "gtfs/GtfsImporter.h"
+#include "gtfs/GtfsTestFeed.h"
+#include "store/Error.h"
+#include "store/StagedFile.h"
+#include "support/TempDir.h"
+
+namespace busquery {
+namespace {
+
+using test::basicFeed;
+using test::folderNames;
+using test::GtfsTestFeed;
+using test::lineRows;
+using test::TempDir;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class GtfsImportSafetyTest : public ::testing::Test {
+  protected:
+    GtfsImportSafetyTest() { std::filesystem::create_directory(outFolder_); }
+
+    GtfsImportOptions options(const GtfsTestFeed& feed) {
+        GtfsImportOptions options;
+        options.feed = feed.writeFolder(dir_ / ("feed" + std::to_string(++feeds_)));
+        options.out = outFolder_ / "busdata";
+        return options;
+    }
+
+    // The message of the Error the import throws, "" when it throws none.
+    std::string failure(const GtfsImportOptions& options, const ReadProgress& progress = {}) {
+        try {
+            importGtfs(options, progress);
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    static std::string content(const std::filesystem::path& file) {
+        std::ostringstream text;
+        text << std::ifstream(file, std::ios::binary).rdbuf();
+        return text.str();
+    }
+
+    TempDir dir_;
+    std::filesystem::path outFolder_ = dir_ / "out";
+    int feeds_ = 0;
+};
+
+TEST_F(GtfsImportSafetyTest, AMissingRequiredFileIsNamedAndNothingIsWritten) {
+    for (const char* file : {"stops.txt", "routes.txt", "trips.txt", "stop_times.txt"}) {
+        SCOPED_TRACE(file);
+        EXPECT_THAT(failure(options(basicFeed().without(file))),
+                    HasSubstr(std::string("缺少必需的文件 ") + file));
+        EXPECT_THAT(folderNames(outFolder_), ElementsAre());
+    }
+}
+
+TEST_F(GtfsImportSafetyTest, AMissingRequiredColumnIsNamedWithItsFile) {
+    struct Case {
+        std::string file;
+        std::string header;  // replaces the first line
+        std::string message;
+    };
+    const Case cases[] = {
+        {"stops.txt", "id,stop_name,parent_station,stop_desc,location_type",
+         "stops.txt 缺少必需的列 stop_id"},
+        {"stops.txt", "stop_id,name,parent_station,stop_desc,location_type",
+         "stops.txt 缺少必需的列 stop_name"},
+        {"routes.txt", "route,route_short_name,route_long_name,route_type",
+         "routes.txt 缺少必需的列 route_id"},
+        {"routes.txt", "route_id,short,long,route_type",
+         "routes.txt 缺少必需的列 route_short_name（或 route_long_name）"},
+        {"trips.txt", "route,service_id,trip_id,direction_id", "trips.txt 缺少必需的列 route_id"},
+        {"trips.txt", "route_id,service_id,trip,direction_id", "trips.txt 缺少必需的列 trip_id"},
+        {"stop_times.txt", "trip,arrival_time,departure_time,stop_id,stop_sequence",
+         "stop_times.txt 缺少必需的列 trip_id"},
+        {"stop_times.txt", "trip_id,arrival_time,departure_time,stop,stop_sequence",
+         "stop_times.txt 缺少必需的列 stop_id"},
+        {"stop_times.txt", "trip_id,arrival_time,departure_time,stop_id,seq",
+         "stop_times.txt 缺少必需的列 stop_sequence"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        GtfsTestFeed feed = basicFeed();
+        std::string& text = feed.files[c.file];
+        text.replace(0, text.find('\n'), c.header);
+        EXPECT_EQ(failure(options(feed)), c.message);
+        EXPECT_THAT(folderNames(outFolder_), ElementsAre());
+    }
+    GtfsTestFeed feed = basicFeed();
+    feed.file("frequencies.txt", "trip_id,start_time,end_time\nT1,06:00:00,07:00:00\n");
+    EXPECT_EQ(failure(options(feed)), "frequencies.txt 缺少必需的列 headway_secs");
+    EXPECT_EQ(failure(options(feed.file("stops.txt", ""))), "stops.txt 是空文件，没有表头");
+}
+
+TEST_F(GtfsImportSafetyTest, AFeedWithoutAnyUsableLineFails) {
+    GtfsTestFeed feed = basicFeed();
+    feed.files["routes.txt"] = "route_id,route_short_name\n";
+    EXPECT_THAT(failure(options(feed)), HasSubstr("中没有可导入的线路"));
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre());
+}
+
+TEST_F(GtfsImportSafetyTest, AFailedImportLeavesAnExistingDatabaseAsItWas) {
+    std::filesystem::path out = outFolder_ / "busdata";
+    std::ofstream(out) << "the data set of yesterday";
+
+    EXPECT_NE(failure(options(basicFeed().without("trips.txt"))), "");
+    // An import stopped while it reads stop_times.txt, as by an exception of the caller.
+    auto stop = [](std::uint64_t, std::uint64_t) {
+        throw Error(ErrorKind::BadArgument, "stopped");
+    };
+    EXPECT_EQ(failure(options(basicFeed()), stop), "stopped");
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre("busdata"));
+    EXPECT_EQ(content(out), "the data set of yesterday");
+
+    // A successful import replaces it.
+    importGtfs(options(basicFeed()));
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre("busdata"));
+    EXPECT_EQ(lineRows(out).size(), 2u);
+}
+
+TEST_F(GtfsImportSafetyTest, AnInterruptedImportLeavesNoFileBehind) {
+    // Interrupted while reading the feed, before the database file exists.
+    GtfsImportOptions interrupted = options(basicFeed());
+    auto interrupt = [](std::uint64_t, std::uint64_t) { std::raise(SIGINT); };
+    EXPECT_EXIT(importGtfs(interrupted, interrupt), ::testing::KilledBySignal(SIGINT), "");
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre());
+
+    // Interrupted while the database is being written beside its final place.
+    for (int signal : {SIGINT, SIGTERM}) {
+        EXPECT_EXIT(
+            {
+                StagedFile staged(outFolder_ / "busdata");
+                std::ofstream(staged.path()) << "half a database";
+                std::raise(signal);
+            },
+            ::testing::KilledBySignal(signal), "");
+        EXPECT_THAT(folderNames(outFolder_), ElementsAre());
+    }
+}
+
+TEST_F(GtfsImportSafetyTest, OutMustBeAFileInAnExistingFolder) {
+    GtfsImportOptions intoFolder = options(basicFeed());
+    intoFolder.out = outFolder_;
+    EXPECT_THAT(failure(intoFolder), HasSubstr("是一个文件夹"));
+
+    GtfsImportOptions missingFolder = options(basicFeed());
+    missingFolder.out = dir_ / "nowhere" / "busdata";
+    EXPECT_THAT(failure(missingFolder), HasSubstr("不存在"));
+}
+
+TEST_F(GtfsImportSafetyTest, FeedsInAFolderOfTheirOwnReadLikeFeedsAtTheRoot) {
+    GtfsImportOptions fromFolder = options(basicFeed());
+    importGtfs(fromFolder);
+    std::vector<std::string> expected = lineRows(fromFolder.out);
+
+    // At the archive's root, and in a folder of its own (a zipped feed folder).
+    for (const std::string& inside : {std::string(), std::string("city-feed/")}) {
+        SCOPED_TRACE(inside);
+        GtfsImportOptions fromZip = options(basicFeed());
+        fromZip.feed =
+            basicFeed().writeZip(dir_ / ("feed" + std::to_string(++feeds_) + ".zip"), inside);
+        std::filesystem::remove(fromZip.out);
+        importGtfs(fromZip);
+        EXPECT_EQ(lineRows(fromZip.out), expected);
+    }
+
+    // An unpacked archive whose feed sits in a folder of its own, beside a resource fork copy.
+    GtfsImportOptions unpacked = options(basicFeed());
+    const auto outer = dir_ / "unpacked";
+    basicFeed().writeFolder(outer / "City-Feed");
+    basicFeed().without("routes.txt").writeFolder(outer / "__MACOSX");
+    unpacked.feed = outer;
+    std::filesystem::remove(unpacked.out);
+    importGtfs(unpacked);
+    EXPECT_EQ(lineRows(unpacked.out), expected);
+
+    GtfsImportOptions notZip = options(basicFeed());
+    notZip.feed = dir_ / "feed.txt";
+    std::ofstream(notZip.feed) << "not an archive";
+    EXPECT_THAT(failure(notZip), HasSubstr("无法打开压缩包"));
+    notZip.feed = dir_ / "missing.zip";
+    EXPECT_THAT(failure(notZip), HasSubstr("不存在"));
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre("busdata"));
+}
+
+}  // namespace
+}  // namespace busquery

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "gtfs/FeedText.h"
+#include "gtfs/GtfsTime.h"
+#include "text/NaturalOrder.h"
+
+namespace busquery {
+namespace {
+
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+TEST(GtfsTextRulesTest, NaturalOrderComparesNumbersByValue) {
+    struct Case {
+        const char* a;
+        const char* b;
+        int order;
+    };
+    const Case cases[] = {
+        {"2路", "10路", -1},
+        {"B2", "B10", -1},
+        {"10", "9", 1},
+        {"12路", "12路", 0},
+        {"1", "1a", -1},
+        {"路1", "路01", 1},  // leading zeros
+        {"007", "7", -1},
+        {"2", "B", -1},
+        {"99999999999999999999", "100000000000000000000", -1},
+        {"夜2", "夜10", -1},
+        {"地铁10号线", "地铁2号线", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
+        EXPECT_EQ(sign(naturalCompare(c.a, c.b)), c.order);
+        EXPECT_EQ(sign(naturalCompare(c.b, c.a)), -c.order);
+    }
+}
+
+TEST(GtfsTextRulesTest, GtfsTimesAreReadStrictlyAndShownOnTheClock) {
+    struct Case {
+        const char* text;
+        std::optional<ServiceSeconds> seconds;
+    };
+    const Case cases[] = {
+        {"05:30:00", 5 * 3600 + 30 * 60},
+        {"5:30:09", 5 * 3600 + 30 * 60 + 9},
+        {"25:10:00", 25 * 3600 + 600},
+        {"00:00:00", 0},
+        {"5:30", std::nullopt},
+        {"05:60:00", std::nullopt},
+        {"05:30:60", std::nullopt},
+        {"05:3:00", std::nullopt},
+        {"-5:30:00", std::nullopt},
+        {"05:30:00 ", std::nullopt},
+        {"", std::nullopt},
+        {"aa:bb:cc", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(parseGtfsTime(c.text), c.seconds);
+    }
+    EXPECT_EQ(clockText(5 * 3600 + 30 * 60 + 59), "05:30");
+    EXPECT_EQ(clockText(25 * 3600 + 600), "01:10");
+    EXPECT_EQ(clockText(24 * 3600), "00:00");
+}
+
+TEST(GtfsTextRulesTest, FeedTextIsCleanedForTheLists) {
+    struct Case {
+        const char* text;
+        const char* clean;
+    };
+    const Case cases[] = {
+        {"  东桥 ", "东桥"},
+        {"Main\r\nSt", "Main St"},
+        {"a \t\n b", "a b"},
+        {"甲;乙", "甲；乙"},
+        {"站[北]{公园}", "站［北］｛公园｝"},
+        {"\n", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(cleanFeedText(c.text), c.clean) << c.text;
+
+    EXPECT_TRUE(isValidUtf8("东桥 Park 𝄞"));
+    for (const char* bad : {"\xC4", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8"}) {
+        EXPECT_FALSE(isValidUtf8(bad));
+    }
+}
+
+}  // namespace
+}  // namespace busquery

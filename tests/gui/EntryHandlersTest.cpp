@@ -1,0 +1,308 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <optional>
+
+#include "WindowTest.h"
+#include "gui/EntryRules.h"
+
+namespace busquery::test {
+namespace {
+
+using enum EntryBox;
+
+class EntryHandlersTest : public WindowTest {
+  public:
+    struct Fields {
+        QString line, station, from, to;
+        bool operator==(const Fields&) const = default;
+    };
+
+  protected:
+    void SetUp() override { start(smallCity()); }
+
+    QWidget* widget(EntryBox box) {
+        QWidget* const boxes[] = {w().txtQueryLnna, w().txtQueryFrom, w().txtStnaFrom,
+                                  w().txtStnaTo};
+        return boxes[static_cast<int>(box)];
+    }
+
+    Fields fields() {
+        return {w().txtQueryLnna->currentText(), w().txtQueryFrom->text(), w().txtStnaFrom->text(),
+                w().txtStnaTo->text()};
+    }
+
+    void fill(const Fields& f) {
+        w().txtQueryLnna->setEditText(f.line);
+        w().txtQueryFrom->setText(f.station);
+        w().txtStnaFrom->setText(f.from);
+        w().txtStnaTo->setText(f.to);
+        w().d1->append("旧的答案");
+    }
+
+    // Which label and list are shown: 1 to 3, 0 for none.
+    int shownSuggestions() {
+        const QWidget* labels[] = {w().stl1, w().stl2, w().stl3};
+        const QWidget* lists[] = {w().List1, w().List2, w().List3};
+        int shown = 0;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(labels[i]->isVisible(), lists[i]->isVisible())
+                << "label and list go together";
+            if (lists[i]->isVisible()) {
+                EXPECT_EQ(shown, 0) << "at most one list";
+                shown = i + 1;
+            }
+        }
+        return shown;
+    }
+
+    static void clickLine(ui::SuggestionList* list, int row) {
+        const QRect place = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
+};
+
+const EntryHandlersTest::Fields kFilled{"12", "东桥", "西山", "南门"};
+
+// Every row of the table of clicks and key presses: what is emptied, what the pane keeps.
+TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
+    enum class Action { Click, Character, InputMethod, Arrow, Tab };
+    struct Case {
+        const char* what;
+        Action action;
+        EntryBox box;
+        Fields after;
+        bool paneEmptied;
+    };
+    const Case cases[] = {
+        {"click station box", Action::Click, txtQueryFrom, {"", "东桥", "", ""}, true},
+        {"click origin", Action::Click, txtStnaFrom, {"", "", "西山", "南门"}, true},
+        {"click destination", Action::Click, txtStnaTo, {"", "", "西山", "南门"}, true},
+        {"type in line box", Action::Character, txtQueryLnna, {"12x", "", "", ""}, false},
+        {"type in origin", Action::Character, txtStnaFrom, {"", "", "西山x", "南门"}, false},
+        {"type in destination", Action::Character, txtStnaTo, {"", "", "西山", "南门x"}, false},
+        {"type in station box",
+         Action::Character,
+         txtQueryFrom,
+         {"12", "东桥x", "西山", "南门"},
+         false},
+        {"input method in line box",
+         Action::InputMethod,
+         txtQueryLnna,
+         {"12东", "", "", ""},
+         false},
+        {"input method in destination",
+         Action::InputMethod,
+         txtStnaTo,
+         {"", "", "西山", "南门东"},
+         false},
+        {"arrow in origin", Action::Arrow, txtStnaFrom, kFilled, false},
+        {"tab out of origin", Action::Tab, txtStnaFrom, kFilled, false},
+        {"tab out of line box", Action::Tab, txtQueryLnna, kFilled, false},
+        {"arrow in destination", Action::Arrow, txtStnaTo, kFilled, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fill(kFilled);
+        QWidget* box = widget(c.box);
+        box->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->end(false);
+        switch (c.action) {
+            case Action::Click:
+                click(box);
+                break;
+            case Action::Character:
+                type(box, "x");
+                break;
+            case Action::InputMethod: {
+                QInputMethodEvent composed(QString(), {});
+                composed.setCommitString("东");
+                QApplication::sendEvent(box, &composed);
+                break;
+            }
+            case Action::Arrow:
+                QTest::keyClick(box, Qt::Key_Left);
+                break;
+            case Action::Tab:
+                QTest::keyClick(box, Qt::Key_Tab);
+                break;
+        }
+        EXPECT_EQ(fields(), c.after);
+        EXPECT_EQ(w().d1->toPlainText().isEmpty(), c.paneEmptied);
+    }
+}
+
+TEST_F(EntryHandlersTest, PickingFromTheLineDropDownEmptiesNothing) {
+    fill({"", "东桥", "西山", "南门"});
+    QComboBox* box = w().txtQueryLnna;
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    const QRect item = view->visualRect(view->model()->index(1, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    EXPECT_EQ(fields(), (Fields{"地铁", "东桥", "西山", "南门"}));
+}
+
+TEST_F(EntryHandlersTest, EnterStartsTheQueryWhereTheRulesSay) {
+    struct Case {
+        EntryBox box;
+        Fields before;
+        bool runs;
+        Fields after;
+    };
+    const Case cases[] = {
+        {txtQueryLnna, {"12", "东桥", "西山", "南门"}, true, {"12", "", "", ""}},
+        {txtStnaFrom, {"12", "东桥", "", "南门"}, false, {"", "", "", "南门"}},
+        {txtStnaFrom, {"12", "东桥", "西山", ""}, true, {"", "", "西山", ""}},
+        {txtStnaTo, {"12", "东桥", "西山", ""}, true, {"", "", "西山", ""}},
+        {txtQueryFrom, {"12", "东桥", "西山", "南门"}, false, {"12", "东桥", "西山", "南门"}},
+    };
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    for (const auto& c : cases) {
+        fill(c.before);
+        queries.clear();
+        told_.clear();
+        widget(c.box)->setFocus();
+        pressEnter(widget(c.box));
+        EXPECT_EQ(queries.size(), c.runs ? 1 : 0) << c.before.line.toStdString();
+        EXPECT_EQ(fields(), c.after);
+    }
+}
+
+TEST_F(EntryHandlersTest, ClickIntoAStationBoxBringsBackItsSuggestions) {
+    // A box still holding its prompt shows its label and its empty list; the prompt stays.
+    click(w().txtStnaTo);
+    EXPECT_EQ(shownSuggestions(), 3);
+    EXPECT_TRUE(w().List3->lines().isEmpty());
+    EXPECT_EQ(w().txtStnaTo->text(), "请输入终点站");
+
+    // An empty box changes no visibility.
+    w().txtQueryFrom->setText("");
+    click(w().txtQueryFrom);
+    EXPECT_EQ(shownSuggestions(), 3);
+
+    // After a query hid them, the earlier suggestions come back unchanged.
+    w().txtStnaFrom->setText("");
+    type(w().txtStnaFrom, "南");
+    const QStringList earlier = w().List2->lines();
+    ASSERT_FALSE(earlier.isEmpty());
+    click(w().Command1);
+    EXPECT_EQ(shownSuggestions(), 0);
+    click(w().txtStnaFrom);
+    EXPECT_EQ(shownSuggestions(), 2);
+    EXPECT_EQ(w().List2->lines(), earlier);
+}
+
+TEST_F(EntryHandlersTest, TypingSuggestsStationsByNameRoadAndLandmark) {
+    struct Case {
+        QString typed;
+        QString boxAfter;
+        int shown;  // which list is shown afterwards; 0 none
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"东", "东", 3, {"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}},
+        {"东[", "东[", 3, {"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}},  // "[": no search
+        {"寺", "寺", 3, {"西山{西山寺}"}},
+        {"大街", "大街", 3, {"南门[南门大街]"}},
+        {"%", "", 0, {}},  // nothing left to search: the list keeps what it had
+        {"南%门", "南门", 3, {"南门[南门大街]"}},
+        {"无此", "无此", 3, {}},  // the list shows, empty
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        click(w().Command1);  // hides every list
+        w().txtStnaTo->setText("");
+        type(w().txtStnaTo, c.typed);
+        EXPECT_EQ(w().txtStnaTo->text(), c.boxAfter);
+        EXPECT_EQ(shownSuggestions(), c.shown);
+        if (c.shown != 0) {
+            EXPECT_EQ(w().List3->lines(), c.lines);
+        }
+    }
+}
+
+TEST_F(EntryHandlersTest, PercentWriteBackNotifiesOnlyWhenTheTextChanged) {
+    w().txtQueryFrom->setText("");
+    QSignalSpy changes(w().txtQueryFrom, &QLineEdit::textChanged);
+    type(w().txtQueryFrom, "东桥");
+    EXPECT_EQ(changes.size(), 2) << "one notification a keystroke, none for the unchanged text";
+    type(w().txtQueryFrom, "%");
+    EXPECT_EQ(changes.size(), 4) << "东桥% and the cleaned 东桥";
+    EXPECT_EQ(w().txtQueryFrom->text(), "东桥");
+
+    // The caret stays where the traveller typed.
+    w().txtQueryFrom->setCursorPosition(1);
+    type(w().txtQueryFrom, "%");
+    EXPECT_EQ(w().txtQueryFrom->text(), "东桥");
+    EXPECT_EQ(w().txtQueryFrom->cursorPosition(), 1);
+}
+
+TEST_F(EntryHandlersTest, PickingALineCopiesItWhole) {
+    w().txtStnaFrom->setText("");
+    type(w().txtStnaFrom, "东");
+    ASSERT_EQ(w().List2->lines().size(), 2);
+
+    // A line with a road part stays selected in the unchanged list.
+    clickLine(w().List2, 1);
+    EXPECT_EQ(w().txtStnaFrom->text(), "东桥[滨河路]");
+    EXPECT_EQ(w().List2->lines().size(), 2);
+    EXPECT_EQ(w().List2->selectedLine(), "东桥[滨河路]");
+
+    // Arrow keys copy each newly selected line.
+    QTest::keyClick(w().List2, Qt::Key_Up);
+    EXPECT_EQ(w().txtStnaFrom->text(), "东桥[东桥路]{东桥公园}");
+
+    // A line without one is searched for as a whole: the list is rebuilt from that search and
+    // nothing is selected. Braces are part of the text searched for.
+    struct Case {
+        QString typed;
+        QString picked;
+        QStringList rebuilt;
+    };
+    const Case cases[] = {
+        {"北", "北站", {"北站"}},
+        {"寺", "西山{西山寺}", {}},
+    };
+    for (const auto& c : cases) {
+        w().txtStnaTo->setText("");
+        type(w().txtStnaTo, c.typed);
+        ASSERT_EQ(w().List3->lines(), QStringList{c.picked});
+        clickLine(w().List3, 0);
+        EXPECT_EQ(w().txtStnaTo->text(), c.picked);
+        EXPECT_EQ(w().List3->lines(), c.rebuilt);
+        EXPECT_EQ(w().List3->selectedLine(), "");
+        EXPECT_TRUE(w().List3->isVisible());
+    }
+}
+
+TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    struct Case {
+        QLineEdit* box;
+        ui::SuggestionList* list;
+        bool runs;
+    };
+    const Case cases[] = {
+        {w().txtQueryFrom, w().List1, true},
+        {w().txtStnaFrom, w().List2, false},
+        {w().txtStnaTo, w().List3, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.list->objectName().toStdString());
+        c.box->setText("");
+        type(c.box, "东");
+        queries.clear();
+        const QRect line = c.list->visualRect(c.list->model()->index(0, 0));
+        QTest::mouseDClick(c.list->viewport(), Qt::LeftButton, {}, line.center());
+        EXPECT_EQ(c.box->text(), "东桥[东桥路]{东桥公园}") << "picked by the first click";
+        EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
+        if (!c.runs) {
+            EXPECT_FALSE(c.list->isVisible());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace busquery::test

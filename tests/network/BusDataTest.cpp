@@ -1,0 +1,68 @@
+#include "network/BusData.h"
+
+#include <gtest/gtest.h>
+
+#include "store/Error.h"
+#include "support/SqlFile.h"
+#include "support/TempDir.h"
+#include "support/TestCity.h"
+
+namespace busquery {
+namespace {
+
+using test::kFullSchema;
+using test::TempDir;
+using test::TestCity;
+using test::writeSql;
+
+TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
+    TempDir dir;
+    auto file = dir / "busdata";
+    writeSql(file, (std::string(kFullSchema) + R"(
+        INSERT INTO dbdate VALUES (1, '2009.1.6');
+        INSERT INTO nlninfo VALUES (1, 'velmorina', '1路', NULL, '西;安;');
+        INSERT INTO nlninfo VALUES (2, 'VELMORINA', '2路', '', NULL);
+        INSERT INTO nlninfo VALUES (3, 'elsewhere', '3路', '', '');
+        INSERT INTO nstinfo VALUES ('西', NULL, NULL, '1路;');
+        INSERT INTO nstinfo VALUES ('中', 'a', 'b', NULL);
+        INSERT INTO nstinfo VALUES ('安', '', '', '1路;');
+        INSERT INTO nstinfo VALUES ('北', '', '', '');
+        INSERT INTO nstinfo VALUES ('东', '', '', '');
+        INSERT INTO nstinfo VALUES ('安', 'x', '', '');
+    )")
+                       .c_str());
+    BusData data(file);
+    data.refresh();
+    const auto& index = data.index();
+    EXPECT_EQ(index.lines[0].fltime, "");
+    EXPECT_EQ(index.lines[1].passstna, "");
+    EXPECT_TRUE(index.lines[1].stops.empty());
+    EXPECT_EQ(index.stations[0].rdna, "");
+    EXPECT_TRUE(index.stations[1].lines.empty());
+    EXPECT_EQ(index.cityLinesByLnid, (std::vector<std::uint32_t>{0, 1}));
+
+    std::vector<std::string> names;
+    for (auto i : index.stationsByName)
+        names.push_back(index.stations[i].stna + index.stations[i].rdna);
+    // an, an (same name: table order), bei, dong, xi, zhong
+    EXPECT_EQ(names, (std::vector<std::string>{"安", "安x", "北", "东", "西", "中a"}));
+}
+
+TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {
+    TempDir dir;
+    auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+    BusData data(file);
+    data.refresh();
+    ASSERT_EQ(data.index().lines.size(), 1u);
+
+    auto replacement = TestCity{}.line("1路", "甲;乙;").line("2路", "乙;丙;").write(dir / "new");
+    std::filesystem::rename(replacement, file);
+    data.refresh();
+    EXPECT_EQ(data.index().lines.size(), 2u);
+
+    std::filesystem::remove(file);
+    EXPECT_THROW(data.refresh(), Error);
+}
+
+}  // namespace
+}  // namespace busquery

@@ -1,0 +1,328 @@
+#include "sample/SampleCity.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <regex>
+#include <set>
+#include <stdexcept>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "network/BusData.h"
+#include "store/Error.h"
+#include "support/TempDir.h"
+#include "text/NameList.h"
+
+namespace busquery {
+namespace {
+
+using test::TempDir;
+
+bool endsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
+}
+
+// The line name without its direction word.
+std::string route(const std::string& lnna) {
+    return lnna.substr(0, lnna.size() - std::string("上行").size());
+}
+
+// Every row of every table, in table order: two files with the same dump hold the same city.
+std::string dump(const std::filesystem::path& file) {
+    SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
+    std::string text;
+    for (const char* table : {"\"no\"", "dbdate", "nlninfo", "nstinfo", "TmpTb"}) {
+        SQLite::Statement rows(db, std::string("SELECT * FROM ") + table + " ORDER BY rowid");
+        while (rows.executeStep()) {
+            for (int i = 0; i < rows.getColumnCount(); ++i)
+                text += rows.getColumn(i).getString() + '|';
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+// The shipped sample, generated once for every test of the suite.
+class SampleCityTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = new TempDir;
+        size_ = writeSampleCity(*dir_ / "busdata", {});
+        data_ = new BusData(*dir_ / "busdata");
+        data_->refresh();
+    }
+    static void TearDownTestSuite() {
+        delete data_;
+        delete dir_;
+    }
+
+    static const NetworkIndex& city() { return data_->index(); }
+
+    static TempDir* dir_;
+    static BusData* data_;
+    static SampleCitySize size_;
+};
+
+TempDir* SampleCityTest::dir_ = nullptr;
+BusData* SampleCityTest::data_ = nullptr;
+SampleCitySize SampleCityTest::size_;
+
+TEST_F(SampleCityTest, SameSeedSameCityOtherSeedOtherCity) {
+    TempDir dir;
+    writeSampleCity(dir / "a", {7, 1});
+    writeSampleCity(dir / "b", {7, 1});
+    writeSampleCity(dir / "c", {8, 1});
+    EXPECT_EQ(dump(dir / "a"), dump(dir / "b"));
+    EXPECT_NE(dump(dir / "a"), dump(dir / "c"));
+    EXPECT_EQ(dump(dir_->path() / "busdata"), [] {
+        TempDir again;
+        writeSampleCity(again / "busdata", {});
+        return dump(again / "busdata");
+    }());
+}
+
+TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
+    EXPECT_EQ(size_.stations, city().stations.size());
+    EXPECT_EQ(size_.lines, city().lines.size());
+    EXPECT_GE(city().stations.size(), 1500u);
+
+    const std::regex numbered("([0-9]+)路(上行|下行)");
+    const std::regex times(
+        R"(\([0-2][0-9]:[0-5][0-9]-[0-2][0-9]:[0-5][0-9](,[0-2][0-9]:[0-5][0-9]-[0-2][0-9]:[0-5][0-9])?\))");
+    std::set<int> numbers;
+    std::map<std::string, std::set<std::string>> routesByCategory;
+    std::set<std::string> names;
+    const std::vector<std::string> categories = {"机场快线",   "地铁",   "公交地铁接驳专线",
+                                                 "莲花山专线", "大学城", "高峰快线"};
+    for (const auto& line : city().lines) {
+        names.insert(line.lnna);
+        EXPECT_EQ(line.citycode, "velmorina");
+        EXPECT_TRUE(std::regex_match(line.fltime, times)) << line.lnna << " " << line.fltime;
+        ASSERT_TRUE(endsWith(line.lnna, "上行") || endsWith(line.lnna, "下行")) << line.lnna;
+        std::smatch match;
+        if (std::regex_match(line.lnna, match, numbered)) numbers.insert(std::stoi(match[1]));
+        for (const auto& category : categories) {
+            if (startsWith(line.lnna, category))
+                routesByCategory[category].insert(route(line.lnna));
+        }
+    }
+    ASSERT_GE(numbers.size(), 150u);
+    EXPECT_EQ(*numbers.rbegin(), static_cast<int>(numbers.size()));  // 1 to N without a gap
+
+    std::vector<std::string> expectedIds;
+    for (int n : numbers) {
+        expectedIds.push_back(std::to_string(n));
+        EXPECT_TRUE(names.contains(std::to_string(n) + "路上行") &&
+                    names.contains(std::to_string(n) + "路下行"))
+            << n;
+    }
+    EXPECT_EQ(data_->database().lineIds(), expectedIds);
+    for (const auto& category : categories)
+        EXPECT_GE(routesByCategory[category].size(), 2u) << category;
+    EXPECT_TRUE(names.contains("地铁1号线上行") && names.contains("地铁1号线下行"));
+    for (int n = 1; n <= 49; ++n) {
+        const std::string night = "夜" + std::to_string(n) + "路";
+        EXPECT_TRUE(names.contains(night + "上行") && names.contains(night + "下行")) << night;
+    }
+    EXPECT_EQ(data_->database().dataDate(), "2009.1.6");
+    SQLite::Database raw((*dir_ / "busdata").string(), SQLite::OPEN_READONLY);
+    EXPECT_EQ(raw.execAndGet("SELECT count(*) FROM TmpTb").getInt(), 0);
+}
+
+TEST_F(SampleCityTest, LnidListsNumberedLinesInOrderThenCategoriesThenNightLines) {
+    auto group = [](const std::string& lnna) {
+        if (lnna[0] >= '0' && lnna[0] <= '9') return 0;
+        if (startsWith(lnna, "夜")) return 2;
+        return 1;
+    };
+    const auto& lines = city().lines;
+    const auto& order = city().linesByLnid;
+    ASSERT_EQ(order.size(), lines.size());
+    bool tableOrderDiffers = false;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::string& name = lines[order[i]].lnna;
+        tableOrderDiffers |= order[i] != i;
+        // Both directions of a line side by side, the outward one first.
+        if (i % 2 == 0) {
+            ASSERT_TRUE(endsWith(name, "上行")) << name;
+            const auto& back = lines[order[i + 1]];
+            EXPECT_EQ(back.lnna, route(name) + "下行");
+            EXPECT_TRUE(std::equal(back.stops.begin(), back.stops.end(),
+                                   lines[order[i]].stops.rbegin(), lines[order[i]].stops.rend()))
+                << name;
+        }
+        if (i == 0) continue;
+        const std::string& previous = lines[order[i - 1]].lnna;
+        ASSERT_LE(group(previous), group(name)) << previous << " before " << name;
+        if (group(name) == 0 && group(previous) == 0 && i % 2 == 0) {
+            EXPECT_EQ(std::stoi(name), std::stoi(previous) + 1) << previous << " before " << name;
+        }
+    }
+    EXPECT_TRUE(tableOrderDiffers) << "lnid, not table order, must give the listing";
+    EXPECT_EQ(lines[order[0]].lnna, "1路上行");
+    EXPECT_EQ(lines[order.back()].lnna, "夜49路下行");
+}
+
+TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
+    std::unordered_map<std::string, std::size_t> lineByName;
+    std::unordered_map<std::string, std::size_t> rank;  // position in lnid order
+    for (std::size_t i = 0; i < city().linesByLnid.size(); ++i) {
+        rank[city().lines[city().linesByLnid[i]].lnna] = i;
+    }
+    for (std::size_t i = 0; i < city().lines.size(); ++i) {
+        const auto& line = city().lines[i];
+        EXPECT_TRUE(lineByName.emplace(line.lnna, i).second) << "two lines named " << line.lnna;
+        std::set<std::string> distinct(line.stops.begin(), line.stops.end());
+        EXPECT_EQ(distinct.size(), line.stops.size()) << line.lnna << " passes a station twice";
+        EXPECT_GE(line.stops.size(), 2u) << line.lnna;
+    }
+    std::set<std::pair<std::string, std::string>> listed;  // (station, line) from Passlnna
+    for (const auto& station : city().stations) {
+        ASSERT_FALSE(station.lines.empty()) << station.stna;
+        for (std::size_t k = 0; k < station.lines.size(); ++k) {
+            const std::string& name = station.lines[k];
+            auto line = lineByName.find(name);
+            ASSERT_NE(line, lineByName.end()) << station.stna << " lists " << name;
+            const auto& stops = city().lines[line->second].stops;
+            EXPECT_NE(std::find(stops.begin(), stops.end(), station.stna), stops.end())
+                << name << " does not pass " << station.stna;
+            if (k > 0) {
+                EXPECT_LT(rank[station.lines[k - 1]], rank[name]) << station.stna;
+            }
+            listed.insert({station.stna, name});
+        }
+    }
+    for (const auto& line : city().lines) {
+        for (const auto& stop : line.stops) {
+            EXPECT_TRUE(listed.contains({stop, line.lnna}))
+                << stop << " does not list " << line.lnna;
+        }
+    }
+}
+
+TEST_F(SampleCityTest, NamesAreFoundExactlyWhereTheyStand) {
+    // A station is found in a list by its name followed by ";": no name may end with another.
+    std::unordered_set<std::string> names;
+    for (const auto& station : city().stations) names.insert(station.stna);
+    for (const auto& name : names) {
+        EXPECT_EQ(name.find_first_of(";[]{}%_'"), std::string::npos) << name;
+        for (std::size_t i = 1; i < name.size(); ++i) {
+            if ((static_cast<unsigned char>(name[i]) & 0xC0) == 0x80) continue;
+            EXPECT_FALSE(names.contains(name.substr(i))) << name << " ends with " << name.substr(i);
+        }
+    }
+}
+
+TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
+    std::map<std::string, std::set<std::string>> roadsByName;
+    std::size_t emptyRoads = 0, emptyNear = 0;
+    for (const auto& station : city().stations) {
+        roadsByName[station.stna].insert(station.rdna);
+        emptyRoads += station.rdna.empty();
+        emptyNear += station.near.empty();
+    }
+    const auto shared = std::count_if(roadsByName.begin(), roadsByName.end(),
+                                      [](const auto& entry) { return entry.second.size() > 1; });
+    EXPECT_GE(shared, 3);
+    EXPECT_GT(emptyRoads, 0u);
+    EXPECT_LT(emptyRoads, city().stations.size() / 4);
+    EXPECT_GT(emptyNear, 0u);
+    EXPECT_LT(emptyNear, city().stations.size());
+}
+
+TEST_F(SampleCityTest, MostPairsAreOneChangeApartSomeAreNot) {
+    // As the route search sees it: a direct line carries from a to b, or some station after a on
+    // a line through a lies before b on a line through b.
+    std::unordered_map<std::string, std::vector<std::pair<const LineInfo*, std::size_t>>> at;
+    for (const auto& line : city().lines) {
+        for (std::size_t k = 0; k < line.stops.size(); ++k) at[line.stops[k]].push_back({&line, k});
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : at) names.push_back(entry.first);
+    std::sort(names.begin(), names.end());
+
+    int direct = 0, oneChange = 0, neither = 0;
+    const std::size_t n = names.size();
+    for (std::size_t i = 0; i < 1000; ++i) {
+        const std::string& from = names[(i * 7919) % n];
+        const std::string& to = names[(i * 104729 + 17) % n];
+        if (from == to) continue;
+        std::unordered_set<std::string> onward;
+        for (const auto& [line, k] : at[from])
+            onward.insert(line->stops.begin() + k, line->stops.end());
+        if (onward.contains(to)) {
+            ++direct;
+            continue;
+        }
+        bool met = false;
+        for (const auto& [line, k] : at[to]) {
+            met |= std::any_of(line->stops.begin(), line->stops.begin() + k,
+                               [&](const std::string& stop) { return onward.contains(stop); });
+        }
+        ++(met ? oneChange : neither);
+    }
+    const int pairs = direct + oneChange + neither;
+    EXPECT_GT(direct, 0);
+    EXPECT_GE(direct + oneChange, pairs * 8 / 10)
+        << direct << " direct, " << oneChange << " one change";
+    EXPECT_GE(neither, pairs / 100) << neither << " of " << pairs;
+}
+
+TEST(SampleCityScale, TenTimesTheStationsAndLines) {
+    TempDir dir;
+    const SampleCitySize one = writeSampleCity(dir / "one", {});
+    const SampleCitySize ten = writeSampleCity(dir / "ten", {2009, 10});
+    EXPECT_GE(ten.stations, 9 * one.stations);
+    EXPECT_LE(ten.stations, 11 * one.stations);
+    EXPECT_GE(ten.lines, 3000u);
+
+    SQLite::Database db((dir / "ten").string(), SQLite::OPEN_READONLY);
+    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM nstinfo").getInt64(),
+              static_cast<std::int64_t>(ten.stations));
+    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM nlninfo").getInt64(),
+              static_cast<std::int64_t>(ten.lines));
+    const auto numberedOne =
+        SQLite::Database((dir / "one").string()).execAndGet("SELECT count(*) FROM \"no\"").getInt();
+    const auto numberedTen = db.execAndGet("SELECT count(*) FROM \"no\"").getInt();
+    EXPECT_GE(numberedTen, 9 * numberedOne);
+    EXPECT_LE(numberedTen, 11 * numberedOne);
+    EXPECT_EQ(db.execAndGet("SELECT count(*) FROM nlninfo WHERE lnna LIKE '夜%'").getInt(), 98);
+}
+
+TEST(SampleCityFile, RefusesWhatItMustNotWriteAndLeavesNothingBehind) {
+    TempDir dir;
+    const auto existing = dir / "busdata";
+    std::ofstream(existing) << "keep";
+    try {
+        writeSampleCity(existing, {});
+        ADD_FAILURE() << "an existing file was overwritten";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find(existing.string()), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(std::filesystem::file_size(existing), 4u);
+
+    EXPECT_THROW(writeSampleCity(dir / "missing" / "busdata", {}), Error);
+    EXPECT_THROW(writeSampleCity(dir / "zero", {1, 0}), std::invalid_argument);
+    EXPECT_THROW(writeSampleCity(dir / "huge", {1, kMaxSampleScale + 1}), std::invalid_argument);
+
+    writeSampleCity(dir / "fresh", {});
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"busdata", "fresh"}));
+}
+
+}  // namespace
+}  // namespace busquery
