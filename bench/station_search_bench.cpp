@@ -135,7 +135,7 @@ void textIndexBuild(benchmark::State& state) {
     for (auto _ : state) {
         auto before = mallinfo2().uordblks;
         auto built = std::make_unique<StationTextIndex>(
-            StationTextIndex::build(index.stations, index.stationsByName));
+            StationTextIndex::build(index.stations, index.stationsByName()));
         heap = mallinfo2().uordblks - before;
         benchmark::DoNotOptimize(built.get());
     }

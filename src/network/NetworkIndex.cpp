@@ -2,10 +2,12 @@
 
 #include <SQLiteCpp/Statement.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "store/BusDatabase.h"
 #include "store/Error.h"
+#include "store/PinyinCollation.h"
 #include "text/AsciiCase.h"
 #include "text/NameList.h"
 
@@ -36,7 +38,6 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
         line.lnna = statement.getColumn(2).getString();
         line.fltime = statement.getColumn(3).getString();
         line.passstna = statement.getColumn(4).getString();
-        line.stops = readNameList(line.passstna);
         line.inCity = equalsIgnoreAsciiCase(line.citycode, kCityCode);
         index.lines.push_back(std::move(line));
     }
@@ -47,12 +48,9 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
 }
 
 void loadStations(SQLite::Database& db, NetworkIndex& index) {
-    RowPositions rows;
     SQLite::Statement statement(
         db, "SELECT rowid, stna, rdna, near, Passlnna FROM nstinfo ORDER BY rowid");
     while (statement.executeStep()) {
-        rows.emplace(statement.getColumn(0).getInt64(),
-                     static_cast<std::uint32_t>(index.stations.size()));
         StationInfo station;
         station.stna = statement.getColumn(1).getString();
         station.rdna = statement.getColumn(2).getString();
@@ -61,11 +59,38 @@ void loadStations(SQLite::Database& db, NetworkIndex& index) {
         station.lines = readNameList(station.passlnna);
         index.stations.push_back(std::move(station));
     }
-    index.stationsByName =
-        orderOf(db, "SELECT rowid FROM nstinfo ORDER BY stna COLLATE pinyin, rowid", rows);
 }
 
+// The stations in the order of their names' pinyin collation; equal names keep table order.
+struct StationNameOrder {
+    std::vector<std::uint32_t> places;
+
+    static StationNameOrder build(const NetworkIndex& index) {
+        struct Keyed {
+            std::string key;
+            std::uint32_t station;
+        };
+        std::vector<Keyed> keyed;
+        keyed.reserve(index.stations.size());
+        for (std::uint32_t i = 0; i < index.stations.size(); ++i) {
+            keyed.push_back({pinyinSortKey(index.stations[i].stna), i});
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+            if (int c = a.key.compare(b.key); c != 0) return c < 0;
+            return index.stations[a.station].stna < index.stations[b.station].stna;
+        });
+        StationNameOrder order;
+        order.places.reserve(keyed.size());
+        for (const auto& k : keyed) order.places.push_back(k.station);
+        return order;
+    }
+};
+
 }  // namespace
+
+const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
+    return derived<StationNameOrder>().places;
+}
 
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;

@@ -18,7 +18,6 @@ struct LineInfo {
     std::string lnna;
     std::string fltime;
     std::string passstna;
-    std::vector<std::string> stops;  // Passstna read as a name list
     bool inCity = false;             // citycode is the program's city (ASCII case ignored)
 };
 
@@ -38,9 +37,12 @@ struct NetworkIndex {
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
     std::vector<StationInfo> stations;           // table (rowid) order
-    std::vector<std::uint32_t> stationsByName;   // ORDER BY stna COLLATE pinyin, rowid
 
     static NetworkIndex build(BusDatabase& database);
+
+    // The stations in name order (ORDER BY stna COLLATE pinyin, rowid), sorted on first use:
+    // only the station searches need it.
+    const std::vector<std::uint32_t>& stationsByName() const;
 
     // An index the searches derive from these tables (the station text index, the route
     // index), built on first use and kept as long as this content: a line lookup never pays

@@ -1,6 +1,9 @@
 #include "network/BusData.h"
 
+#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "store/Error.h"
 #include "support/SqlFile.h"
@@ -36,16 +39,37 @@ TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
     const auto& index = data.index();
     EXPECT_EQ(index.lines[0].fltime, "");
     EXPECT_EQ(index.lines[1].passstna, "");
-    EXPECT_TRUE(index.lines[1].stops.empty());
     EXPECT_EQ(index.stations[0].rdna, "");
     EXPECT_TRUE(index.stations[1].lines.empty());
     EXPECT_EQ(index.cityLinesByLnid, (std::vector<std::uint32_t>{0, 1}));
 
     std::vector<std::string> names;
-    for (auto i : index.stationsByName)
+    for (auto i : index.stationsByName())
         names.push_back(index.stations[i].stna + index.stations[i].rdna);
     // an, an (same name: table order), bei, dong, xi, zhong
     EXPECT_EQ(names, (std::vector<std::string>{"安", "安x", "北", "东", "西", "中a"}));
+}
+
+TEST(NetworkIndex, NameOrderIsTheOrderOfTheCollatingStatement) {
+    // Names drawn from pieces that collate equal, differ by ASCII case, or are not UTF-8.
+    const std::vector<std::string> pieces = {"东",   "桥",       "A", "a", "B", "重庆", "长", "",
+                                             "\xff", "\xe4\xb8", " ", "1", "é", "e",    "路"};
+    std::mt19937 random(11);
+    TestCity city;
+    for (int i = 0; i < 600; ++i) {
+        std::string name;
+        for (int k = static_cast<int>(random() % 4); k > 0; --k)
+            name += pieces[random() % pieces.size()];
+        city.station(name, "");
+    }
+    TempDir dir;
+    BusData data(city.write(dir / "busdata"));
+    data.refresh();
+    SQLite::Statement rows(data.database().connection(),
+                           "SELECT rowid FROM nstinfo ORDER BY stna COLLATE pinyin, rowid");
+    std::vector<std::uint32_t> expected;
+    while (rows.executeStep()) expected.push_back(rows.getColumn(0).getInt() - 1);
+    EXPECT_EQ(data.index().stationsByName(), expected);
 }
 
 TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {

@@ -158,8 +158,10 @@ TEST_F(SampleCityTest, LnidListsNumberedLinesInOrderThenCategoriesThenNightLines
             ASSERT_TRUE(endsWith(name, "上行")) << name;
             const auto& back = lines[order[i + 1]];
             EXPECT_EQ(back.lnna, route(name) + "下行");
-            EXPECT_TRUE(std::equal(back.stops.begin(), back.stops.end(),
-                                   lines[order[i]].stops.rbegin(), lines[order[i]].stops.rend()))
+            const auto backStops = readNameList(back.passstna);
+            const auto outStops = readNameList(lines[order[i]].passstna);
+            EXPECT_TRUE(
+                std::equal(backStops.begin(), backStops.end(), outStops.rbegin(), outStops.rend()))
                 << name;
         }
         if (i == 0) continue;
@@ -183,9 +185,10 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
     for (std::size_t i = 0; i < city().lines.size(); ++i) {
         const auto& line = city().lines[i];
         EXPECT_TRUE(lineByName.emplace(line.lnna, i).second) << "two lines named " << line.lnna;
-        std::set<std::string> distinct(line.stops.begin(), line.stops.end());
-        EXPECT_EQ(distinct.size(), line.stops.size()) << line.lnna << " passes a station twice";
-        EXPECT_GE(line.stops.size(), 2u) << line.lnna;
+        const auto stops = readNameList(line.passstna);
+        std::set<std::string> distinct(stops.begin(), stops.end());
+        EXPECT_EQ(distinct.size(), stops.size()) << line.lnna << " passes a station twice";
+        EXPECT_GE(stops.size(), 2u) << line.lnna;
     }
     std::set<std::pair<std::string, std::string>> listed;  // (station, line) from Passlnna
     for (const auto& station : city().stations) {
@@ -194,7 +197,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
             const std::string& name = station.lines[k];
             auto line = lineByName.find(name);
             ASSERT_NE(line, lineByName.end()) << station.stna << " lists " << name;
-            const auto& stops = city().lines[line->second].stops;
+            const auto stops = readNameList(city().lines[line->second].passstna);
             EXPECT_NE(std::find(stops.begin(), stops.end(), station.stna), stops.end())
                 << name << " does not pass " << station.stna;
             if (k > 0) {
@@ -204,7 +207,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
         }
     }
     for (const auto& line : city().lines) {
-        for (const auto& stop : line.stops) {
+        for (const auto& stop : readNameList(line.passstna)) {
             EXPECT_TRUE(listed.contains({stop, line.lnna}))
                 << stop << " does not list " << line.lnna;
         }
@@ -244,9 +247,13 @@ TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
 TEST_F(SampleCityTest, MostPairsAreOneChangeApartSomeAreNot) {
     // As the route search sees it: a direct line carries from a to b, or some station after a on
     // a line through a lies before b on a line through b.
-    std::unordered_map<std::string, std::vector<std::pair<const LineInfo*, std::size_t>>> at;
-    for (const auto& line : city().lines) {
-        for (std::size_t k = 0; k < line.stops.size(); ++k) at[line.stops[k]].push_back({&line, k});
+    std::vector<std::vector<std::string>> lists;
+    for (const auto& line : city().lines) lists.push_back(readNameList(line.passstna));
+    std::unordered_map<std::string,
+                       std::vector<std::pair<const std::vector<std::string>*, std::size_t>>>
+        at;
+    for (const auto& stops : lists) {
+        for (std::size_t k = 0; k < stops.size(); ++k) at[stops[k]].push_back({&stops, k});
     }
     std::vector<std::string> names;
     for (const auto& entry : at) names.push_back(entry.first);
@@ -259,15 +266,14 @@ TEST_F(SampleCityTest, MostPairsAreOneChangeApartSomeAreNot) {
         const std::string& to = names[(i * 104729 + 17) % n];
         if (from == to) continue;
         std::unordered_set<std::string> onward;
-        for (const auto& [line, k] : at[from])
-            onward.insert(line->stops.begin() + k, line->stops.end());
+        for (const auto& [line, k] : at[from]) onward.insert(line->begin() + k, line->end());
         if (onward.contains(to)) {
             ++direct;
             continue;
         }
         bool met = false;
         for (const auto& [line, k] : at[to]) {
-            met |= std::any_of(line->stops.begin(), line->stops.begin() + k,
+            met |= std::any_of(line->begin(), line->begin() + k,
                                [&](const std::string& stop) { return onward.contains(stop); });
         }
         ++(met ? oneChange : neither);
