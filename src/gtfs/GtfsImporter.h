@@ -7,6 +7,7 @@
 #include "gtfs/CsvTable.h"
 #include "gtfs/ImportSummary.h"
 #include "store/BusDatabase.h"
+#include "store/City.h"
 
 namespace busquery {
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "store/BusDatabase.h"
+#include "store/City.h"
 #include "store/Error.h"
 #include "store/PinyinCollation.h"
 #include "text/AsciiCase.h"
@@ -38,10 +39,19 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
         line.lnna = statement.getColumn(2).getString();
         line.fltime = statement.getColumn(3).getString();
         line.passstna = statement.getColumn(4).getString();
-        line.inCity = equalsIgnoreAsciiCase(line.citycode, kCityCode);
         index.lines.push_back(std::move(line));
     }
     index.linesByLnid = orderOf(db, "SELECT rowid FROM nlninfo ORDER BY lnid, rowid", rows);
+
+    const bool home = std::any_of(index.lines.begin(), index.lines.end(), [](const LineInfo& l) {
+        return equalsIgnoreAsciiCase(l.citycode, kCityCode);
+    });
+    if (home) {
+        index.city = kCityCode;
+    } else if (!index.linesByLnid.empty()) {
+        index.city = index.lines[index.linesByLnid.front()].citycode;
+    }
+    for (auto& line : index.lines) line.inCity = equalsIgnoreAsciiCase(line.citycode, index.city);
     for (std::uint32_t i : index.linesByLnid) {
         if (index.lines[i].inCity) index.cityLinesByLnid.push_back(i);
     }

@@ -18,7 +18,7 @@ struct LineInfo {
     std::string lnna;
     std::string fltime;
     std::string passstna;
-    bool inCity = false;             // citycode is the program's city (ASCII case ignored)
+    bool inCity = false;             // citycode is the database's city (ASCII case ignored)
 };
 
 // One row of nstinfo. Null columns read as the empty text.
@@ -33,6 +33,10 @@ struct StationInfo {
 // The network of one busdata content, in memory. Every query answers from it instead of issuing
 // its statements; the orders below are those the statements give, so the answers are the same.
 struct NetworkIndex {
+    // The city the database answers for: Velmorina where any line carries its code, else the
+    // city of the first line in lnid order (an imported city). Lines of other cities are kept,
+    // but line lookup and the route search's lines through a station list only this city's.
+    std::string city;
     std::vector<LineInfo> lines;                 // table (rowid) order
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city

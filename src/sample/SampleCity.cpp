@@ -11,14 +11,12 @@
 #include "sample/SampleNetwork.h"
 #include "sample/SampleRandom.h"
 #include "store/BusDatabaseWriter.h"
+#include "store/City.h"
 #include "store/Error.h"
 #include "store/StagedFile.h"
 
 namespace busquery {
 namespace {
-
-constexpr const char* kCityCode = "velmorina";
-constexpr const char* kDate = "2009.1.6";
 
 // Lines are listed numbered lines first, then the categories in the order the line box offers
 // them, then the night lines.
@@ -178,8 +176,10 @@ City planCity(const SampleCityOptions& options) {
         for (auto it = route.stops.rbegin(); it != route.stops.rend(); ++it) {
             back += network.stops[*it].name + ";";
         }
-        city.lines.push_back({lnid[entry.route], kCityCode, name + "上行", outTimes, out});
-        city.lines.push_back({lnid[entry.route] + 1, kCityCode, name + "下行", backTimes, back});
+        city.lines.push_back(
+            {lnid[entry.route], std::string(kCityCode), name + "上行", outTimes, out});
+        city.lines.push_back(
+            {lnid[entry.route] + 1, std::string(kCityCode), name + "下行", backTimes, back});
     }
 
     // Each station lists the lines stopping there in the order lines are listed.
@@ -218,7 +218,7 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
     try {
         BusDatabaseWriter writer(staged.path());
         for (const auto& id : city.lineIds) writer.addLineId(id);
-        writer.setDate(kDate);
+        writer.setDate(kSampleDataDate);
         for (const auto& line : city.lines) writer.addLine(line);
         for (const auto& station : city.stations) writer.addStation(station);
         writer.commit();

@@ -8,6 +8,7 @@
 
 #include "sample/SampleNames.h"
 #include "sample/SampleRandom.h"
+#include "store/City.h"
 
 namespace busquery {
 namespace {
@@ -604,7 +605,7 @@ SampleNetwork Builder::build() {
         if (network_.routes[i].kind == RouteKind::Bus) day.push_back(i);
     }
     random_.shuffle(day);
-    for (std::size_t k = 0; k < 49; ++k) addRoute(RouteKind::Night, network_.routes[day[k]].stops);
+    for (int k = 0; k < kNightLines; ++k) addRoute(RouteKind::Night, network_.routes[day[k]].stops);
     return std::move(network_);
 }
 

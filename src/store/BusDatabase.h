@@ -11,9 +11,6 @@
 
 namespace busquery {
 
-// City whose lines the queries answer; line rows of other cities are kept but not listed.
-inline constexpr std::string_view kCityCode = "velmorina";
-
 // The connection to one busdata file (cnnBus). The file is opened read-only and never written,
 // so a crash leaves nothing behind and the program runs from a read-only folder.
 // Every failure is a Error whose message names the file and the problem.

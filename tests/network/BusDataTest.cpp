@@ -72,6 +72,32 @@ TEST(NetworkIndex, NameOrderIsTheOrderOfTheCollatingStatement) {
     EXPECT_EQ(data.index().stationsByName(), expected);
 }
 
+TEST(NetworkIndex, AnswersForTheCityTheDatabaseHolds) {
+    struct Case {
+        std::vector<std::pair<long long, std::string>> lines;  // lnid, citycode
+        std::string city;
+        std::vector<std::uint32_t> cityLines;
+    };
+    const Case cases[] = {
+        {{{1, "velmorina"}, {2, "velmorina"}}, "velmorina", {0, 1}},
+        // Velmorina's lines are the answer wherever they stand; another city's are kept aside.
+        {{{1, "elsewhere"}, {2, "VELMORINA"}}, "velmorina", {1}},
+        // An imported city: the first in lnid order is the one answered for.
+        {{{5, "vilnius"}, {3, "riga"}, {4, "Vilnius"}}, "riga", {1}},
+        {{{1, "vilnius"}, {2, "Vilnius"}}, "vilnius", {0, 1}},
+        {{}, "", {}},
+    };
+    for (const auto& c : cases) {
+        TestCity city;
+        for (const auto& [lnid, code] : c.lines) city.line("1路", "甲;乙;", "", lnid, code);
+        TempDir dir;
+        BusData data(city.write(dir / "busdata"));
+        data.refresh();
+        EXPECT_EQ(data.index().city, c.city);
+        EXPECT_EQ(data.index().cityLinesByLnid, c.cityLines) << c.city;
+    }
+}
+
 TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {
     TempDir dir;
     auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
