@@ -12,10 +12,10 @@
 namespace busquery {
 namespace {
 
-// Row positions in table order, looked up by rowid, so the ORDER BY statements can be mapped.
+// Row positions in table order, looked up by row id, so the ORDER BY statements can be mapped.
 using RowPositions = std::unordered_map<std::int64_t, std::uint32_t>;
 
-std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql,
+std::vector<std::uint32_t> orderOf(SQLite::Database& db, const std::string& sql,
                                    const RowPositions& rows) {
     std::vector<std::uint32_t> order;
     order.reserve(rows.size());
@@ -24,10 +24,13 @@ std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql,
     return order;
 }
 
-void loadLines(SQLite::Database& db, NetworkIndex& index) {
+void loadLines(BusDatabase& database, NetworkIndex& index) {
+    SQLite::Database& db = database.connection();
+    const std::string& rowid = database.rowId("nlninfo");
     RowPositions rows;
     SQLite::Statement statement(
-        db, "SELECT rowid, citycode, lnna, fltime, Passstna FROM nlninfo ORDER BY rowid");
+        db,
+        "SELECT " + rowid + ", citycode, lnna, fltime, Passstna FROM nlninfo ORDER BY " + rowid);
     while (statement.executeStep()) {
         rows.emplace(statement.getColumn(0).getInt64(),
                      static_cast<std::uint32_t>(index.lines.size()));
@@ -40,16 +43,19 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
         line.inCity = equalsIgnoreAsciiCase(line.citycode, kCityCode);
         index.lines.push_back(std::move(line));
     }
-    index.linesByLnid = orderOf(db, "SELECT rowid FROM nlninfo ORDER BY lnid, rowid", rows);
+    index.linesByLnid =
+        orderOf(db, "SELECT " + rowid + " FROM nlninfo ORDER BY lnid, " + rowid, rows);
     for (std::uint32_t i : index.linesByLnid) {
         if (index.lines[i].inCity) index.cityLinesByLnid.push_back(i);
     }
 }
 
-void loadStations(SQLite::Database& db, NetworkIndex& index) {
+void loadStations(BusDatabase& database, NetworkIndex& index) {
+    SQLite::Database& db = database.connection();
+    const std::string& rowid = database.rowId("nstinfo");
     RowPositions rows;
     SQLite::Statement statement(
-        db, "SELECT rowid, stna, rdna, near, Passlnna FROM nstinfo ORDER BY rowid");
+        db, "SELECT " + rowid + ", stna, rdna, near, Passlnna FROM nstinfo ORDER BY " + rowid);
     while (statement.executeStep()) {
         rows.emplace(statement.getColumn(0).getInt64(),
                      static_cast<std::uint32_t>(index.stations.size()));
@@ -61,8 +67,8 @@ void loadStations(SQLite::Database& db, NetworkIndex& index) {
         station.lines = readNameList(station.passlnna);
         index.stations.push_back(std::move(station));
     }
-    index.stationsByName =
-        orderOf(db, "SELECT rowid FROM nstinfo ORDER BY stna COLLATE pinyin, rowid", rows);
+    index.stationsByName = orderOf(
+        db, "SELECT " + rowid + " FROM nstinfo ORDER BY stna COLLATE pinyin, " + rowid, rows);
 }
 
 }  // namespace
@@ -70,8 +76,8 @@ void loadStations(SQLite::Database& db, NetworkIndex& index) {
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
     try {
-        loadLines(database.connection(), index);
-        loadStations(database.connection(), index);
+        loadLines(database, index);
+        loadStations(database, index);
     } catch (const Error&) {
         throw;
     } catch (const std::exception& e) {
