@@ -8,6 +8,8 @@ void BusData::refresh() {
     auto identity = FileIdentity::of(file_);
     if (identity && loaded_ == identity && index_) return;
 
+    // The identity is taken before the file is opened: a change made while the index is being
+    // built makes the next refresh build it again.
     loaded_.reset();
     index_.reset();
     database_.reset();

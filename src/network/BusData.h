@@ -11,8 +11,9 @@
 namespace busquery {
 
 // busdata as the queries see it: the open database and the network index of its current
-// content. refresh() checks the file's identity (a stat, no reading) and reopens and rebuilds
-// when the file changed, so every query answers from what the file holds now.
+// content. refresh() checks the file's identity (a stat and a read of the database header) and
+// reopens and rebuilds when the file changed, so every query answers from what the file holds
+// now.
 class BusData {
   public:
     explicit BusData(std::filesystem::path file);

@@ -15,10 +15,10 @@
 namespace busquery {
 namespace {
 
-// Row positions in table order, looked up by rowid, so the ORDER BY statements can be mapped.
+// Row positions in table order, looked up by row id, so the ORDER BY statements can be mapped.
 using RowPositions = std::unordered_map<std::int64_t, std::uint32_t>;
 
-std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql,
+std::vector<std::uint32_t> orderOf(SQLite::Database& db, const std::string& sql,
                                    const RowPositions& rows) {
     std::vector<std::uint32_t> order;
     order.reserve(rows.size());
@@ -27,10 +27,13 @@ std::vector<std::uint32_t> orderOf(SQLite::Database& db, const char* sql,
     return order;
 }
 
-void loadLines(SQLite::Database& db, NetworkIndex& index) {
+void loadLines(BusDatabase& database, NetworkIndex& index) {
+    SQLite::Database& db = database.connection();
+    const std::string& rowid = database.rowId("nlninfo");
     RowPositions rows;
     SQLite::Statement statement(
-        db, "SELECT rowid, citycode, lnna, fltime, Passstna FROM nlninfo ORDER BY rowid");
+        db,
+        "SELECT " + rowid + ", citycode, lnna, fltime, Passstna FROM nlninfo ORDER BY " + rowid);
     while (statement.executeStep()) {
         rows.emplace(statement.getColumn(0).getInt64(),
                      static_cast<std::uint32_t>(index.lines.size()));
@@ -41,7 +44,8 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
         line.passstna = statement.getColumn(4).getString();
         index.lines.push_back(std::move(line));
     }
-    index.linesByLnid = orderOf(db, "SELECT rowid FROM nlninfo ORDER BY lnid, rowid", rows);
+    index.linesByLnid =
+        orderOf(db, "SELECT " + rowid + " FROM nlninfo ORDER BY lnid, " + rowid, rows);
 
     const bool home = std::any_of(index.lines.begin(), index.lines.end(), [](const LineInfo& l) {
         return equalsIgnoreAsciiCase(l.citycode, kCityCode);
@@ -57,9 +61,11 @@ void loadLines(SQLite::Database& db, NetworkIndex& index) {
     }
 }
 
-void loadStations(SQLite::Database& db, NetworkIndex& index) {
+void loadStations(BusDatabase& database, NetworkIndex& index) {
+    SQLite::Database& db = database.connection();
+    const std::string& rowid = database.rowId("nstinfo");
     SQLite::Statement statement(
-        db, "SELECT rowid, stna, rdna, near, Passlnna FROM nstinfo ORDER BY rowid");
+        db, "SELECT " + rowid + ", stna, rdna, near, Passlnna FROM nstinfo ORDER BY " + rowid);
     while (statement.executeStep()) {
         StationInfo station;
         station.stna = statement.getColumn(1).getString();
@@ -105,8 +111,8 @@ const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
     try {
-        loadLines(database.connection(), index);
-        loadStations(database.connection(), index);
+        loadLines(database, index);
+        loadStations(database, index);
     } catch (const Error&) {
         throw;
     } catch (const std::exception& e) {

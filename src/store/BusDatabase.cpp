@@ -3,12 +3,18 @@
 #include <SQLiteCpp/Exception.h>
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
-#include <set>
+#include <cerrno>
+#include <new>
 
+#include "store/DatabaseHeader.h"
 #include "store/Error.h"
+#include "store/FileStart.h"
 #include "store/PinyinCollation.h"
+#include "text/AsciiCase.h"
 
 namespace busquery {
 namespace {
@@ -26,21 +32,119 @@ const std::array<TableColumns, 4> kRequired{{
     {"nstinfo", {"stna", "rdna", "near", "Passlnna"}},
 }};
 
-SQLite::Database openReadOnly(const std::filesystem::path& file) {
-    std::error_code ec;
-    auto status = std::filesystem::status(file, ec);
-    if (!std::filesystem::exists(status)) {
-        throw Error(ErrorKind::FileMissing, "数据文件 “" + file.string() + "” 不存在");
+// The names SQLite gives the row id, in the order they are tried.
+constexpr std::array<const char*, 3> kRowIdNames{"rowid", "_rowid_", "oid"};
+
+// A write-ahead log holds frames after its 32-byte header only when a change waits in it.
+constexpr off_t kLogHeaderSize = 32;
+
+std::string quoted(const std::filesystem::path& file) {
+    return "数据文件 “" + file.string() + "”";
+}
+
+[[noreturn]] void refuse(const std::filesystem::path& file, ErrorKind kind,
+                         std::string_view problem) {
+    throw Error(kind, quoted(file) + " 有误：" + std::string(problem));
+}
+
+const char* kindOfSpecialFile(mode_t mode) {
+    if (S_ISFIFO(mode)) return "管道";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "设备";
+    if (S_ISSOCK(mode)) return "套接字";
+    return "特殊文件";
+}
+
+// Only a regular SQLite file reaches SQLite: a pipe would block the open for ever, and an empty
+// file would read as a database without tables.
+void checkIsDatabaseFile(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            throw Error(ErrorKind::FileMissing, quoted(file) + " 不存在");
+        }
+        refuse(file, ErrorKind::ReadFailed, "无法读取文件");
     }
-    if (std::filesystem::is_directory(status)) {
+    if (S_ISDIR(st.st_mode)) {
+        throw Error(ErrorKind::NotAFile, quoted(file) + " 是一个文件夹，不是数据文件");
+    }
+    if (!S_ISREG(st.st_mode)) {
         throw Error(ErrorKind::NotAFile,
-                    "数据文件 “" + file.string() + "” 是一个文件夹，不是数据文件");
+                    quoted(file) + " 是一个" + kindOfSpecialFile(st.st_mode) + "，不是数据文件");
     }
+    if (st.st_size == 0) {
+        throw Error(ErrorKind::NotADatabase, quoted(file) + " 是空文件（0 字节），没有任何数据");
+    }
+    auto start = readFileStart(file, DatabaseHeader::kSize);
+    if (!start) refuse(file, ErrorKind::ReadFailed, "无法读取文件");
+    if (!DatabaseHeader(std::move(*start)).isSqlite()) {
+        refuse(file, ErrorKind::NotADatabase, "不是数据库文件");
+    }
+}
+
+// The file is read as it stands, without its journal or log. Changes that a writer has not yet
+// put into the file itself would be missed, or a half-written file read, so such a file is
+// refused until the writer is done; the next query tries again.
+void checkNoUnfinishedWrite(const std::filesystem::path& file) {
+    auto log = file;
+    log += "-wal";
+    struct stat st {};
+    if (::stat(log.c_str(), &st) == 0 && st.st_size > kLogHeaderSize) {
+        refuse(file, ErrorKind::ReadFailed,
+               "“" + log.filename().string() +
+                   "” 中还有尚未写入数据文件的更改，请先关闭正在写入它的程序");
+    }
+    // A journal whose header is not cleared belongs to a transaction that has not ended.
+    auto journal = file;
+    journal += "-journal";
+    if (::stat(journal.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        auto start = readFileStart(journal, 1);
+        if (!start || start->empty() || (*start)[0] != '\0') {
+            refuse(file, ErrorKind::ReadFailed,
+                   "“" + journal.filename().string() +
+                       "” 表明有一次写入还没有完成，请先关闭正在写入它的程序");
+        }
+    }
+}
+
+// A URI names the file with every byte outside the plain ones percent-encoded, so that "?", "#"
+// and "%" in a folder name stay part of the path.
+std::string readOnlyUri(const std::filesystem::path& file) {
+    std::error_code ec;
+    auto absolute = std::filesystem::absolute(file, ec);
+    if (ec) refuse(file, ErrorKind::ReadFailed, "无法确定文件的位置");
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string uri = "file://";
+    for (unsigned char c : absolute.string()) {
+        bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                     c == '/' || c == '.' || c == '-' || c == '_' || c == '~';
+        if (plain) {
+            uri += static_cast<char>(c);
+        } else {
+            uri += '%';
+            uri += kHex[c >> 4];
+            uri += kHex[c & 0xF];
+        }
+    }
+    // immutable: no locks, no journal or log read or created; BusData reopens on a change.
+    return uri + "?mode=ro&immutable=1";
+}
+
+SQLite::Database openReadOnly(const std::filesystem::path& file) {
+    checkIsDatabaseFile(file);
+    checkNoUnfinishedWrite(file);
     try {
-        return SQLite::Database(file.string(), SQLite::OPEN_READONLY);
-    } catch (const std::exception& e) {
-        throw Error(ErrorKind::NotADatabase, "无法打开数据文件 “" + file.string() + "”");
+        return SQLite::Database(readOnlyUri(file), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
+    } catch (const SQLite::Exception& e) {
+        if ((e.getErrorCode() & 0xFF) == SQLITE_NOTADB)
+            refuse(file, ErrorKind::NotADatabase, "不是数据库文件");
+        throw Error(ErrorKind::NotADatabase, "无法打开" + quoted(file));
     }
+}
+
+bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
+    return std::any_of(columns.begin(), columns.end(), [&](const std::string& column) {
+        return equalsIgnoreAsciiCase(column, name);
+    });
 }
 
 }  // namespace
@@ -58,26 +162,50 @@ BusDatabase::BusDatabase(std::filesystem::path file)
 }
 
 void BusDatabase::checkSchema() {
-    for (const auto& required : kRequired) {
-        SQLite::Statement columns(db_, "SELECT name FROM pragma_table_info(?)");
-        columns.bind(1, required.table);
-        std::set<std::string> present;
-        while (columns.executeStep()) present.insert(columns.getColumn(0).getString());
-        if (present.empty())
-            fail(ErrorKind::SchemaMissing, std::string("缺少表 ") + required.table);
-        for (const char* column : required.columns) {
-            if (!present.contains(column)) {
-                fail(ErrorKind::SchemaMissing,
-                     std::string("表 ") + required.table + " 缺少列 " + column);
-            }
-        }
+    for (const auto& required : kRequired) checkTable(required.table, required.columns);
+}
+
+// The program maps every ordered result back to table order through the row id, so a table
+// must be a real table whose rows have one that some name still reaches.
+void BusDatabase::checkTable(std::string_view table, const std::vector<const char*>& columns) {
+    const std::string name(table);
+    SQLite::Statement kind(db_, "SELECT type, wr FROM pragma_table_list(?) WHERE schema = 'main'");
+    kind.bind(1, name);
+    if (!kind.executeStep()) fail(ErrorKind::SchemaMissing, "缺少表 " + name);
+    const std::string type = kind.getColumn(0).getString();
+    if (type == "view") fail(ErrorKind::SchemaMissing, name + " 是视图，不是表");
+    if (type == "virtual") fail(ErrorKind::SchemaMissing, name + " 是虚拟表，不是表");
+    if (type != "table") fail(ErrorKind::SchemaMissing, name + " 不是普通的表");
+    if (kind.getColumn(1).getInt() != 0)
+        fail(ErrorKind::SchemaMissing, "表 " + name + " 的行没有行号（WITHOUT ROWID）");
+
+    SQLite::Statement info(db_, "SELECT name FROM pragma_table_info(?)");
+    info.bind(1, name);
+    std::vector<std::string> present;
+    while (info.executeStep()) present.push_back(info.getColumn(0).getString());
+    for (const char* column : columns) {
+        if (!hasColumn(present, column))
+            fail(ErrorKind::SchemaMissing, "表 " + name + " 缺少列 " + column);
     }
+    auto free = std::find_if(kRowIdNames.begin(), kRowIdNames.end(),
+                             [&](const char* rowId) { return !hasColumn(present, rowId); });
+    if (free == kRowIdNames.end()) {
+        fail(ErrorKind::SchemaMissing,
+             "表 " + name + " 的列占用了 rowid、_rowid_ 和 oid，无法确定行在表中的顺序");
+    }
+    rowIds_[name] = *free;
+}
+
+const std::string& BusDatabase::rowId(std::string_view table) const {
+    static const std::string kRowId = kRowIdNames.front();
+    auto found = rowIds_.find(table);
+    return found != rowIds_.end() ? found->second : kRowId;
 }
 
 std::vector<std::string> BusDatabase::lineIds() {
     try {
         std::vector<std::string> ids;
-        SQLite::Statement rows(db_, "SELECT lineid FROM \"no\" ORDER BY rowid");
+        SQLite::Statement rows(db_, "SELECT lineid FROM \"no\" ORDER BY " + rowId("no"));
         while (rows.executeStep()) ids.push_back(rows.getColumn(0).getString());
         return ids;
     } catch (const std::exception& e) {
@@ -87,7 +215,8 @@ std::vector<std::string> BusDatabase::lineIds() {
 
 std::string BusDatabase::dataDate() {
     try {
-        SQLite::Statement row(db_, "SELECT date FROM dbdate WHERE id = 1 ORDER BY rowid LIMIT 1");
+        SQLite::Statement row(
+            db_, "SELECT date FROM dbdate WHERE id = 1 ORDER BY " + rowId("dbdate") + " LIMIT 1");
         if (!row.executeStep()) fail(ErrorKind::BadData, "表 dbdate 中没有 id 为 1 的记录");
         return row.getColumn(0).getString();
     } catch (const Error&) {
@@ -99,7 +228,7 @@ std::string BusDatabase::dataDate() {
 
 void BusDatabase::fail(const std::exception& error) const {
     if (const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error)) {
-        switch (sqlite->getErrorCode()) {
+        switch (sqlite->getErrorCode() & 0xFF) {
             case SQLITE_NOTADB:
                 fail(ErrorKind::NotADatabase, "不是数据库文件");
             case SQLITE_CORRUPT:
@@ -108,6 +237,10 @@ void BusDatabase::fail(const std::exception& error) const {
             case SQLITE_PERM:
             case SQLITE_AUTH:
                 fail(ErrorKind::ReadFailed, "无法读取文件");
+            case SQLITE_IOERR:
+                fail(ErrorKind::ReadFailed, "读取文件时出错");
+            case SQLITE_NOMEM:
+                fail(ErrorKind::ReadFailed, "内存不足");
             default:
                 // SQLite's own words are English and mean nothing to a traveller; the code
                 // is what a developer needs.
@@ -116,11 +249,12 @@ void BusDatabase::fail(const std::exception& error) const {
                                                 "）");
         }
     }
+    if (dynamic_cast<const std::bad_alloc*>(&error)) fail(ErrorKind::ReadFailed, "内存不足");
     fail(ErrorKind::ReadFailed, "读取失败");
 }
 
 void BusDatabase::fail(ErrorKind kind, std::string_view problem) const {
-    throw Error(kind, "数据文件 “" + file_.string() + "” 有误：" + std::string(problem));
+    refuse(file_, kind, problem);
 }
 
 }  // namespace busquery

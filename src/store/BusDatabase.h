@@ -3,6 +3,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,10 @@
 
 namespace busquery {
 
-// The connection to one busdata file (cnnBus). The file is opened read-only and never written,
-// so a crash leaves nothing behind and the program runs from a read-only folder.
+// The connection to one busdata file (cnnBus). The file is opened read-only and as unchanging
+// (the caller reopens it when its FileIdentity changes): SQLite then takes no locks and creates
+// nothing beside it, not even for a file in write-ahead-log mode, so a crash leaves nothing
+// behind and the program runs from a read-only folder.
 // Every failure is a Error whose message names the file and the problem.
 class BusDatabase {
   public:
@@ -26,15 +29,21 @@ class BusDatabase {
     // The data date: column date of the dbdate row whose id is 1, as text.
     std::string dataDate();
 
+    // The name that reaches the row id of one of the tables the program reads, for table order:
+    // rowid, unless a column of the table took that name, then _rowid_ or oid.
+    const std::string& rowId(std::string_view table) const;
+
     // Turns a failure of SQLite into a Error that names this file.
     [[noreturn]] void fail(const std::exception& error) const;
     [[noreturn]] void fail(ErrorKind kind, std::string_view problem) const;
 
   private:
     void checkSchema();
+    void checkTable(std::string_view table, const std::vector<const char*>& columns);
 
     std::filesystem::path file_;
     SQLite::Database db_;
+    std::map<std::string, std::string, std::less<>> rowIds_;
 };
 
 }  // namespace busquery

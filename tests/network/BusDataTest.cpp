@@ -1,7 +1,12 @@
 #include "network/BusData.h"
 
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <set>
 
 #include <random>
 
@@ -17,6 +22,44 @@ using test::kFullSchema;
 using test::TempDir;
 using test::TestCity;
 using test::writeSql;
+
+// Counts how often an index derived from the network is built: it is built once per content.
+struct CountedDerivedIndex {
+    static inline int builds = 0;
+    static CountedDerivedIndex build(const NetworkIndex&) {
+        ++builds;
+        return {};
+    }
+};
+
+int buildsAfterUse(const BusData& data) {
+    data.index().derived<CountedDerivedIndex>();
+    return CountedDerivedIndex::builds;
+}
+
+std::vector<std::string> lineNames(const NetworkIndex& index) {
+    std::vector<std::string> names;
+    for (const auto& line : index.lines) names.push_back(line.lnna);
+    return names;
+}
+
+std::set<std::string> filesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+struct timespec modified(const std::filesystem::path& file) {
+    struct stat st {};
+    EXPECT_EQ(::stat(file.c_str(), &st), 0);
+    return st.st_mtim;
+}
+
+void setModified(const std::filesystem::path& file, struct timespec time) {
+    const struct timespec times[2] = {{0, UTIME_OMIT}, time};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
 
 TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
     TempDir dir;
@@ -98,6 +141,37 @@ TEST(NetworkIndex, AnswersForTheCityTheDatabaseHolds) {
     }
 }
 
+TEST(NetworkIndex, KeepsTableOrderWhenAColumnIsCalledRowid) {
+    // The column holds the same value in every row: read as the row id, every row would be the
+    // first one.
+    const char* columns[] = {"rowid TEXT", "RowID INTEGER, oid INTEGER",
+                             "_rowid_ TEXT, rowid TEXT"};
+    for (const char* column : columns) {
+        TempDir dir;
+        writeSql(dir / "busdata", (std::string(R"(
+            CREATE TABLE "no" (lineid TEXT);
+            CREATE TABLE dbdate (id INTEGER, date TEXT);
+            CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT,
+                                  Passstna TEXT, )") +
+                                   column + R"();
+            CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT, )" +
+                                   column +
+                                   R"();
+            INSERT INTO dbdate VALUES (1, '2009.1.6');
+            INSERT INTO nlninfo (lnid, citycode, lnna, rowid)
+                VALUES (2, 'velmorina', '1路', 1), (1, 'velmorina', '2路', 1),
+                       (3, 'velmorina', '3路', 1);
+            INSERT INTO nstinfo (stna, rowid) VALUES ('西', 1), ('安', 1), ('北', 1);)")
+                                      .c_str());
+        BusData data(dir / "busdata");
+        data.refresh();
+        const auto& index = data.index();
+        EXPECT_EQ(lineNames(index), (std::vector<std::string>{"1路", "2路", "3路"})) << column;
+        EXPECT_EQ(index.linesByLnid, (std::vector<std::uint32_t>{1, 0, 2})) << column;
+        EXPECT_EQ(index.stationsByName(), (std::vector<std::uint32_t>{1, 2, 0})) << column;
+    }
+}
+
 TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {
     TempDir dir;
     auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
@@ -112,6 +186,99 @@ TEST(BusData, RebuildsTheIndexWhenTheFileIsReplaced) {
 
     std::filesystem::remove(file);
     EXPECT_THROW(data.refresh(), Error);
+}
+
+TEST(BusData, KeepsTheIndexWhileTheFileIsUnchanged) {
+    TempDir dir;
+    auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+    BusData data(file);
+    data.refresh();
+    const NetworkIndex* first = &data.index();
+    int builds = buildsAfterUse(data);
+    for (int i = 0; i < 3; ++i) {
+        data.refresh();
+        EXPECT_EQ(&data.index(), first);
+        EXPECT_EQ(buildsAfterUse(data), builds);
+    }
+}
+
+TEST(BusData, PicksUpAFileRewrittenInPlaceWithItsSizeAndTimeKept) {
+    struct Case {
+        const char* how;
+        void (*rewrite)(const std::filesystem::path& file, const std::filesystem::path& dir);
+    };
+    const Case cases[] = {
+        {"a statement changes a row",
+         [](const std::filesystem::path& file, const std::filesystem::path&) {
+             test::writeSql(file, "UPDATE nlninfo SET lnna = '2路'");
+         }},
+        {"another data set is copied over it",
+         [](const std::filesystem::path& file, const std::filesystem::path& dir) {
+             auto other = TestCity{}.line("2路", "甲;乙;").write(dir / "other");
+             std::filesystem::copy_file(other, file,
+                                        std::filesystem::copy_options::overwrite_existing);
+         }},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+        BusData data(file);
+        data.refresh();
+        int builds = buildsAfterUse(data);
+        auto size = std::filesystem::file_size(file);
+        auto time = modified(file);
+
+        c.rewrite(file, dir.path());
+        setModified(file, time);
+        ASSERT_EQ(std::filesystem::file_size(file), size) << c.how;
+        ASSERT_EQ(modified(file).tv_nsec, time.tv_nsec) << c.how;
+
+        data.refresh();
+        EXPECT_EQ(lineNames(data.index()), std::vector<std::string>{"2路"}) << c.how;
+        EXPECT_EQ(buildsAfterUse(data), builds + 1) << c.how;
+    }
+}
+
+TEST(BusData, LeavesNothingBesideTheFile) {
+    for (const char* mode : {"DELETE", "WAL", "TRUNCATE", "PERSIST"}) {
+        TempDir dir;
+        auto folder = dir / "program";
+        std::filesystem::create_directory(folder);
+        auto file = TestCity{}.line("1路", "甲;乙;").write(folder / "busdata");
+        writeSql(file, (std::string("PRAGMA journal_mode = ") + mode).c_str());
+        ASSERT_EQ(filesIn(folder), std::set<std::string>{"busdata"}) << mode;
+
+        // An install folder is read-only; root may still write there, so look at what appears.
+        std::filesystem::permissions(folder, std::filesystem::perms(0555));
+        {
+            BusData data(file);
+            data.refresh();
+            EXPECT_EQ(lineNames(data.index()), std::vector<std::string>{"1路"}) << mode;
+            EXPECT_EQ(data.database().dataDate(), "2009.1.6") << mode;
+            data.database().connection().exec("CREATE TEMP TABLE TmpTb (C INTEGER)");
+            EXPECT_EQ(filesIn(folder), std::set<std::string>{"busdata"}) << mode;
+        }
+        EXPECT_EQ(filesIn(folder), std::set<std::string>{"busdata"}) << mode;
+        std::filesystem::permissions(folder, std::filesystem::perms(0755));
+    }
+}
+
+TEST(BusData, AnswersFromChangesOnlyOnceTheyAreInTheFile) {
+    TempDir dir;
+    auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+    writeSql(file, "PRAGMA journal_mode = WAL");
+    BusData data(file);
+    data.refresh();
+    ASSERT_EQ(lineNames(data.index()), std::vector<std::string>{"1路"});
+    {
+        SQLite::Database writer(file.string(), SQLite::OPEN_READWRITE);
+        writer.exec("UPDATE nlninfo SET lnna = '2路'");
+        // The change sits in busdata-wal: the old content is no longer what the file holds,
+        // and the log cannot be read without writing beside the file.
+        EXPECT_THROW(data.refresh(), Error);
+    }
+    data.refresh();
+    EXPECT_EQ(lineNames(data.index()), std::vector<std::string>{"2路"});
 }
 
 }  // namespace

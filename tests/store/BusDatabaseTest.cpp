@@ -2,8 +2,10 @@
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
+#include <optional>
 
 #include "store/Error.h"
 #include "support/SqlFile.h"
@@ -18,19 +20,30 @@ using test::TempDir;
 using test::TestCity;
 using test::writeSql;
 
-std::string openError(const std::filesystem::path& file) {
+std::optional<Error> openError(const std::filesystem::path& file) {
     try {
         BusDatabase db(file);
         db.dataDate();
     } catch (const Error& e) {
-        return e.what();
+        return e;
     }
-    return "";
+    return std::nullopt;
+}
+
+// Words of SQLite's and the standard library's own messages, which must never reach a traveller.
+void expectNoEnglish(std::string message, const std::filesystem::path& file) {
+    if (auto at = message.find(file.string()); at != std::string::npos)
+        message.erase(at, file.string().size());
+    for (const char* word : {"database", "no such", "malformed", "unable", "error", "file is",
+                             "not a", "disk", "unknown", "exception", "failed", "module"}) {
+        EXPECT_EQ(message.find(word), std::string::npos) << message;
+    }
 }
 
 TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
     TempDir dir;
     std::ofstream(dir / "garbage") << "this is not a database, just some text that is long enough";
+    std::ofstream(dir / "empty").flush();
     writeSql(dir / "no-nlninfo", R"(
         CREATE TABLE "no" (lineid TEXT); CREATE TABLE dbdate (id INTEGER, date TEXT);
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);)");
@@ -40,25 +53,76 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);)");
     writeSql(dir / "no-date-row",
              (std::string(kFullSchema) + "INSERT INTO dbdate VALUES (2, '2009.1.6');").c_str());
+    writeSql(dir / "view", R"(
+        CREATE TABLE "no" (lineid TEXT); CREATE TABLE dbdate (id INTEGER, date TEXT);
+        CREATE TABLE lines (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
+        CREATE VIEW nlninfo AS SELECT * FROM lines;
+        CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
+        INSERT INTO dbdate VALUES (1, '2009.1.6');)");
+    writeSql(dir / "virtual", R"(
+        CREATE TABLE "no" (lineid TEXT); CREATE TABLE dbdate (id INTEGER, date TEXT);
+        CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
+        CREATE VIRTUAL TABLE nstinfo USING fts5(stna, rdna, near, Passlnna);
+        INSERT INTO dbdate VALUES (1, '2009.1.6');)");
+    writeSql(dir / "without-rowid", R"(
+        CREATE TABLE "no" (lineid TEXT PRIMARY KEY) WITHOUT ROWID;
+        CREATE TABLE dbdate (id INTEGER, date TEXT);
+        CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
+        CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
+        INSERT INTO dbdate VALUES (1, '2009.1.6');)");
+    writeSql(dir / "every-row-id-name-taken", R"(
+        CREATE TABLE "no" (lineid TEXT);
+        CREATE TABLE dbdate (id INTEGER, date TEXT, ROWID TEXT, _rowid_ TEXT, Oid TEXT);
+        CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
+        CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
+        INSERT INTO dbdate VALUES (1, '2009.1.6', 'a', 'b', 'c');)");
+    {
+        // A real file cut short: its header is sound, the pages it promises are not there.
+        TestCity city;
+        for (int i = 0; i < 300; ++i) city.line(std::to_string(i) + "路", "甲;乙;丙;丁;戊;");
+        auto whole = city.write(dir / "whole");
+        std::filesystem::copy_file(whole, dir / "cut-short");
+        std::filesystem::resize_file(dir / "cut-short", std::filesystem::file_size(whole) / 2);
+    }
     std::filesystem::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir / "fifo", dir / "link-to-fifo");
+    std::filesystem::create_symlink(dir / "missing", dir / "dangling-link");
 
     struct Case {
-        const char* file;
+        std::filesystem::path file;
+        ErrorKind kind;
         const char* problem;
     };
     const Case cases[] = {
-        {"missing", "不存在"},
-        {"garbage", "不是数据库文件"},
-        {"no-nlninfo", "缺少表 nlninfo"},
-        {"no-lnna", "表 nlninfo 缺少列 lnna"},
-        {"no-date-row", "dbdate 中没有 id 为 1 的记录"},
-        {"folder", "文件夹"},
+        {dir / "missing", ErrorKind::FileMissing, "不存在"},
+        {dir / "dangling-link", ErrorKind::FileMissing, "不存在"},
+        {dir / "garbage", ErrorKind::NotADatabase, "不是数据库文件"},
+        {dir / "empty", ErrorKind::NotADatabase, "是空文件"},
+        {dir / "cut-short", ErrorKind::NotADatabase, "已损坏"},
+        {dir / "no-nlninfo", ErrorKind::SchemaMissing, "缺少表 nlninfo"},
+        {dir / "no-lnna", ErrorKind::SchemaMissing, "表 nlninfo 缺少列 lnna"},
+        {dir / "no-date-row", ErrorKind::BadData, "dbdate 中没有 id 为 1 的记录"},
+        {dir / "view", ErrorKind::SchemaMissing, "nlninfo 是视图，不是表"},
+        {dir / "virtual", ErrorKind::SchemaMissing, "nstinfo 是虚拟表，不是表"},
+        {dir / "without-rowid", ErrorKind::SchemaMissing, "表 no 的行没有行号（WITHOUT ROWID）"},
+        {dir / "every-row-id-name-taken", ErrorKind::SchemaMissing,
+         "表 dbdate 的列占用了 rowid、_rowid_ 和 oid"},
+        {dir / "folder", ErrorKind::NotAFile, "是一个文件夹，不是数据文件"},
+        {dir / "fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
+        {dir / "link-to-fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
+        {"/dev/null", ErrorKind::NotAFile, "是一个设备，不是数据文件"},
     };
     for (const auto& c : cases) {
-        std::string message = openError(dir / c.file);
-        EXPECT_NE(message.find((dir / c.file).string()), std::string::npos)
+        auto error = openError(c.file);
+        EXPECT_TRUE(error) << c.file;
+        if (!error) continue;
+        std::string message = error->what();
+        EXPECT_EQ(error->kind(), c.kind) << c.file << ": " << message;
+        EXPECT_NE(message.find("数据文件 “" + c.file.string() + "”"), std::string::npos)
             << c.file << ": " << message;
         EXPECT_NE(message.find(c.problem), std::string::npos) << c.file << ": " << message;
+        expectNoEnglish(message, c.file);
     }
 }
 
@@ -69,6 +133,43 @@ TEST(BusDatabase, ReadsLineIdsInTableOrderAndTheDataDate) {
     city.date = "2009.1.6";
     BusDatabase db(city.write(dir / "busdata"));
     EXPECT_EQ(db.lineIds(), (std::vector<std::string>{"3", "1", "2"}));
+    EXPECT_EQ(db.dataDate(), "2009.1.6");
+}
+
+TEST(BusDatabase, KeepsTableOrderWhenColumnsTakeTheNamesOfTheRowId) {
+    // A column called rowid (or _rowid_) hides the row id under that name; the rows keep their
+    // table order as long as one of the three names still reaches it.
+    const char* schemas[] = {
+        R"(CREATE TABLE "no" (lineid TEXT, rowid TEXT);
+           CREATE TABLE dbdate (id INTEGER, date TEXT, RowId INTEGER);)",
+        R"(CREATE TABLE "no" (lineid TEXT, rowid TEXT, _ROWID_ TEXT);
+           CREATE TABLE dbdate (id INTEGER, date TEXT, _rowid_ INTEGER, oid INTEGER);)",
+    };
+    for (const char* schema : schemas) {
+        TempDir dir;
+        writeSql(dir / "busdata", (std::string(schema) + R"(
+            CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT,
+                                  Passstna TEXT);
+            CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
+            INSERT INTO "no" (lineid, rowid) VALUES ('3', 9), ('1', 8), ('2', 7);
+            INSERT INTO dbdate (id, date) VALUES (2, 'wrong'), (1, '2009.1.6');
+            INSERT INTO dbdate (id, date) VALUES (1, 'later');)")
+                                      .c_str());
+        BusDatabase db(dir / "busdata");
+        EXPECT_EQ(db.lineIds(), (std::vector<std::string>{"3", "1", "2"})) << schema;
+        EXPECT_EQ(db.dataDate(), "2009.1.6") << schema;
+    }
+}
+
+TEST(BusDatabase, AcceptsColumnNamesInAnyLetterCase) {
+    TempDir dir;
+    writeSql(dir / "busdata", R"(
+        CREATE TABLE "NO" (LineID TEXT);
+        CREATE TABLE DbDate (ID INTEGER, Date TEXT);
+        CREATE TABLE NLNINFO (LNID INTEGER, CITYCODE TEXT, LNNA TEXT, FLTIME TEXT, PASSSTNA TEXT);
+        CREATE TABLE nstinfo (STNA TEXT, RDNA TEXT, NEAR TEXT, passlnna TEXT);
+        INSERT INTO dbdate VALUES (1, '2009.1.6');)");
+    BusDatabase db(dir / "busdata");
     EXPECT_EQ(db.dataDate(), "2009.1.6");
 }
 
@@ -83,6 +184,51 @@ TEST(BusDatabase, NeverWritesTheFile) {
     }
     EXPECT_EQ(std::filesystem::last_write_time(file), before);
     EXPECT_EQ(std::filesystem::file_size(file), size);
+}
+
+TEST(BusDatabase, RefusesAFileWhoseChangesStillWaitInItsLog) {
+    TempDir dir;
+    auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+    {
+        SQLite::Database writer(file.string(), SQLite::OPEN_READWRITE);
+        writer.exec("PRAGMA journal_mode = WAL");
+        writer.exec("UPDATE nlninfo SET lnna = '2路'");
+        // The change is committed into busdata-wal and not yet copied into busdata.
+        auto error = openError(file);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), ErrorKind::ReadFailed) << error->what();
+        EXPECT_NE(std::string(error->what()).find("数据文件 “" + file.string() + "”"),
+                  std::string::npos)
+            << error->what();
+        EXPECT_NE(std::string(error->what()).find("busdata-wal"), std::string::npos)
+            << error->what();
+    }
+    // Closing the writer copies the change into busdata and removes the log.
+    BusDatabase db(file);
+    SQLite::Statement name(db.connection(), "SELECT lnna FROM nlninfo");
+    ASSERT_TRUE(name.executeStep());
+    EXPECT_EQ(name.getColumn(0).getString(), "2路");
+}
+
+TEST(BusDatabase, RefusesAFileLeftHalfWritten) {
+    TempDir dir;
+    auto file = TestCity{}.line("1路", "甲;乙;").write(dir / "busdata");
+    // What a writer that stopped in the middle of a commit leaves: a journal that still holds
+    // the pages it was replacing.
+    {
+        SQLite::Database writer(file.string(), SQLite::OPEN_READWRITE);
+        writer.exec("PRAGMA journal_mode = PERSIST; PRAGMA synchronous = OFF");
+        writer.exec("BEGIN IMMEDIATE; UPDATE nlninfo SET lnna = '2路'");
+        std::filesystem::copy_file(dir / "busdata-journal", dir / "saved-journal");
+        writer.exec("COMMIT");
+    }
+    std::filesystem::copy_file(dir / "saved-journal", dir / "busdata-journal",
+                               std::filesystem::copy_options::overwrite_existing);
+    auto error = openError(file);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), ErrorKind::ReadFailed) << error->what();
+    EXPECT_NE(std::string(error->what()).find("busdata-journal"), std::string::npos)
+        << error->what();
 }
 
 }  // namespace
