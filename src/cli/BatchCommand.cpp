@@ -3,73 +3,113 @@
 #include <nlohmann/json.hpp>
 
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 
-#include "cli/StationCommands.h"
-#include "query/Query.h"
+#include "cli/FailureMessage.h"
+#include "cli/JsonLine.h"
+#include "cli/QueryCommand.h"
+#include "cli/Suggestions.h"
+#include "cli/Utf8Check.h"
 #include "store/Error.h"
 
 namespace busquery::cli {
 namespace {
 
+// A request line: the texts of the boxes, or a station box's text to suggest for.
+struct Request {
+    QueryInput input;
+    std::optional<std::string> suggest;
+};
+
+Error badRequest(const std::string& reason) {
+    return Error(ErrorKind::BadArgument, "无法读取请求" + reason);
+}
+
+// The line as an error message quotes it: long lines are cut at a character boundary.
+std::string quoted(std::string_view line) {
+    constexpr std::size_t kMaxBytes = 60;
+    if (line.size() <= kMaxBytes) return " “" + std::string(line) + "”";
+    std::size_t cut = kMaxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    return " “" + std::string(line.substr(0, cut)) + "…”";
+}
+
 std::string textField(const nlohmann::json& request, const char* key) {
     auto it = request.find(key);
     if (it == request.end() || it->is_null()) return {};
-    if (!it->is_string()) throw std::invalid_argument(std::string("“") + key + "” 必须是文本");
+    if (!it->is_string()) throw badRequest(std::string("：“") + key + "” 必须是文本");
     return it->get<std::string>();
 }
 
-nlohmann::ordered_json answer(CliContext& context, const std::string& line) {
-    auto request = nlohmann::json::parse(line);
-    if (!request.is_object()) throw std::invalid_argument("每行须是一个 JSON 对象");
+Request readRequest(std::string_view line) {
+    // A blank line asks with every box empty.
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return {};
+    // The JSON reader's own messages are English and quote the bytes it stopped at; say it here.
+    if (std::size_t valid = validUtf8Length(line); valid < line.size()) {
+        throw badRequest(quoted(line) + "：第 " + std::to_string(valid + 1) +
+                         " 个字节不是 UTF-8 文本");
+    }
+    nlohmann::json request;
+    try {
+        request = nlohmann::json::parse(line);
+    } catch (const nlohmann::json::parse_error& e) {
+        throw badRequest(quoted(line) + "：不是有效的 JSON（第 " + std::to_string(e.byte) +
+                         " 个字节处）");
+    } catch (const nlohmann::json::exception&) {
+        throw badRequest(quoted(line) + "：不是有效的 JSON");
+    }
+    if (!request.is_object()) throw badRequest("：每行须是一个 JSON 对象");
     if (request.contains("suggest")) {
         for (const char* key : {"line", "station", "from", "to", "pick"}) {
             if (request.contains(key)) {
-                throw std::invalid_argument(std::string("“suggest” 不能与 “") + key + "” 同时使用");
+                throw badRequest(std::string("：“suggest” 不能与 “") + key + "” 同时使用");
             }
         }
-        return suggestionsJson(suggest(context, textField(request, "suggest")));
+        return {{}, textField(request, "suggest")};
     }
-    QueryInput input{textField(request, "line"), textField(request, "station"),
-                     textField(request, "from"), textField(request, "to"),
-                     textField(request, "pick")};
-    Query query(context.data());
-    PieceRecorder pane;
-    const Answer result = query.run(input, pane);
-    return resultJson(result, pane.pieces());
+    return {{textField(request, "line"), textField(request, "station"), textField(request, "from"),
+             textField(request, "to"), textField(request, "pick")},
+            std::nullopt};
 }
 
-int runBatch(CliContext& context) {
-    int status = kExitListed;
-    std::string line;
-    while (std::getline(context.in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos) continue;
-        nlohmann::ordered_json result;
-        try {
-            result = answer(context, line);
-        } catch (const nlohmann::json::exception& e) {
-            result = {{"error", std::string("无法读取请求：") + e.what()}};
-            status = kExitFailure;
-        } catch (const std::invalid_argument& e) {
-            result = {{"error", std::string("无法读取请求：") + e.what()}};
-            status = kExitFailure;
-        } catch (const Error& e) {
-            result = {{"error", e.what()}};
-            status = kExitFailure;
-        }
-        context.out << result.dump() << '\n';
-    }
-    return status;
+// Answered by the same code as the suggest and query commands.
+nlohmann::ordered_json answer(CliContext& context, const Request& request) {
+    if (request.suggest) return suggestionsJson(suggest(context, *request.suggest));
+    const Answer result = QueryCommand::answer(context, request.input);
+    return resultJson(result, answerPieces(result));
 }
 
 }  // namespace
 
-void addBatchCommand(CLI::App& app, CliContext& context, std::function<int()>& action) {
-    auto* batch = app.add_subcommand(
-        "batch",
-        "Read one JSON request per line from standard input, write one JSON answer per line");
-    batch->callback([&] { action = [&] { return runBatch(context); }; });
+BatchCommand::BatchCommand()
+    : Command("batch",
+              "Read one JSON request per line from standard input, write one JSON answer per "
+              "line") {}
+
+void BatchCommand::addOptions(CLI::App&) {}
+
+int BatchCommand::run(CliContext& context) {
+    int status = kExitListed;
+    std::string line;
+    while (std::getline(context.in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        nlohmann::ordered_json result;
+        try {
+            result = answer(context, readRequest(line));
+        } catch (const std::exception& e) {
+            result = {{"error", failureMessage(e)}};
+            status = kExitFailure;
+        }
+        context.out << jsonLine(result);
+        // Each answer goes out at once: a reader may wait for it before it sends the next line,
+        // and output that cannot be written ends the batch.
+        context.flushOutput();
+    }
+    if (context.in.bad()) throw Error(ErrorKind::ReadFailed, "无法读取标准输入");
+    return status;
 }
 
 }  // namespace busquery::cli

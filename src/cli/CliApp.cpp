@@ -2,55 +2,87 @@
 
 #include <CLI/CLI.hpp>
 
-#include <functional>
+#include <memory>
 #include <ostream>
+#include <vector>
 
 #include "cli/BatchCommand.h"
 #include "cli/CliContext.h"
+#include "cli/FailureMessage.h"
 #include "cli/ImportGtfsCommand.h"
-#include "cli/QueryCommands.h"
+#include "cli/LineCommand.h"
+#include "cli/QueryCommand.h"
+#include "cli/RouteCommand.h"
 #include "cli/SampleCommand.h"
-#include "cli/StationCommands.h"
+#include "cli/StationCommand.h"
+#include "cli/SuggestCommand.h"
 #include "store/Error.h"
 
 namespace busquery::cli {
+namespace {
+
+// In the order --help lists them.
+std::vector<std::unique_ptr<Command>> allCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    commands.push_back(std::make_unique<LineCommand>());
+    commands.push_back(std::make_unique<RouteCommand>());
+    commands.push_back(std::make_unique<QueryCommand>());
+    commands.push_back(std::make_unique<SuggestCommand>());
+    commands.push_back(std::make_unique<StationCommand>());
+    commands.push_back(std::make_unique<BatchCommand>());
+    commands.push_back(std::make_unique<ImportGtfsCommand>());
+    commands.push_back(std::make_unique<SampleCommand>());
+    return commands;
+}
+
+int fail(CliContext& context, const std::string& message) {
+    context.err << "busquery-cli: " << message << '\n';
+    return kExitFailure;
+}
+
+}  // namespace
 
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
     CliContext context{in, out, err};
-    std::function<int()> action;
 
     CLI::App app("Velmorina bus and metro enquiry from the terminal", "busquery-cli");
     app.fallthrough();
     app.require_subcommand(1);
-    app.add_option("--db", context.dbOption, "Bus database (default: busdata beside the program)");
+    CLI::Option* db = app.add_option("--db", context.dbOption,
+                                     "Bus database (default: busdata beside the program)");
     app.add_option("--format", context.formatOption, "Output format")
         ->check(CLI::IsMember({"text", "ansi", "json"}));
 
-    addQueryCommands(app, context, action);
-    addStationCommands(app, context, action);
-    addBatchCommand(app, context, action);
-    addImportGtfsCommand(app, context, action);
-    addSampleCommand(app, context, action);
+    const auto commands = allCommands();
+    for (const auto& command : commands) {
+        command->addOptions(*app.add_subcommand(command->name(), command->description()));
+    }
 
+    Command* chosen = nullptr;
     try {
         app.parse(argc, argv);
+        for (const auto& command : commands) {
+            if (app.got_subcommand(command->name())) chosen = command.get();
+        }
     } catch (const CLI::CallForHelp& e) {
         out << app.help();
-        return 0;
     } catch (const CLI::ParseError& e) {
         err << "busquery-cli: " << e.what() << "（用法见 busquery-cli --help）\n";
         return kExitFailure;
     }
+    // An empty name would quietly mean busdata beside the program: not what was asked for.
+    if (db->count() > 0 && context.dbOption.empty()) {
+        return fail(context, "--db 须给出数据库文件，不能是空的文本");
+    }
 
     try {
-        return action();
-    } catch (const Error& e) {
-        err << "busquery-cli: " << e.what() << '\n';
+        int status = chosen ? chosen->run(context) : kExitListed;
+        context.flushOutput();
+        return status;
     } catch (const std::exception& e) {
-        err << "busquery-cli: 失败：" << e.what() << '\n';
+        return fail(context, failureMessage(e));
     }
-    return kExitFailure;
 }
 
 }  // namespace busquery::cli

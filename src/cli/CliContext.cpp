@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "query/OutcomeMessage.h"
-#include "query/Query.h"
+#include "store/Error.h"
 #include "store/ProgramFolder.h"
 
 namespace busquery::cli {
@@ -23,12 +23,15 @@ BusData& CliContext::data() {
     return *data_;
 }
 
-int CliContext::runQuery(const QueryInput& input) {
-    Query query(data());
-    PieceRecorder pane;
-    const Answer answer = query.run(input, pane);
-    out << writeResult(format(), answer, pane.pieces());
+int CliContext::writeAnswer(const Answer& answer) {
+    out << writeResult(format(), answer, answerPieces(answer));
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
+}
+
+void CliContext::flushOutput() {
+    // A buffered stream reports a full disk or a closed pipe only when it passes its buffer on.
+    out.flush();
+    if (!out) throw Error(ErrorKind::WriteFailed, "无法写入标准输出");
 }
 
 }  // namespace busquery::cli

@@ -7,7 +7,7 @@
 
 #include "cli/PieceWriters.h"
 #include "network/BusData.h"
-#include "query/QueryInput.h"
+#include "query/Answer.h"
 
 namespace busquery::cli {
 
@@ -24,7 +24,7 @@ struct CliContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    std::string dbOption;  // --db, empty for busdata beside the executable
+    std::string dbOption;  // --db; empty for busdata beside the executable
     std::string formatOption = "text";
 
     Format format() const;
@@ -32,8 +32,10 @@ struct CliContext {
     // Opened on first use and kept, so a batch builds the network index once.
     BusData& data();
 
-    // Runs one query as the query button does and writes the answer; returns the exit status.
-    int runQuery(const QueryInput& input);
+    // Writes a query's answer in the chosen format; returns the exit status it calls for.
+    int writeAnswer(const Answer& answer);
+    // Passes what was written on to standard output; throws Error when it was not all taken.
+    void flushOutput();
 
   private:
     std::unique_ptr<BusData> data_;

@@ -6,16 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "gtfs/GtfsImporter.h"
-
 namespace busquery::cli {
 namespace {
-
-struct ImportArguments {
-    GtfsImportOptions options;
-    std::string date;
-    CLI::Option* dateOption = nullptr;
-};
 
 // A one-line bar redrawn in place; the line is ended however the import ends.
 class ProgressBar {
@@ -43,9 +35,24 @@ class ProgressBar {
     int shown_ = -1;
 };
 
-int runImport(CliContext& context, const ImportArguments& arguments) {
-    GtfsImportOptions options = arguments.options;
-    if (arguments.dateOption->count() > 0) options.date = arguments.date;
+}  // namespace
+
+ImportGtfsCommand::ImportGtfsCommand()
+    : Command("import-gtfs",
+              "Write a bus database from a GTFS feed (a .zip or a folder of .txt files)") {}
+
+void ImportGtfsCommand::addOptions(CLI::App& command) {
+    command.add_option("FEED", options_.feed, "GTFS feed: .zip file or folder")->required();
+    command.add_option("OUT", options_.out, "Bus database to write (e.g. busdata)")->required();
+    command.add_option("--city", options_.citycode, "City code of the lines")
+        ->capture_default_str();
+    dateOption_ = command.add_option(
+        "--date", date_, "Data date shown by the program (default: feed_start_date, else today)");
+}
+
+int ImportGtfsCommand::run(CliContext& context) {
+    GtfsImportOptions options = options_;
+    if (dateOption_->count() > 0) options.date = date_;
 
     // Only a person watching a terminal wants the bar; scripts and logs get the summary alone.
     std::unique_ptr<ProgressBar> bar;
@@ -59,25 +66,6 @@ int runImport(CliContext& context, const ImportArguments& arguments) {
     bar.reset();
     context.out << summary.text();
     return kExitListed;
-}
-
-}  // namespace
-
-void addImportGtfsCommand(CLI::App& app, CliContext& context, std::function<int()>& action) {
-    auto arguments = std::make_shared<ImportArguments>();
-    auto* command = app.add_subcommand(
-        "import-gtfs", "Write a bus database from a GTFS feed (a .zip or a folder of .txt files)");
-    command->add_option("FEED", arguments->options.feed, "GTFS feed: .zip file or folder")
-        ->required();
-    command->add_option("OUT", arguments->options.out, "Bus database to write (e.g. busdata)")
-        ->required();
-    command->add_option("--city", arguments->options.citycode, "City code of the lines")
-        ->capture_default_str();
-    arguments->dateOption = command->add_option(
-        "--date", arguments->date,
-        "Data date shown by the program (default: feed_start_date, else today)");
-    command->callback(
-        [&, arguments] { action = [&, arguments] { return runImport(context, *arguments); }; });
 }
 
 }  // namespace busquery::cli

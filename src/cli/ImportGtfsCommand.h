@@ -1,15 +1,24 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
+#include <string>
 
-#include <functional>
-
-#include "cli/CliContext.h"
+#include "cli/Command.h"
+#include "gtfs/GtfsImporter.h"
 
 namespace busquery::cli {
 
 // import-gtfs FEED OUT [--city CODE] [--date TEXT]: writes a bus database from a GTFS feed and
 // prints what was imported and skipped; a progress bar on a terminal's standard error.
-void addImportGtfsCommand(CLI::App& app, CliContext& context, std::function<int()>& action);
+class ImportGtfsCommand : public Command {
+  public:
+    ImportGtfsCommand();
+    void addOptions(CLI::App& command) override;
+    int run(CliContext& context) override;
+
+  private:
+    GtfsImportOptions options_;
+    std::string date_;
+    CLI::Option* dateOption_ = nullptr;
+};
 
 }  // namespace busquery::cli

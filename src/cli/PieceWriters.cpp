@@ -1,7 +1,9 @@
 #include "cli/PieceWriters.h"
 
 #include "cli/AnswerJson.h"
+#include "cli/JsonLine.h"
 #include "query/OutcomeMessage.h"
+#include "query/Renderer.h"
 
 namespace busquery::cli {
 
@@ -24,6 +26,12 @@ std::string writeAnsi(const std::vector<Piece>& pieces) {
     return out;
 }
 
+std::vector<Piece> answerPieces(const Answer& answer) {
+    PieceRecorder pane;
+    render(answer, pane);
+    return pane.pieces();
+}
+
 nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces) {
     nlohmann::ordered_json json;
     json["mode"] = std::string(modeName(answer.mode));
@@ -42,7 +50,7 @@ nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>
 }
 
 std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces) {
-    if (format == Format::Json) return resultJson(answer, pieces).dump() + "\n";
+    if (format == Format::Json) return jsonLine(resultJson(answer, pieces));
     std::string out = format == Format::Ansi ? writeAnsi(pieces) : writeText(pieces);
     // Terminal hygiene: the pane's last piece need not end a line.
     if (!out.empty() && out.back() != '\n') out += "\n";

@@ -18,6 +18,9 @@ std::string writeText(const std::vector<Piece>& pieces);
 // The pieces with 24-bit colour and bold escapes; the terminal is reset at the end.
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
+// The answer as the result pane shows it.
+std::vector<Piece> answerPieces(const Answer& answer);
+
 // {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}], then the
 // answer as data}
 nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces);

@@ -2,22 +2,15 @@
 
 #include <charconv>
 #include <cstdint>
-#include <memory>
 #include <ostream>
-
-#include "sample/SampleCity.h"
 
 namespace busquery::cli {
 
-void addSampleCommand(CLI::App& app, CliContext& context, std::function<int()>& action) {
-    struct Arguments {
-        std::string out;
-        SampleCityOptions options;
-    };
-    auto arguments = std::make_shared<Arguments>();
-    auto* sample = app.add_subcommand("sample", "Write the generated sample city to OUT");
-    sample->add_option("OUT", arguments->out, "New bus database file (must not exist)")->required();
-    sample->add_option("--seed", arguments->options.seed, "Seed of the generator")
+SampleCommand::SampleCommand() : Command("sample", "Write the generated sample city to OUT") {}
+
+void SampleCommand::addOptions(CLI::App& command) {
+    command.add_option("OUT", out_, "New bus database file (must not exist)")->required();
+    command.add_option("--seed", options_.seed, "Seed of the generator")
         ->check(
             [](const std::string& text) {
                 // Parsed here as well: a too large number would otherwise become the largest seed.
@@ -29,17 +22,16 @@ void addSampleCommand(CLI::App& app, CliContext& context, std::function<int()>& 
             },
             "整数")
         ->capture_default_str();
-    sample->add_option("--scale", arguments->options.scale, "About K times the stations and lines")
+    command.add_option("--scale", options_.scale, "About K times the stations and lines")
         ->check(CLI::Range(1, kMaxSampleScale))
         ->capture_default_str();
-    sample->callback([&, arguments] {
-        action = [&, arguments] {
-            SampleCitySize size = writeSampleCity(arguments->out, arguments->options);
-            context.out << "样例城市已写入 “" << arguments->out << "”：" << size.stations
-                        << " 个站点，" << size.lines << " 条线路（上下行分计）\n";
-            return kExitListed;
-        };
-    });
+}
+
+int SampleCommand::run(CliContext& context) {
+    SampleCitySize size = writeSampleCity(out_, options_);
+    context.out << "样例城市已写入 “" << out_ << "”：" << size.stations << " 个站点，" << size.lines
+                << " 条线路（上下行分计）\n";
+    return kExitListed;
 }
 
 }  // namespace busquery::cli

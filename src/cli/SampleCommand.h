@@ -1,14 +1,22 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
+#include <string>
 
-#include <functional>
-
-#include "cli/CliContext.h"
+#include "cli/Command.h"
+#include "sample/SampleCity.h"
 
 namespace busquery::cli {
 
 // sample OUT [--seed N] [--scale K]: writes the generated sample city as a new bus database.
-void addSampleCommand(CLI::App& app, CliContext& context, std::function<int()>& action);
+class SampleCommand : public Command {
+  public:
+    SampleCommand();
+    void addOptions(CLI::App& command) override;
+    int run(CliContext& context) override;
+
+  private:
+    std::string out_;
+    SampleCityOptions options_;
+};
 
 }  // namespace busquery::cli

@@ -19,11 +19,8 @@ QueryMode selectMode(const QueryState& s) {
 }  // namespace
 
 Answer Query::run(const QueryInput& input) {
-    Answer result;
-    result.mode = answer(input, result);
-    result.outcome = state_.intOutState;
-    result.records = state_.lngRecordNum;
-    return result;
+    enter(input.line, input.station, input.from, input.to);
+    return answer(selectMode(state_), input.pickedLine);
 }
 
 Answer Query::run(const QueryInput& input, ResultPane& pane) {
@@ -32,43 +29,61 @@ Answer Query::run(const QueryInput& input, ResultPane& pane) {
     return result;
 }
 
-QueryMode Query::answer(const QueryInput& input, Answer& answer) {
-    state_.strQueryLnna = input.line;
-    state_.strQueryFrom = input.station;
-    state_.strStnaFrom = input.from;
-    state_.strStnaTo = input.to;
+Answer Query::lookUpLine(std::string_view lineName) {
+    enter(lineName, {}, {}, {});
+    return answer(QueryMode::Line, {});
+}
 
+Answer Query::lookUpStation(std::string_view stationText, std::string_view pickedLine) {
+    enter({}, stationText, {}, {});
+    return answer(QueryMode::SingleStation, pickedLine);
+}
+
+Answer Query::searchRoute(std::string_view from, std::string_view to) {
+    enter({}, {}, from, to);
+    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {});
+}
+
+void Query::enter(std::string_view line, std::string_view station, std::string_view from,
+                  std::string_view to) {
+    state_.strQueryLnna = line;
+    state_.strQueryFrom = station;
+    state_.strStnaFrom = from;
+    state_.strStnaTo = to;
+}
+
+Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
+    Answer result;
     if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
         state_.strStnaTo.empty()) {
         state_.intOutState = OutcomeCode::EmptyInput;
-        return QueryMode::None;
-    }
-    if (countCharacters(state_.strQueryFrom) == 1) {
+    } else if (countCharacters(state_.strQueryFrom) == 1) {
         state_.intOutState = OutcomeCode::TooShort;
-        return QueryMode::None;
+    } else {
+        data_.refresh();
+        const NetworkIndex& index = data_.index();
+        result.mode = mode;
+        switch (mode) {
+            case QueryMode::Line:
+                result.lines = lineLookup(index, state_);
+                break;
+            case QueryMode::MultiStation:
+                routeSearch(index, state_, result);
+                break;
+            case QueryMode::SingleStation:
+                result.stations = stationLookup(index, pickedLine, state_);
+                break;
+            case QueryMode::None:
+                // One route box filled: say which one is missing rather than repeat the last
+                // outcome.
+                state_.intOutState =
+                    state_.strStnaFrom.empty() ? OutcomeCode::NoOrigin : OutcomeCode::NoDestination;
+                break;
+        }
     }
-
-    data_.refresh();
-    const NetworkIndex& index = data_.index();
-
-    const QueryMode mode = selectMode(state_);
-    switch (mode) {
-        case QueryMode::Line:
-            answer.lines = lineLookup(index, state_);
-            break;
-        case QueryMode::MultiStation:
-            routeSearch(index, state_, answer);
-            break;
-        case QueryMode::SingleStation:
-            answer.stations = stationLookup(index, input.pickedLine, state_);
-            break;
-        case QueryMode::None:
-            // One route box filled: say which one is missing rather than repeat the last outcome.
-            state_.intOutState =
-                state_.strStnaFrom.empty() ? OutcomeCode::NoOrigin : OutcomeCode::NoDestination;
-            break;
-    }
-    return mode;
+    result.outcome = state_.intOutState;
+    result.records = state_.lngRecordNum;
+    return result;
 }
 
 }  // namespace busquery

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "network/BusData.h"
 #include "query/Answer.h"
 #include "query/QueryInput.h"
@@ -20,10 +22,20 @@ class Query {
     // The same, and the answer rendered into the pane.
     Answer run(const QueryInput& input, ResultPane& pane);
 
+    // One kind of query, as run answers it when only that kind's boxes are filled: the same
+    // input checks (an empty line name is EmptyInput, a one-character station text TooShort),
+    // the same answer and state, without the mode selection.
+    Answer lookUpLine(std::string_view lineName);
+    Answer lookUpStation(std::string_view stationText, std::string_view pickedLine);
+    Answer searchRoute(std::string_view from, std::string_view to);
+
     const QueryState& state() const { return state_; }
 
   private:
-    QueryMode answer(const QueryInput& input, Answer& answer);
+    void enter(std::string_view line, std::string_view station, std::string_view from,
+               std::string_view to);
+    // Checks the entered texts, then runs mode (None: says which route box is empty).
+    Answer answer(QueryMode mode, std::string_view pickedLine);
 
     BusData& data_;
     QueryState state_;

@@ -48,6 +48,8 @@ TEST_F(CliTest, ExitStatusSaysWhatTheAnswerIs) {
         {{"--db", db_, "query", "--line", "12"}, 0},
         {{"--db", (dir_ / "missing").string(), "line", "12"}, 2},
         {{"--db", db_, "line"}, 2},
+        {{"--db", "", "line", "12"}, 2},
+        {{"--db=", "line", "12"}, 2},
         {{"--db", db_, "--format", "xml", "line", "12"}, 2},
         {{"frobnicate"}, 2},
     };

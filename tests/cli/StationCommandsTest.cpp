@@ -1,4 +1,4 @@
-#include "cli/StationCommands.h"
+#include "cli/Suggestions.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +21,5 @@ Suggestions suggest(CliContext& context, std::string_view boxText);
 
 // {"text": CLEANED, "items": [...]}
 nlohmann::ordered_json suggestionsJson(const Suggestions& suggestions);
-
-// suggest TEXT, and station TEXT [--pick LINE].
-void addStationCommands(CLI::App& app, CliContext& context, std::function<int()>& action);
 
 }  // namespace busquery::cli

@@ -1,0 +1,19 @@
+#include "cli/LineCommand.h"
+
+#include "query/Query.h"
+
+namespace busquery::cli {
+
+LineCommand::LineCommand() : Command("line", "List the lines whose name begins with NAME") {}
+
+void LineCommand::addOptions(CLI::App& command) {
+    command.add_option("NAME", lineName_, "Line name or its beginning (12, 12路, 夜1, 地铁)")
+        ->required();
+}
+
+int LineCommand::run(CliContext& context) {
+    Query query(context.data());
+    return context.writeAnswer(query.lookUpLine(lineName_));
+}
+
+}  // namespace busquery::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/Command.h"
+#include "query/Answer.h"
+#include "query/QueryInput.h"
+
+namespace busquery::cli {
+
+// query [--line T] [--station T] [--from T] [--to T] [--pick LINE]: the raw texts of the
+// window's boxes, answered as the query button answers them.
+class QueryCommand : public Command {
+  public:
+    QueryCommand();
+    void addOptions(CLI::App& command) override;
+    int run(CliContext& context) override;
+
+    // The answer to the boxes' texts; a batch request is answered by it as well.
+    static Answer answer(CliContext& context, const QueryInput& input);
+
+  private:
+    QueryInput input_;
+};
+
+}  // namespace busquery::cli
