@@ -47,7 +47,8 @@ class StationLookupTest : public ::testing::Test {
     std::vector<Piece> lookUp(const std::string& typed, const std::string& picked) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = typed;
-        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        Answer answer, reference;
+        answer.mode = reference.mode = QueryMode::SingleStation;
         answer.stations = stationLookup(data_.index(), picked, state);
         reference.stations = test::referenceStationLookup(data_.database(), picked, expectedState);
         EXPECT_EQ(answer.stations, reference.stations) << typed << " / " << picked;
@@ -264,7 +265,8 @@ TEST(StationLookupDifferential, IndexWritesWhatTheStatementWritesOnTheSampleCity
     for (const auto& e : entries) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = e.typed;
-        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        Answer answer, reference;
+        answer.mode = reference.mode = QueryMode::SingleStation;
         answer.stations = stationLookup(data.index(), e.picked, state);
         reference.stations = test::referenceStationLookup(data.database(), e.picked, expectedState);
         ASSERT_EQ(answer.stations, reference.stations) << e.typed << " / " << e.picked;
