@@ -1,6 +1,7 @@
 // Station suggestions and station lookup on a city ten times the sample, answered from the
 // network index and, for comparison, by the plain statements, output built in both. Each call
 // is timed on its own, so the counters give the median and the 99th percentile per text.
+// Texts in pinyin are answered by the index only: the statements know no pinyin.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -15,8 +16,11 @@
 #include "query/StationLookup.h"
 #include "reference/ReferenceStationSearch.h"
 #include "sample/SampleCity.h"
+#include "search/FoldedTextIndex.h"
+#include "search/PinyinIndex.h"
 #include "search/StationTextIndex.h"
 #include "search/SuggestionSearch.h"
+#include "support/PinyinTexts.h"
 #include "support/StationTexts.h"
 #include "support/TempDir.h"
 #include "text/Text.h"
@@ -36,6 +40,8 @@ struct City {
     std::vector<std::string> texts;        // two or more characters of names, roads, landmarks
     std::vector<std::string> names;        // whole station names, as typed for a lookup
     std::vector<std::string> pickedLines;  // suggestion lines, as picked for a lookup
+    std::vector<std::string> pinyin;       // starts of names' pinyin, as typed
+    double firstPinyinBuildMs = 0;         // the first build in the process, ICU data read
 };
 
 std::string commonestCharacter(const NetworkIndex& index) {
@@ -64,6 +70,11 @@ City& city() {
         c->data->refresh();
         const NetworkIndex& index = c->data->index();
         c->commonest = commonestCharacter(index);
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(PinyinIndex::build(index).find("dq"));
+        c->firstPinyinBuildMs =
+            std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        c->pinyin = test::drawPinyinTexts(index, kTexts, 11);
         for (auto& text : test::drawStationTexts(index, 4 * kTexts, 7)) {
             if (c->texts.size() < kTexts && countCharacters(text) >= 2) c->texts.push_back(text);
         }
@@ -112,20 +123,35 @@ void suggestions(benchmark::State& state, bool one, bool byIndex) {
     });
 }
 
-void lookups(benchmark::State& state, bool picked, bool byIndex) {
+void pinyinSuggestions(benchmark::State& state) {
+    City& c = city();
+    timeEach(state, c.pinyin, [&](const std::string& text) {
+        auto items = suggestStations(c.data->index(), text);
+        benchmark::DoNotOptimize(items.data());
+        return items.size();
+    });
+}
+
+void lookups(benchmark::State& state, bool picked, bool byIndex, bool pinyin = false) {
     City& c = city();
     PieceRecorder pane;
     QueryState query;
-    timeEach(state, picked ? c.pickedLines : c.names, [&](const std::string& text) {
-        query.strQueryFrom = picked ? "x" : text;
-        const std::string_view pick = picked ? std::string_view(text) : std::string_view();
-        Answer answer{QueryMode::SingleStation};
-        answer.stations = byIndex ? stationLookup(c.data->index(), pick, query)
-                                  : test::referenceStationLookup(c.data->database(), pick, query);
-        render(answer, pane);
-        benchmark::DoNotOptimize(pane.pieces().data());
-        return query.lngRecordNum;
-    });
+    timeEach(state,
+             pinyin   ? c.pinyin
+             : picked ? c.pickedLines
+                      : c.names,
+             [&](const std::string& text) {
+                 query.strQueryFrom = picked ? "x" : text;
+                 const std::string_view pick = picked ? std::string_view(text) : std::string_view();
+                 Answer answer;
+                 answer.mode = QueryMode::SingleStation;
+                 answer.stations =
+                     byIndex ? stationLookup(c.data->index(), pick, query)
+                             : test::referenceStationLookup(c.data->database(), pick, query);
+                 render(answer, pane);
+                 benchmark::DoNotOptimize(pane.pieces().data());
+                 return query.lngRecordNum;
+             });
 }
 
 // Building the character index alone, and the heap it keeps.
@@ -143,9 +169,44 @@ void textIndexBuild(benchmark::State& state) {
     state.counters["stations"] = static_cast<double>(index.stations.size());
 }
 
+// Building the pinyin index alone (the readings of ICU's data already read), and its heap.
+void pinyinIndexBuild(benchmark::State& state) {
+    City& c = city();
+    const NetworkIndex& index = c.data->index();
+    std::size_t heap = 0;
+    for (auto _ : state) {
+        auto before = mallinfo2().uordblks;
+        auto built = std::make_unique<PinyinIndex>(PinyinIndex::build(index));
+        heap = mallinfo2().uordblks - before;
+        benchmark::DoNotOptimize(built.get());
+    }
+    state.counters["heap_MiB"] = static_cast<double>(heap) / (1024.0 * 1024.0);
+    state.counters["first_build_ms"] = c.firstPinyinBuildMs;
+}
+
+// Finding out that no station text folds otherwise than its ASCII lower case.
+void foldedIndexBuild(benchmark::State& state) {
+    const NetworkIndex& index = city().data->index();
+    for (auto _ : state) {
+        auto built = std::make_unique<FoldedTextIndex>(FoldedTextIndex::build(index));
+        benchmark::DoNotOptimize(built.get());
+    }
+}
+
 void registerAll() {
     benchmark::RegisterBenchmark("StationTextIndex/build", textIndexBuild)
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PinyinIndex/build", pinyinIndexBuild)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FoldedTextIndex/build", foldedIndexBuild)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Suggest/pinyin/index", pinyinSuggestions)
+        ->Iterations(5 * kTexts)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("StationLookup/pinyin/index",
+                                 [](benchmark::State& s) { lookups(s, false, true, true); })
+        ->Iterations(5 * kTexts)
+        ->Unit(benchmark::kMicrosecond);
     for (bool byIndex : {true, false}) {
         const std::string path = byIndex ? "/index" : "/statement";
         // Enough iterations that every text is timed at least once.

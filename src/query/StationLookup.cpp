@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "search/AdditionalMatches.h"
 #include "search/StationTextIndex.h"
 #include "text/AsciiCase.h"
 #include "text/Text.h"
@@ -38,17 +39,26 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name) {
 
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
                                         QueryState& state) {
+    using Columns = StationTextIndex::Columns;
     const StationSearchParts parts = stationSearchParts(pickedLine, state.strQueryFrom);
 
     std::vector<StationEntry> found;
     const auto& text = index.derived<StationTextIndex>();
-    for (std::uint32_t place : text.find(parts.station, StationTextIndex::Columns::Name)) {
-        const StationInfo& station = index.stations[text.station(place)];
-        if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
-        StationEntry entry{station.stna, {}};
-        for (const auto& line : station.lines) addLine(entry.lines, line);
-        found.push_back(std::move(entry));
-    }
+    auto list = [&](const std::vector<std::uint32_t>& places) {
+        for (std::uint32_t place : places) {
+            const StationInfo& station = index.stations[text.station(place)];
+            if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
+            StationEntry entry{station.stna, {}};
+            for (const auto& line : station.lines) addLine(entry.lines, line);
+            found.push_back(std::move(entry));
+        }
+    };
+    const auto literal = text.find(parts.station, Columns::Name);
+    list(literal);
+    list(foldedMatches(index, parts.station, Columns::Name, literal));
+    // Pinyin only takes the place of "no station": a name in letters is found as it is.
+    if (found.empty()) list(pinyinMatches(index, parts.station, {}));
+
     state.lngRecordNum = static_cast<std::int32_t>(found.size());
     state.intOutState = found.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
     return found;

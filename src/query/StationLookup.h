@@ -28,7 +28,9 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name);
 
 // Every station whose name contains the station part (taken from the picked suggestion line,
 // else from strQueryFrom), narrowed by the picked road part, with the distinct lines that stop
-// there. Sets lngRecordNum and the outcome StationsListed or NoStation.
+// there; then those whose name contains it when case and accents are ignored. When that finds
+// none, the stations whose name the station part spells in pinyin. Sets lngRecordNum and the
+// outcome StationsListed or NoStation.
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
                                         QueryState& state);
 

@@ -1,5 +1,9 @@
 #include "search/SuggestionSearch.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "search/AdditionalMatches.h"
 #include "search/StationTextIndex.h"
 #include "text/AsciiCase.h"
 #include "text/Text.h"
@@ -23,17 +27,30 @@ std::string suggestionLine(const StationInfo& station) {
 
 std::vector<std::string_view> suggestStations(const NetworkIndex& index,
                                               std::string_view cleanedText) {
+    using Columns = StationTextIndex::Columns;
     const StationTextIndex& text = index.derived<StationTextIndex>();
-    const auto matches = text.find(cleanedText, StationTextIndex::Columns::NameRoadLandmarks);
+    const auto matches = text.find(cleanedText, Columns::NameRoadLandmarks);
+    const auto folded = foldedMatches(index, cleanedText, Columns::NameRoadLandmarks, matches);
+    std::vector<std::uint32_t> listed;
+    if (!folded.empty()) {
+        std::merge(matches.begin(), matches.end(), folded.begin(), folded.end(),
+                   std::back_inserter(listed));
+    }
+    const auto pinyin = pinyinMatches(index, cleanedText, folded.empty() ? matches : listed);
+
     std::vector<std::string_view> items;
-    items.reserve(matches.size());
+    items.reserve(matches.size() + folded.size() + pinyin.size());
     const std::string_view none;
-    for (std::uint32_t place : matches) {
-        // Only neighbours collapse. A match that is not listed equals the last item but for
-        // case, so comparing with the last item is comparing with the previous match.
-        const std::string_view line = text.suggestionLine(place);
-        if (!equalsIgnoreAsciiCase(line, items.empty() ? none : items.back())) {
-            items.push_back(line);
+    // Only neighbours collapse. A match that is not listed equals the last item but for case,
+    // so comparing with the last item is comparing with the previous match. Lines equal but for
+    // case belong to stations that the same searches find, so no added row repeats a line of
+    // the rows before it.
+    for (const auto* places : {&matches, &folded, &pinyin}) {
+        for (std::uint32_t place : *places) {
+            const std::string_view line = text.suggestionLine(place);
+            if (!equalsIgnoreAsciiCase(line, items.empty() ? none : items.back())) {
+                items.push_back(line);
+            }
         }
     }
     return items;

@@ -19,9 +19,11 @@ std::string suggestionLine(const StationInfo& station);
 
 // The suggestion lines of every station whose stna, rdna or near contains the cleaned text
 // (literally; ASCII case ignored), in stna order, neighbours equal but for letter case collapsed
-// to the first. The lines are views into the index: a one-character search lists thousands of
-// stations, and copying each line would cost more than the search. They stay valid while the
-// index does.
+// to the first. Then, in the same way, the lines of the stations found only when case and
+// accents are ignored, and then of those whose name the text spells in pinyin (see
+// AdditionalMatches.h). The lines are views into the index: a one-character search lists
+// thousands of stations, and copying each line would cost more than the search. They stay
+// valid while the index does.
 std::vector<std::string_view> suggestStations(const NetworkIndex& index,
                                               std::string_view cleanedText);
 

@@ -7,6 +7,7 @@
 #include "query/Query.h"
 #include "query/Renderer.h"
 #include "reference/ReferenceStationSearch.h"
+#include "search/PinyinText.h"
 #include "support/SampleFixture.h"
 #include "support/StationTexts.h"
 #include "support/TempDir.h"
@@ -46,7 +47,8 @@ class StationLookupTest : public ::testing::Test {
     std::vector<Piece> lookUp(const std::string& typed, const std::string& picked) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = typed;
-        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        Answer answer, reference;
+        answer.mode = reference.mode = QueryMode::SingleStation;
         answer.stations = stationLookup(data_.index(), picked, state);
         reference.stations = test::referenceStationLookup(data_.database(), picked, expectedState);
         EXPECT_EQ(answer.stations, reference.stations) << typed << " / " << picked;
@@ -149,6 +151,68 @@ TEST_F(StationLookupTest, QueryUsesThePickedLineAndSetsTheOutcome) {
     EXPECT_TRUE(pane.pieces().empty());
 }
 
+// Texts that name no station by its characters as they stand: pinyin, other case, no accents.
+TEST(StationLookupAdditions, PinyinAndLooseNamesFindWhatCharactersDoNot) {
+    TempDir dir;
+    TestCity city;
+    city.station("东桥", "5路;5路;12路;", "西山大道")
+        .station("东桥电影院", "7路;")
+        .station("大桥", "8路;", "西山大道")
+        .station("重庆路", "9路;")
+        .station("Dq站", "10路;")
+        .station("École", "11路;")
+        .station("Ecole Z", "12路;")
+        .station("Žirmūnai", "13路;");
+    BusData data(city.write(dir / "busdata"));
+    data.refresh();
+
+    struct Case {
+        const char* typed;
+        const char* picked;
+        std::vector<StationEntry> listed;
+    };
+    const StationEntry dongqiao{"东桥", {"5路", "12路"}}, cinema{"东桥电影院", {"7路"}},
+        daqiao{"大桥", {"8路"}}, chongqing{"重庆路", {"9路"}}, dq{"Dq站", {"10路"}},
+        ecole{"École", {"11路"}}, ecoleZ{"Ecole Z", {"12路"}}, zirmunai{"Žirmūnai", {"13路"}};
+    const Case cases[] = {
+        // Pinyin takes the place of "no station"; a name in letters is found as it is.
+        {"dqd", "", {cinema}},
+        {"dongqiao", "", {dongqiao, cinema}},
+        {"DQIAO", "", {daqiao, dongqiao, cinema}},
+        {"dq", "", {dq}},
+        {"cql", "", {chongqing}},
+        {"chongqing", "", {chongqing}},
+        {"zhongqing", "", {}},
+        {"qiao", "", {}},
+        {"dq1", "", {}},
+        // A picked road narrows the pinyin rows as it narrows the others.
+        {"x", "dqiao[西山大道]", {daqiao, dongqiao}},
+        // Case and accents ignored: the rows follow those found as the name stands.
+        {"ecole", "", {ecoleZ, ecole}},
+        {"ÉCOLE", "", {ecole, ecoleZ}},
+        {"zirm", "", {zirmunai}},
+        {"ŽIRMŪNAI", "", {zirmunai}},
+        {"东桥", "", {dongqiao, cinema}},
+    };
+    for (const auto& c : cases) {
+        QueryState state;
+        state.strQueryFrom = c.typed;
+        EXPECT_EQ(stationLookup(data.index(), c.picked, state), c.listed) << c.typed;
+        EXPECT_EQ(state.lngRecordNum, static_cast<std::int32_t>(c.listed.size())) << c.typed;
+        EXPECT_EQ(state.intOutState,
+                  c.listed.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed)
+            << c.typed;
+    }
+
+    // Through the query, rendered like any station lookup.
+    Query query(data);
+    PieceRecorder pane;
+    query.run({"", "dqd", "", "", ""}, pane);
+    EXPECT_EQ(query.state().intOutState, OutcomeCode::StationsListed);
+    EXPECT_EQ(pane.pieces(), (std::vector<Piece>{{"东桥电影院:", colours::kStationBlue, false},
+                                                 {"7路", colours::kBlack, false}}));
+}
+
 TEST(StationSearchParts, CutsThePickedLineOrTakesTheTypedText) {
     struct Case {
         const char* picked;
@@ -189,14 +253,20 @@ TEST(StationLookupDifferential, IndexWritesWhatTheStatementWritesOnTheSampleCity
         std::string picked;
     };
     std::vector<Entry> entries;
-    for (auto& text : test::drawStationTexts(data.index(), 1000, 1)) entries.push_back({text, ""});
+    // The texts are pieces of Chinese names, never pinyin: the answers must be the statement's
+    // exactly. Pinyin rows, which only take the place of "no station", are tested above.
+    for (auto& text : test::drawStationTexts(data.index(), 1000, 1)) {
+        ASSERT_FALSE(isPinyinText(text)) << text;
+        entries.push_back({text, ""});
+    }
     for (auto& line : test::drawPickedLines(data.index(), 1000, 2)) entries.push_back({"x", line});
 
     std::size_t found = 0;
     for (const auto& e : entries) {
         QueryState state, expectedState;
         state.strQueryFrom = expectedState.strQueryFrom = e.typed;
-        Answer answer{QueryMode::SingleStation}, reference{QueryMode::SingleStation};
+        Answer answer, reference;
+        answer.mode = reference.mode = QueryMode::SingleStation;
         answer.stations = stationLookup(data.index(), e.picked, state);
         reference.stations = test::referenceStationLookup(data.database(), e.picked, expectedState);
         ASSERT_EQ(answer.stations, reference.stations) << e.typed << " / " << e.picked;

@@ -3,6 +3,8 @@
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "network/BusData.h"
 #include "reference/ReferenceStationSearch.h"
 #include "support/TempDir.h"
@@ -43,10 +45,15 @@ class SuggestionSearchTest : public ::testing::Test {
         data_.refresh();
     }
 
+    // The lines listed. The statement's lines lead, exactly; rows found when case and accents
+    // are ignored, or by pinyin, may follow.
     Items suggest(const std::string& text) {
         const auto lines = suggestStations(data_.index(), text);
         Items items(lines.begin(), lines.end());
-        EXPECT_EQ(items, test::referenceSuggestions(data_.database(), text)) << text;
+        const Items leading = test::referenceSuggestions(data_.database(), text);
+        EXPECT_EQ(Items(items.begin(), items.begin() + std::min(items.size(), leading.size())),
+                  leading)
+            << text;
         return items;
     }
 
@@ -79,9 +86,10 @@ TEST_F(SuggestionSearchTest, TextsAndTheLinesTheyList) {
         {"%", {"a%b站"}},
         {"\\", {"x\\y站"}},
         {"\\y", {"x\\y站"}},
-        // Only ASCII letters ignore case.
+        // The statement ignores the case of ASCII letters only; the row that differs in the
+        // case of another letter follows its rows.
         {"CAFé", {"café"}},
-        {"CAFÉ", {}},
+        {"CAFÉ", {"café"}},
         // Null road and landmarks read as empty; a Null name reads as empty too.
         {"乙", {"乙"}},
         {"光明", {"丙[光明路]"}},
