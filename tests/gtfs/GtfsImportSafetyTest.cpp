@@ -3,13 +3,17 @@
 
 #include <csignal>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
+#include "gtfs/FeedText.h"
 #include "gtfs/GtfsImporter.h"
 #include "gtfs/GtfsTestFeed.h"
+#include "gtfs/HeapInUse.h"
 #include "store/Error.h"
 #include "store/StagedFile.h"
 #include "support/TempDir.h"
+#include "text/Text.h"
 
 namespace busquery {
 namespace {
@@ -17,6 +21,7 @@ namespace {
 using test::basicFeed;
 using test::folderNames;
 using test::GtfsTestFeed;
+using test::heapInUse;
 using test::lineRows;
 using test::TempDir;
 using ::testing::ElementsAre;
@@ -190,6 +195,53 @@ TEST_F(GtfsImportSafetyTest, FeedsInAFolderOfTheirOwnReadLikeFeedsAtTheRoot) {
     notZip.feed = dir_ / "missing.zip";
     EXPECT_THAT(failure(notZip), HasSubstr("不存在"));
     EXPECT_THAT(folderNames(outFolder_), ElementsAre("busdata"));
+}
+
+// However large the rows of a feed, the import reads them in little memory and its summary
+// stays short: rows beyond the limits are left out and counted.
+TEST_F(GtfsImportSafetyTest, HugeRowsAreSkippedWithinBoundedMemory) {
+    GtfsImportOptions import = options(basicFeed());
+    {
+        GtfsTestFeed feed = basicFeed();
+        feed.files["stop_times.txt"] += "T9,06:20:00,06:20:00," + std::string(16 << 20, 'S') +
+                                        ",4\n" + std::string(4 << 20, ',') + "\n";
+        import.feed = feed.writeZip(dir_ / "huge.zip");
+    }
+    std::size_t before = 0;
+    std::size_t peak = 0;
+    ImportSummary summary = importGtfs(import, [&](std::uint64_t, std::uint64_t) {
+        if (before == 0) before = heapInUse();
+        peak = std::max(peak, heapInUse());
+    });
+    EXPECT_LT(static_cast<std::ptrdiff_t>(peak - before), 8 << 20);
+    EXPECT_EQ(summary.lines, 2u);
+    EXPECT_EQ(summary.stopTimes, 9u);
+    std::vector<std::string> skipped;
+    for (const RowIssue& issue : summary.skipped) {
+        skipped.push_back(issue.file + "：" + issue.reason + "×" + std::to_string(issue.count));
+        EXPECT_LE(countCharacters(issue.example), 100u) << issue.example.substr(0, 200);
+    }
+    EXPECT_THAT(skipped, ElementsAre("stop_times.txt：字段超过 64 KiB×1",
+                                     "stop_times.txt：字段超过 1000 个×1"));
+    EXPECT_LT(summary.text().size(), 1000u);
+}
+
+// Escape sequences and broken text in a feed reach the terminal only as visible escapes.
+TEST_F(GtfsImportSafetyTest, FeedTextInTheSummaryCannotControlTheTerminal) {
+    GtfsTestFeed feed = basicFeed();
+    feed.files["stop_times.txt"] += "\"\x1b]0;owned\x07\x1b[2J\r\xff\xc2\x9b" +
+                                    std::string(200, 'y') + "\",06:20:00,06:20:00,S2,4\n";
+    ImportSummary summary = importGtfs(options(feed));
+    const std::string text = summary.text();
+    EXPECT_TRUE(isValidUtf8(text));
+    EXPECT_FALSE(std::regex_search(text, std::regex("[\x01-\x09\x0b-\x1f\x7f]")));
+    EXPECT_THAT(text, HasSubstr("trip_id “\\x1b]0;owned\\x07\\x1b[2J\\x0d\uFFFD\\u009byyy"));
+    ASSERT_EQ(summary.skipped.size(), 1u);
+    const std::string& example = summary.skipped[0].example;
+    std::string value = example.substr(example.find("“") + std::string("“").size());
+    value.erase(value.rfind("”"));
+    EXPECT_EQ(countCharacters(value), 81u) << value;  // 80 and the mark of the cut
+    EXPECT_TRUE(value.ends_with("y…"));
 }
 
 }  // namespace
