@@ -64,9 +64,8 @@ std::string today() {
     return dateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-void writeDatabase(const std::filesystem::path& file, const GtfsNetwork& network,
-                   const std::string& date) {
-    BusDatabaseWriter writer(file);
+void writeDatabase(const StagedFile& staged, const GtfsNetwork& network, const std::string& date) {
+    BusDatabaseWriter writer(staged.path(), staged.target());
     for (const std::string& lineId : network.lineIds) writer.addLineId(lineId);
     writer.setDate(date);
     for (const LineRow& line : network.lines) writer.addLine(line);
@@ -77,6 +76,8 @@ void writeDatabase(const std::filesystem::path& file, const GtfsNetwork& network
 }  // namespace
 
 ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& stopTimesProgress) {
+    // OUT is checked, and its staged file made, before the feed is read: a long import must not
+    // end in a refusal.
     StagedFile staged(options.out);
     GtfsFeed feed(options.feed);
     ImportSummary summary;
@@ -120,7 +121,7 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     summary.trips = network.trips;
     summary.date = options.date ? *options.date : feedStartDate(feed, summary).value_or(today());
 
-    writeDatabase(staged.path(), network, summary.date);
+    writeDatabase(staged, network, summary.date);
     staged.commit();
     return summary;
 }
