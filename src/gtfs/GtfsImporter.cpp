@@ -33,7 +33,8 @@ CsvTable openTable(const GtfsFeed& feed, std::string_view file, ImportSummary& s
     return CsvTable(std::string(file), feed.open(file), countSkipped(summary, file));
 }
 
-// feed_start_date (YYYYMMDD) of feed_info.txt, when the feed has a valid one.
+// feed_start_date (YYYYMMDD) of feed_info.txt, when the feed has one that is a day of the
+// calendar.
 std::optional<std::string> feedStartDate(const GtfsFeed& feed, ImportSummary& summary) {
     if (!feed.has("feed_info.txt")) return std::nullopt;
     CsvTable table = openTable(feed, "feed_info.txt", summary);
@@ -48,11 +49,13 @@ std::optional<std::string> feedStartDate(const GtfsFeed& feed, ImportSummary& su
         auto number = [&](std::size_t from, std::size_t length) {
             return std::stoi(std::string(text.substr(from, length)));
         };
+        int year = number(0, 4);
         int month = number(4, 2);
         int day = number(6, 2);
-        if (month >= 1 && month <= 12 && day >= 1 && day <= 31) {
-            date = dateText(number(0, 4), month, day);
-        }
+        const std::chrono::year_month_day calendar{std::chrono::year(year),
+                                                   std::chrono::month(static_cast<unsigned>(month)),
+                                                   std::chrono::day(static_cast<unsigned>(day))};
+        if (year >= 1 && calendar.ok()) date = dateText(year, month, day);
     });
     return date;
 }
