@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gtfs/ByteSource.h"
+#include "store/Error.h"
 
 struct csv_parser;
 
@@ -39,14 +40,35 @@ class CsvRow {
     std::uint64_t line_;
 };
 
+// Records beyond these limits are left out, so that no file, however made, can take more than
+// a few megabytes while it is read: a field of more than kMaxFieldBytes bytes, a record of
+// more than kMaxRecordFields fields.
+inline constexpr std::size_t kMaxFieldBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRecordFields = 1000;
+
+// A record left out for exceeding the limits.
+struct SkippedRecord {
+    std::string_view reason;
+    std::uint64_t line = 0;  // the line of the file the record starts on
+    std::string_view start;  // the first bytes of its text, fields joined by ","
+};
+using SkippedRecordHandler = std::function<void(const SkippedRecord&)>;
+
+// Frees libcsv's parser and the buffer it holds.
+struct CsvParserRelease {
+    void operator()(csv_parser* parser) const;
+};
+
 // A CSV file with a header record, read as a stream through libcsv: quoted fields with commas,
 // quotes and line breaks, CRLF or LF line ends, a UTF-8 byte order mark, blank lines, extra
 // columns and columns in any order. Blanks around unquoted fields are dropped; column names
 // match without regard to ASCII letter case.
 class CsvTable {
   public:
-    // Reads the header. Throws Error naming the file when it is empty or unreadable.
-    CsvTable(std::string fileName, std::unique_ptr<ByteSource> source);
+    // Reads the header. Throws Error naming the file when it is empty, unreadable or its header
+    // exceeds the limits. onSkipped is told of every record left out for exceeding them.
+    CsvTable(std::string fileName, std::unique_ptr<ByteSource> source,
+             SkippedRecordHandler onSkipped = {});
     ~CsvTable();
     CsvTable(const CsvTable&) = delete;
     CsvTable& operator=(const CsvTable&) = delete;
@@ -63,16 +85,27 @@ class CsvTable {
                     const ReadProgress& progress = {});
 
   private:
+    // libcsv's callbacks. Nothing may unwind through its C frames: an exception is kept in
+    // failure_, the rest of the bytes given to csv_parse pass without effect, and parse()
+    // throws it once csv_parse has returned.
     static void onField(void* field, std::size_t size, void* table);
     static void onRecordEnd(int terminator, void* table);
+    void takeField(const char* text, std::size_t size);
+    void endRecord(int terminator);
     // Reads into buffer_ from offset on; returns the bytes read.
     std::size_t readChunk(std::size_t offset = 0);
     void parse(const char* bytes, std::size_t size);
-    void fail(std::string_view problem) const;
+    // Ends the parse: the last record without a line end is taken too.
+    void finish();
+    void dropLongField();
+    void markOversized(std::string_view reason, std::string_view field);
+    [[noreturn]] void fail(std::string_view problem,
+                           ErrorKind kind = ErrorKind::FeedFileMissing) const;
 
     std::string fileName_;
     std::unique_ptr<ByteSource> source_;
-    std::unique_ptr<csv_parser> parser_;
+    SkippedRecordHandler onSkipped_;
+    std::unique_ptr<csv_parser, CsvParserRelease> parser_;
     std::vector<char> buffer_;
     std::size_t pending_ = 0;  // bytes of buffer_ after the header, not yet parsed
     std::size_t pendingSize_ = 0;
@@ -85,6 +118,8 @@ class CsvTable {
     bool fieldsEmpty_ = true;
     std::uint64_t lineBreaks_ = 0;        // before the record being read
     std::uint64_t recordLineBreaks_ = 0;  // inside its quoted fields
+    std::string_view oversized_;          // why the record is left out, empty while it is not
+    std::string oversizedStart_;
     const std::function<void(const CsvRow&)>* onRow_ = nullptr;
     std::exception_ptr failure_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,5 +19,11 @@ std::optional<std::int64_t> readFeedInteger(std::string_view text);
 
 // Whether text is well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view text);
+
+// Text from a feed as a message may show it on a terminal: control characters (those of
+// ASCII and Latin-1, and the marks that turn the direction of text) as visible escapes such as
+// \x1b or \u202e, every byte that is not UTF-8 as U+FFFD, and no more than maxCharacters
+// characters, "…" marking the cut.
+std::string displayText(std::string_view text, std::size_t maxCharacters = 80);
 
 }  // namespace busquery

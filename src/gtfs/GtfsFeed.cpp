@@ -1,10 +1,12 @@
 #include "gtfs/GtfsFeed.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
 #include <vector>
 
 #include "store/Error.h"
+#include "store/SystemErrorText.h"
 #include "text/AsciiCase.h"
 
 namespace busquery {
@@ -14,8 +16,10 @@ class FolderFileSource : public ByteSource {
   public:
     explicit FolderFileSource(const std::filesystem::path& file)
         : file_(file), stream_(std::fopen(file.c_str(), "rb")) {
-        if (stream_ == nullptr)
-            throw Error(ErrorKind::ReadFailed, "无法打开文件 “" + file_.string() + "”");
+        if (stream_ == nullptr) {
+            throw Error(ErrorKind::ReadFailed,
+                        "无法打开文件 “" + file_.string() + "”：" + systemErrorText(errno));
+        }
         std::error_code ec;
         size_ = std::filesystem::file_size(file_, ec);
         if (ec) size_ = 0;
@@ -93,8 +97,8 @@ GtfsFeed::GtfsFeed(std::filesystem::path location) : location_(std::move(locatio
             paths.push_back(it->path());
         }
         if (ec)
-            throw Error(ErrorKind::ReadFailed,
-                        "无法读取文件夹 “" + location_.string() + "”：" + ec.message());
+            throw Error(ErrorKind::ReadFailed, "无法读取文件夹 “" + location_.string() + "”：" +
+                                                   systemErrorText(ec.value()));
         forEachFeedFile(names, [&](std::string file, std::size_t i) {
             folderFiles_.emplace(std::move(file), paths[i]);
         });

@@ -32,8 +32,14 @@ GtfsFrequencies GtfsFrequencies::read(CsvTable& table, const GtfsTrips& trips,
         }
         auto start = parseGtfsTime(row[startColumn]);
         auto end = parseGtfsTime(row[endColumn]);
-        if (!start || !end || *end <= *start) {
-            summary.skip(kFile, "时间格式无效", row.line(), "start_time", row[startColumn]);
+        if (!start || !end) {
+            const bool startBad = !start;
+            summary.skip(kFile, "时间格式无效", row.line(), startBad ? "start_time" : "end_time",
+                         row[startBad ? startColumn : endColumn]);
+            return;
+        }
+        if (*end <= *start) {
+            summary.skip(kFile, "结束时间不晚于开始时间", row.line(), "end_time", row[endColumn]);
             return;
         }
         auto headway = readFeedInteger(row[headwayColumn]);

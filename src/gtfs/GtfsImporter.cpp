@@ -22,10 +22,22 @@ std::string dateText(int year, int month, int day) {
     return std::to_string(year) + "." + std::to_string(month) + "." + std::to_string(day);
 }
 
-// feed_start_date (YYYYMMDD) of feed_info.txt, when the feed has a valid one.
-std::optional<std::string> feedStartDate(const GtfsFeed& feed) {
+// Rows of a feed file too large to read are counted with the rest that is skipped.
+SkippedRecordHandler countSkipped(ImportSummary& summary, std::string_view file) {
+    return [&summary, file](const SkippedRecord& record) {
+        summary.skip(file, record.reason, record.line, "内容", record.start);
+    };
+}
+
+CsvTable openTable(const GtfsFeed& feed, std::string_view file, ImportSummary& summary) {
+    return CsvTable(std::string(file), feed.open(file), countSkipped(summary, file));
+}
+
+// feed_start_date (YYYYMMDD) of feed_info.txt, when the feed has one that is a day of the
+// calendar.
+std::optional<std::string> feedStartDate(const GtfsFeed& feed, ImportSummary& summary) {
     if (!feed.has("feed_info.txt")) return std::nullopt;
-    CsvTable table("feed_info.txt", feed.open("feed_info.txt"));
+    CsvTable table = openTable(feed, "feed_info.txt", summary);
     auto column = table.column("feed_start_date");
     std::optional<std::string> date;
     table.forEachRow([&](const CsvRow& row) {
@@ -37,11 +49,13 @@ std::optional<std::string> feedStartDate(const GtfsFeed& feed) {
         auto number = [&](std::size_t from, std::size_t length) {
             return std::stoi(std::string(text.substr(from, length)));
         };
+        int year = number(0, 4);
         int month = number(4, 2);
         int day = number(6, 2);
-        if (month >= 1 && month <= 12 && day >= 1 && day <= 31) {
-            date = dateText(number(0, 4), month, day);
-        }
+        const std::chrono::year_month_day calendar{std::chrono::year(year),
+                                                   std::chrono::month(static_cast<unsigned>(month)),
+                                                   std::chrono::day(static_cast<unsigned>(day))};
+        if (year >= 1 && calendar.ok()) date = dateText(year, month, day);
     });
     return date;
 }
@@ -53,9 +67,8 @@ std::string today() {
     return dateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-void writeDatabase(const std::filesystem::path& file, const GtfsNetwork& network,
-                   const std::string& date) {
-    BusDatabaseWriter writer(file);
+void writeDatabase(const StagedFile& staged, const GtfsNetwork& network, const std::string& date) {
+    BusDatabaseWriter writer(staged.path(), staged.target());
     for (const std::string& lineId : network.lineIds) writer.addLineId(lineId);
     writer.setDate(date);
     for (const LineRow& line : network.lines) writer.addLine(line);
@@ -66,27 +79,30 @@ void writeDatabase(const std::filesystem::path& file, const GtfsNetwork& network
 }  // namespace
 
 ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& stopTimesProgress) {
+    // OUT is checked, and its staged file made, before the feed is read: a long import must not
+    // end in a refusal.
     StagedFile staged(options.out);
     GtfsFeed feed(options.feed);
+    ImportSummary summary;
+    summary.out = options.out;
+    summary.citycode = options.citycode;
 
     // Every required file and column is checked before the long read begins.
-    CsvTable stopsTable("stops.txt", feed.open("stops.txt"));
-    CsvTable routesTable("routes.txt", feed.open("routes.txt"));
-    CsvTable tripsTable("trips.txt", feed.open("trips.txt"));
-    CsvTable stopTimesTable("stop_times.txt", feed.open("stop_times.txt"));
+    CsvTable stopsTable = openTable(feed, "stops.txt", summary);
+    CsvTable routesTable = openTable(feed, "routes.txt", summary);
+    CsvTable tripsTable = openTable(feed, "trips.txt", summary);
+    CsvTable stopTimesTable = openTable(feed, "stop_times.txt", summary);
     GtfsStops::checkColumns(stopsTable);
     GtfsRoutes::checkColumns(routesTable);
     GtfsTrips::checkColumns(tripsTable);
     TripStops::checkColumns(stopTimesTable);
     std::optional<CsvTable> frequenciesTable;
     if (feed.has("frequencies.txt")) {
-        frequenciesTable.emplace("frequencies.txt", feed.open("frequencies.txt"));
+        frequenciesTable.emplace("frequencies.txt", feed.open("frequencies.txt"),
+                                 countSkipped(summary, "frequencies.txt"));
         GtfsFrequencies::checkColumns(*frequenciesTable);
     }
 
-    ImportSummary summary;
-    summary.out = options.out;
-    summary.citycode = options.citycode;
     GtfsStops stops = GtfsStops::read(stopsTable, summary);
     GtfsRoutes routes = GtfsRoutes::read(routesTable, summary);
     GtfsTrips trips = GtfsTrips::read(tripsTable, routes, summary);
@@ -106,9 +122,9 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     summary.branchLines = network.branchLines;
     summary.stations = network.stations.size();
     summary.trips = network.trips;
-    summary.date = options.date ? *options.date : feedStartDate(feed).value_or(today());
+    summary.date = options.date ? *options.date : feedStartDate(feed, summary).value_or(today());
 
-    writeDatabase(staged.path(), network, summary.date);
+    writeDatabase(staged, network, summary.date);
     staged.commit();
     return summary;
 }

@@ -21,8 +21,9 @@ struct GtfsImportOptions {
 
 // Imports a GTFS feed as a new bus database at options.out. The database is written beside it
 // under a temporary name and moved there only when complete: a failed or interrupted import
-// leaves no file behind and an existing out as it was. Rows the import cannot use are skipped
-// and counted in the summary. Throws Error, naming the file and the problem, for a
+// leaves no file behind and an existing out as it was. out is checked before the feed is read.
+// Rows the import cannot use, rows too large to read among them, are skipped and counted in the
+// summary. Throws Error, naming the file and the problem, for an out that cannot be written, a
 // missing required file or column, a feed without any usable line, or a read or write failure.
 // stopTimesProgress is told how far stop_times.txt, by far the largest file, has been read.
 ImportSummary importGtfs(const GtfsImportOptions& options,

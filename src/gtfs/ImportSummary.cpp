@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gtfs/FeedText.h"
+
 namespace busquery {
 namespace {
 
@@ -15,7 +17,8 @@ void tally(std::vector<RowIssue>& issues, std::string_view file, std::string_vie
         return;
     }
     std::string example = line > 0 ? "第 " + std::to_string(line) + " 行，" : "";
-    example += std::string(field) + " “" + std::string(value) + "”";
+    // What a feed holds reaches the terminal only as text it shows, and briefly.
+    example += std::string(field) + " “" + displayText(value) + "”";
     issues.push_back(RowIssue{std::string(file), std::string(reason), 1, std::move(example)});
 }
 

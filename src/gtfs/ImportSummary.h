@@ -13,7 +13,7 @@ struct RowIssue {
     std::string file;
     std::string reason;
     std::uint64_t count = 0;
-    std::string example;  // where the first such row is and what it holds
+    std::string example;  // where the first such row is and what it holds, shown safely
 };
 
 // What an import wrote and what it left out or read differently, and why.

@@ -215,15 +215,13 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
     StagedFile staged(out);
 
     const City city = planCity(options);
-    try {
-        BusDatabaseWriter writer(staged.path());
+    {
+        BusDatabaseWriter writer(staged.path(), out);
         for (const auto& id : city.lineIds) writer.addLineId(id);
         writer.setDate(kSampleDataDate);
         for (const auto& line : city.lines) writer.addLine(line);
         for (const auto& station : city.stations) writer.addStation(station);
         writer.commit();
-    } catch (const std::exception& e) {
-        throw Error(ErrorKind::WriteFailed, "无法写入 " + shown + "：" + e.what());
     }
     // Checked again: the file may have appeared while the city was written.
     refuseExisting();

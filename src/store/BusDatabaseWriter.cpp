@@ -1,11 +1,43 @@
 #include "store/BusDatabaseWriter.h"
 
+#include <sqlite3.h>
+
+#include <new>
+
 #include "store/Error.h"
+#include "store/SystemErrorText.h"
 
 namespace busquery {
 namespace {
 
-SQLite::Database createNew(const std::filesystem::path& file) {
+// What went wrong, in the words of the program's messages: SQLite's own are English.
+std::string writeProblem(const std::exception& error, int systemError) {
+    const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
+    if (sqlite == nullptr) {
+        return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? "内存不足" : "写入失败";
+    }
+    switch (sqlite->getErrorCode() & 0xFF) {
+        case SQLITE_FULL:
+            return "磁盘空间不足";
+        case SQLITE_IOERR:
+            return systemError != 0 ? systemErrorText(systemError) : "磁盘读写出错";
+        case SQLITE_CANTOPEN:
+            return "无法创建文件";
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return "没有写入权限";
+        case SQLITE_NOMEM:
+            return "内存不足";
+        case SQLITE_TOOBIG:
+            return "数据过大";
+        default:
+            return "写入失败（SQLite 错误码 " + std::to_string(sqlite->getExtendedErrorCode()) +
+                   "）";
+    }
+}
+
+SQLite::Database createNew(const std::filesystem::path& file, const std::filesystem::path& shown) {
     if (std::filesystem::exists(file)) {
         throw Error(ErrorKind::WriteFailed, "文件 “" + file.string() + "” 已存在，不会覆盖");
     }
@@ -13,70 +45,105 @@ SQLite::Database createNew(const std::filesystem::path& file) {
         return SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     } catch (const std::exception& e) {
         throw Error(ErrorKind::WriteFailed,
-                    "无法创建数据文件 “" + file.string() + "”：" + e.what());
+                    "无法创建数据文件 “" + shown.string() + "”：" + writeProblem(e, 0));
     }
 }
 
 }  // namespace
 
-BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(createNew(file)) {
-    db_.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
-    transaction_ = std::make_unique<SQLite::Transaction>(db_);
-    db_.exec(R"sql(
-        CREATE TABLE "no" (lineid TEXT);
-        CREATE TABLE dbdate (id INTEGER, date TEXT);
-        CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
-        CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
-        CREATE TABLE TmpTb (UserId TEXT, S TEXT, M TEXT, E TEXT, C INTEGER);
-    )sql");
-    insertLineId_ =
-        std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
-    insertLine_ = std::make_unique<SQLite::Statement>(
-        db_, "INSERT INTO nlninfo (lnid, citycode, lnna, fltime, Passstna) VALUES (?, ?, ?, ?, ?)");
-    insertStation_ = std::make_unique<SQLite::Statement>(
-        db_, "INSERT INTO nstinfo (stna, rdna, near, Passlnna) VALUES (?, ?, ?, ?)");
+BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file,
+                                     const std::filesystem::path& shownAs)
+    : shown_(shownAs.empty() ? file : shownAs), db_(createNew(file, shown_)) {
+    try {
+        db_.exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF;");
+        transaction_ = std::make_unique<SQLite::Transaction>(db_);
+        db_.exec(R"sql(
+            CREATE TABLE "no" (lineid TEXT);
+            CREATE TABLE dbdate (id INTEGER, date TEXT);
+            CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
+            CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
+            CREATE TABLE TmpTb (UserId TEXT, S TEXT, M TEXT, E TEXT, C INTEGER);
+        )sql");
+        insertLineId_ =
+            std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
+        insertLine_ = std::make_unique<SQLite::Statement>(
+            db_,
+            "INSERT INTO nlninfo (lnid, citycode, lnna, fltime, Passstna) VALUES (?, ?, ?, ?, ?)");
+        insertStation_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nstinfo (stna, rdna, near, Passlnna) VALUES (?, ?, ?, ?)");
+    } catch (const std::exception& e) {
+        fail(e);
+    }
 }
 
 BusDatabaseWriter::~BusDatabaseWriter() = default;
 
 void BusDatabaseWriter::addLineId(std::string_view lineid) {
-    insertLineId_->bind(1, std::string(lineid));
-    insertLineId_->exec();
-    insertLineId_->reset();
+    try {
+        insertLineId_->bind(1, std::string(lineid));
+        insertLineId_->exec();
+        insertLineId_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
 }
 
 void BusDatabaseWriter::setDate(std::string_view date) {
-    db_.exec("DELETE FROM dbdate");
-    SQLite::Statement insert(db_, "INSERT INTO dbdate (id, date) VALUES (1, ?)");
-    insert.bind(1, std::string(date));
-    insert.exec();
+    try {
+        db_.exec("DELETE FROM dbdate");
+        SQLite::Statement insert(db_, "INSERT INTO dbdate (id, date) VALUES (1, ?)");
+        insert.bind(1, std::string(date));
+        insert.exec();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
 }
 
 void BusDatabaseWriter::addLine(const LineRow& line) {
-    insertLine_->bind(1, line.lnid);
-    insertLine_->bind(2, line.citycode);
-    insertLine_->bind(3, line.lnna);
-    insertLine_->bind(4, line.fltime);
-    insertLine_->bind(5, line.passstna);
-    insertLine_->exec();
-    insertLine_->reset();
+    try {
+        insertLine_->bind(1, line.lnid);
+        insertLine_->bind(2, line.citycode);
+        insertLine_->bind(3, line.lnna);
+        insertLine_->bind(4, line.fltime);
+        insertLine_->bind(5, line.passstna);
+        insertLine_->exec();
+        insertLine_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
 }
 
 void BusDatabaseWriter::addStation(const StationRow& station) {
-    insertStation_->bind(1, station.stna);
-    insertStation_->bind(2, station.rdna);
-    insertStation_->bind(3, station.near);
-    insertStation_->bind(4, station.passlnna);
-    insertStation_->exec();
-    insertStation_->reset();
+    try {
+        insertStation_->bind(1, station.stna);
+        insertStation_->bind(2, station.rdna);
+        insertStation_->bind(3, station.near);
+        insertStation_->bind(4, station.passlnna);
+        insertStation_->exec();
+        insertStation_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
 }
 
 void BusDatabaseWriter::commit() {
-    insertLineId_.reset();
-    insertLine_.reset();
-    insertStation_.reset();
-    transaction_->commit();
-    transaction_.reset();
+    try {
+        insertLineId_.reset();
+        insertLine_.reset();
+        insertStation_.reset();
+        transaction_->commit();
+        transaction_.reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::fail(const std::exception& error) {
+    // The error number of the file's last failed system call says what an I/O error was.
+    int systemError = 0;
+    sqlite3_file_control(db_.getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &systemError);
+    throw Error(ErrorKind::WriteFailed,
+                "无法写入数据文件 “" + shown_.string() + "”：" + writeProblem(error, systemError));
 }
 
 }  // namespace busquery

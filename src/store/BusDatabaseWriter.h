@@ -30,10 +30,14 @@ struct StationRow {
 // Writes a new bus database with the tables and columns the program reads (and an empty TmpTb).
 // Rows keep the order they are added in: that order is the table order queries rely on.
 // Nothing is visible in the file until commit(); a writer destroyed before commit rolls back.
+// Every failure is an Error (WriteFailed) that names the file and the problem; shownAs is the
+// name messages give the file, such as the place it is moved to when it is written under a
+// temporary name.
 class BusDatabaseWriter {
   public:
     // The file must not exist yet: a writer never overwrites a data set.
-    explicit BusDatabaseWriter(const std::filesystem::path& file);
+    explicit BusDatabaseWriter(const std::filesystem::path& file,
+                               const std::filesystem::path& shownAs = {});
     ~BusDatabaseWriter();
 
     void addLineId(std::string_view lineid);
@@ -43,6 +47,9 @@ class BusDatabaseWriter {
     void commit();
 
   private:
+    [[noreturn]] void fail(const std::exception& error);
+
+    std::filesystem::path shown_;
     SQLite::Database db_;
     std::unique_ptr<SQLite::Transaction> transaction_;
     std::unique_ptr<SQLite::Statement> insertLineId_;

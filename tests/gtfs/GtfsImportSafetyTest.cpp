@@ -1,23 +1,36 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <csignal>
+#include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
+#include "gtfs/FeedText.h"
 #include "gtfs/GtfsImporter.h"
 #include "gtfs/GtfsTestFeed.h"
+#include "gtfs/HeapInUse.h"
 #include "store/Error.h"
 #include "store/StagedFile.h"
+#include "support/StagedFileTraps.h"
 #include "support/TempDir.h"
+#include "text/Text.h"
 
 namespace busquery {
 namespace {
 
 using test::basicFeed;
+using test::defaultSignal;
+using test::endedProcessId;
 using test::folderNames;
 using test::GtfsTestFeed;
+using test::heapInUse;
 using test::lineRows;
+using test::stagedName;
 using test::TempDir;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -134,10 +147,14 @@ TEST_F(GtfsImportSafetyTest, AnInterruptedImportLeavesNoFileBehind) {
     EXPECT_EXIT(importGtfs(interrupted, interrupt), ::testing::KilledBySignal(SIGINT), "");
     EXPECT_THAT(folderNames(outFolder_), ElementsAre());
 
-    // Interrupted while the database is being written beside its final place.
-    for (int signal : {SIGINT, SIGTERM}) {
+    // Interrupted while the database is being written beside its final place, by any signal
+    // that ends a process unless it is caught.
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGPIPE, SIGALRM,
+                       SIGABRT, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF}) {
+        SCOPED_TRACE(signal);
         EXPECT_EXIT(
             {
+                defaultSignal(signal);
                 StagedFile staged(outFolder_ / "busdata");
                 std::ofstream(staged.path()) << "half a database";
                 std::raise(signal);
@@ -145,6 +162,184 @@ TEST_F(GtfsImportSafetyTest, AnInterruptedImportLeavesNoFileBehind) {
             ::testing::KilledBySignal(signal), "");
         EXPECT_THAT(folderNames(outFolder_), ElementsAre());
     }
+}
+
+// Started under nohup, an import must not end with the terminal that started it.
+TEST_F(GtfsImportSafetyTest, ASignalTheCallerIgnoresStaysIgnored) {
+    EXPECT_EXIT(
+        {
+            std::signal(SIGHUP, SIG_IGN);
+            {
+                StagedFile staged(outFolder_ / "busdata");
+                std::ofstream(staged.path()) << "half a database";
+                std::raise(SIGHUP);
+            }
+            std::raise(SIGHUP);
+            std::exit(folderNames(outFolder_).empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+// A process that was killed outright had no chance to clean up: the next import in the same
+// folder does it, and leaves alone what belongs to a process still running or is not its own.
+TEST_F(GtfsImportSafetyTest, StagedFilesOfEndedProcessesAreRemovedAtTheStart) {
+    EXPECT_EXIT(
+        {
+            StagedFile staged(outFolder_ / "busdata");
+            std::ofstream(staged.path()) << "half a database";
+            std::raise(SIGKILL);
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    ASSERT_EQ(folderNames(outFolder_).size(), 1u);
+
+    const pid_t ended = endedProcessId();
+    const std::string running = std::to_string(::getppid());
+    for (const auto& name : {stagedName("busdata", ended, "0"), stagedName("other", ended, "12")}) {
+        std::ofstream(outFolder_ / name) << "half a database";
+    }
+    std::filesystem::create_directory(outFolder_ / stagedName("busdata", ended, "Ab3dEf"));
+    std::ofstream(outFolder_ / stagedName("busdata", ended, "Ab3dEf") / "busdata") << "half";
+    const std::vector<std::string> kept = {
+        ".busdata.importing-" + running + "-0",  // its process still runs
+        ".busdata.importing-x-0",
+        ".busdata.importing-",
+        "busdata.importing-" + std::to_string(ended) + "-0",
+        "notes.txt",
+        stagedName("busdata", ended, "link"),  // a link is no staged file
+    };
+    for (const auto& name : kept) std::ofstream(outFolder_ / name) << "keep";
+    std::filesystem::remove(outFolder_ / kept.back());
+    std::filesystem::create_symlink("notes.txt", outFolder_ / kept.back());
+
+    importGtfs(options(basicFeed()));
+    std::vector<std::string> expected = kept;
+    expected.push_back("busdata");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folderNames(outFolder_), expected);
+}
+
+// Links planted where the staged file is expected are never followed, and never become OUT.
+TEST_F(GtfsImportSafetyTest, PlantedLinksDoNotRedirectTheImport) {
+    const auto victim = dir_ / "victim";
+    test::plantStagedLinks(outFolder_, "busdata", victim);
+    const std::size_t planted = folderNames(outFolder_).size();
+
+    GtfsImportOptions import = options(basicFeed());
+    importGtfs(import);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(victim)));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(import.out)));
+    EXPECT_EQ(lineRows(import.out).size(), 2u);
+    EXPECT_EQ(folderNames(outFolder_).size(), planted + 1);
+}
+
+// OUT is checked before the feed is read: a long import must not end in a refusal.
+TEST_F(GtfsImportSafetyTest, OutIsCheckedBeforeTheFeedIsRead) {
+    ASSERT_EQ(::mkfifo((outFolder_ / "pipe").c_str(), 0600), 0);
+    struct Case {
+        std::filesystem::path out;
+        ErrorKind kind;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", ErrorKind::BadArgument, "没有指定要写入的数据文件"},
+        {outFolder_, ErrorKind::NotAFile, "是一个文件夹"},
+        {outFolder_ / "", ErrorKind::NotAFile, "是一个文件夹"},
+        {outFolder_ / "pipe", ErrorKind::NotAFile, "不是普通文件"},
+        {dir_ / "nowhere" / "busdata", ErrorKind::FileMissing, "不存在"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.out.string());
+        GtfsImportOptions import = options(basicFeed());
+        import.feed = dir_ / "no-such-feed.zip";
+        import.out = c.out;
+        try {
+            importGtfs(import);
+            ADD_FAILURE() << "imported";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.kind(), c.kind) << e.what();
+            EXPECT_THAT(e.what(), HasSubstr(c.message));
+        }
+    }
+    EXPECT_THAT(folderNames(outFolder_), ElementsAre("pipe"));
+}
+
+// A file that cannot be written to the end (a full disk, a size limit) fails with a message
+// that names OUT and the problem in the traveller's words, and leaves nothing behind.
+TEST_F(GtfsImportSafetyTest, AWriteFailureIsReportedAndLeavesNothing) {
+    GtfsImportOptions import = options(basicFeed());
+    std::ofstream(import.out) << "the data set of yesterday";
+    auto importWithinTwoPages = [&] {
+        // The file may not grow beyond two pages: the third write fails.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{8192, 8192};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            importGtfs(import);
+        } catch (const Error& e) {
+            std::string message = e.what();
+            std::fprintf(stderr, "%s\n", message.c_str());
+            // Apart from the file's name, no word of SQLite's or the system's own.
+            std::string words = message;
+            if (std::size_t at = words.find(import.out.string()); at != std::string::npos) {
+                words.erase(at, import.out.string().size());
+            }
+            bool ok = e.kind() == ErrorKind::WriteFailed &&
+                      message.starts_with("无法写入数据文件 “" + import.out.string() + "”：") &&
+                      !std::regex_search(words, std::regex("[A-Za-z]")) &&
+                      folderNames(outFolder_) == std::vector<std::string>{"busdata"} &&
+                      content(import.out) == "the data set of yesterday";
+            std::exit(ok ? 0 : 1);
+        }
+        std::exit(2);
+    };
+    EXPECT_EXIT(importWithinTwoPages(), ::testing::ExitedWithCode(0), "无法写入数据文件");
+}
+
+// However large the rows of a feed, the import reads them in little memory and its summary
+// stays short: rows beyond the limits are left out and counted.
+TEST_F(GtfsImportSafetyTest, HugeRowsAreSkippedWithinBoundedMemory) {
+    GtfsImportOptions import = options(basicFeed());
+    {
+        GtfsTestFeed feed = basicFeed();
+        feed.files["stop_times.txt"] += "T9,06:20:00,06:20:00," + std::string(16 << 20, 'S') +
+                                        ",4\n" + std::string(4 << 20, ',') + "\n";
+        import.feed = feed.writeZip(dir_ / "huge.zip");
+    }
+    std::size_t before = 0;
+    std::size_t peak = 0;
+    ImportSummary summary = importGtfs(import, [&](std::uint64_t, std::uint64_t) {
+        if (before == 0) before = heapInUse();
+        peak = std::max(peak, heapInUse());
+    });
+    EXPECT_LT(static_cast<std::ptrdiff_t>(peak - before), 8 << 20);
+    EXPECT_EQ(summary.lines, 2u);
+    EXPECT_EQ(summary.stopTimes, 9u);
+    std::vector<std::string> skipped;
+    for (const RowIssue& issue : summary.skipped) {
+        skipped.push_back(issue.file + "：" + issue.reason + "×" + std::to_string(issue.count));
+        EXPECT_LE(countCharacters(issue.example), 100u) << issue.example.substr(0, 200);
+    }
+    EXPECT_THAT(skipped, ElementsAre("stop_times.txt：字段超过 64 KiB×1",
+                                     "stop_times.txt：字段超过 1000 个×1"));
+    EXPECT_LT(summary.text().size(), 1000u);
+}
+
+// Escape sequences and broken text in a feed reach the terminal only as visible escapes.
+TEST_F(GtfsImportSafetyTest, FeedTextInTheSummaryCannotControlTheTerminal) {
+    GtfsTestFeed feed = basicFeed();
+    feed.files["stop_times.txt"] += "\"\x1b]0;owned\x07\x1b[2J\r\xff\xc2\x9b" +
+                                    std::string(200, 'y') + "\",06:20:00,06:20:00,S2,4\n";
+    ImportSummary summary = importGtfs(options(feed));
+    const std::string text = summary.text();
+    EXPECT_TRUE(isValidUtf8(text));
+    EXPECT_FALSE(std::regex_search(text, std::regex("[\x01-\x09\x0b-\x1f\x7f]")));
+    EXPECT_THAT(text, HasSubstr("trip_id “\\x1b]0;owned\\x07\\x1b[2J\\x0d\uFFFD\\u009byyy"));
+    ASSERT_EQ(summary.skipped.size(), 1u);
+    const std::string& example = summary.skipped[0].example;
+    std::string value = example.substr(example.find("“") + std::string("“").size());
+    value.erase(value.rfind("”"));
+    EXPECT_EQ(countCharacters(value), 81u) << value;  // 80 and the mark of the cut
+    EXPECT_TRUE(value.ends_with("y…"));
 }
 
 TEST_F(GtfsImportSafetyTest, OutMustBeAFileInAnExistingFolder) {
@@ -187,6 +382,7 @@ TEST_F(GtfsImportSafetyTest, FeedsInAFolderOfTheirOwnReadLikeFeedsAtTheRoot) {
     notZip.feed = dir_ / "feed.txt";
     std::ofstream(notZip.feed) << "not an archive";
     EXPECT_THAT(failure(notZip), HasSubstr("无法打开压缩包"));
+    EXPECT_THAT(failure(notZip), HasSubstr("”：不是 zip 压缩包"));
     notZip.feed = dir_ / "missing.zip";
     EXPECT_THAT(failure(notZip), HasSubstr("不存在"));
     EXPECT_THAT(folderNames(outFolder_), ElementsAre("busdata"));

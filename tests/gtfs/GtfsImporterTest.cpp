@@ -194,6 +194,43 @@ TEST_F(GtfsImporterTest, DataDateAndCityCode) {
     EXPECT_THAT(tableRows(out_, "SELECT DISTINCT citycode FROM nlninfo"), ElementsAre("harbour"));
 }
 
+// An impossible feed_start_date is read as none: the data date is then the day of the import.
+TEST_F(GtfsImporterTest, AnImpossibleFeedStartDateFallsBackToToday) {
+    const std::string today = import(basicFeed()).date;
+    const std::pair<const char*, std::string> cases[] = {
+        {"20240229", "2024.2.29"}, {"19991231", "1999.12.31"}, {"00000231", today},
+        {"20230229", today},       {"20240431", today},        {"20241301", today},
+        {"20240100", today},       {"2024031", today},         {"2024-3-5", today},
+    };
+    for (const auto& [text, date] : cases) {
+        SCOPED_TRACE(text);
+        GtfsTestFeed feed = basicFeed();
+        feed.file("feed_info.txt",
+                  std::string("feed_publisher_name,feed_start_date\nV,") + text + "\n");
+        EXPECT_EQ(import(feed).date, date);
+        EXPECT_THAT(tableRows(out_, "SELECT date FROM dbdate"), ElementsAre(date));
+    }
+}
+
+TEST_F(GtfsImporterTest, FrequenciesThatCannotRunAreSkippedForWhatTheyAre) {
+    GtfsTestFeed feed = basicFeed();
+    feed.file("frequencies.txt",
+              "trip_id,start_time,end_time,headway_secs\n"
+              "T2,09:00:00,07:00:00,600\n"
+              "T2,07:00:00,07:00:00,600\n"
+              "T2,7:00,08:00:00,600\n"
+              "T2,07:00:00,8h,600\n"
+              "T2,07:00:00,08:00:00,0\n");
+    ImportSummary summary = import(feed);
+    std::vector<std::string> issues;
+    for (const RowIssue& issue : summary.skipped) {
+        issues.push_back(issue.reason + "×" + std::to_string(issue.count) + "：" + issue.example);
+    }
+    EXPECT_THAT(issues, ElementsAre("结束时间不晚于开始时间×2：第 2 行，end_time “07:00:00”",
+                                    "时间格式无效×2：第 4 行，start_time “7:00”",
+                                    "headway_secs 无效×1：第 6 行，headway_secs “0”"));
+}
+
 // Each bad row is skipped and counted under its file and reason (or kept and counted as read
 // differently); the rest imports as usual.
 TEST_F(GtfsImporterTest, BadRowsAreSkippedAndCounted) {

@@ -88,5 +88,40 @@ TEST(GtfsTextRulesTest, FeedTextIsCleanedForTheLists) {
     }
 }
 
+TEST(GtfsTextRulesTest, FeedTextIsShownWithoutControlsAndCut) {
+    struct Case {
+        std::string text;
+        std::size_t maxCharacters;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"12路 东桥", 80, "12路 东桥"},
+        {"", 80, ""},
+        {"\x1b]0;title\x07\x1b[2J", 80, "\\x1b]0;title\\x07\\x1b[2J"},
+        {"a\tb\r\nc\x7f", 80, "a\\x09b\\x0d\\x0ac\\x7f"},
+        {std::string("a\0b", 3), 80, "a\\x00b"},
+        {"\xC2\x9B"
+         "31m",
+         80, "\\u009b31m"},  // the 8-bit control sequence mark
+        {"abc\xE2\x80\xAE"
+         "fed",
+         80, "abc\\u202efed"},                                     // right-to-left override
+        {"x\xE2\x80\xA8y\xE2\x81\xA6z", 80, "x\\u2028y\\u2066z"},  // line separator, isolate
+        {"\xFF\xFEok", 80, "\uFFFD\uFFFDok"},
+        {"\xC0\xAF", 80, "\uFFFD\uFFFD"},            // overlong "/"
+        {"\xE4\xB8", 80, "\uFFFD\uFFFD"},            // 中 cut short
+        {"\xED\xA0\x80", 80, "\uFFFD\uFFFD\uFFFD"},  // a surrogate
+        {"一二三四五", 3, "一二三…"},
+        {"一二三", 3, "一二三"},
+        {"ab\x1b", 5, "ab…"},  // an escape is shown whole or not at all
+        {"ab\x1b", 6, "ab\\x1b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(displayText(c.text, c.maxCharacters), c.shown);
+    }
+    EXPECT_EQ(displayText(std::string(200, 'y')), std::string(80, 'y') + "…");
+}
+
 }  // namespace
 }  // namespace busquery

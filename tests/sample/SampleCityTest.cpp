@@ -3,8 +3,11 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -16,6 +19,7 @@
 
 #include "network/BusData.h"
 #include "store/Error.h"
+#include "support/StagedFileTraps.h"
 #include "support/TempDir.h"
 #include "text/NameList.h"
 
@@ -328,6 +332,44 @@ TEST(SampleCityFile, RefusesWhatItMustNotWriteAndLeavesNothingBehind) {
         left.insert(entry.path().filename().string());
     }
     EXPECT_EQ(left, (std::set<std::string>{"busdata", "fresh"}));
+}
+
+// The sample city is staged like an import: planted links are not followed, staged files of
+// ended processes are cleared, and a failed write names the file in the traveller's words.
+TEST(SampleCityFile, IsStagedSafely) {
+    TempDir dir;
+    const auto out = dir / "busdata";
+    const auto victim = dir / "victim";
+    test::plantStagedLinks(dir.path(), "busdata", victim);
+    const auto stale = dir / test::stagedName("busdata", test::endedProcessId(), "7");
+    std::ofstream(stale) << "half a database";
+
+    writeSampleCity(out, {});
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(victim)));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(out)));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    std::filesystem::remove(out);
+
+    auto writeWithinALimit = [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{65536, 65536};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            writeSampleCity(out, {});
+        } catch (const Error& e) {
+            std::fprintf(stderr, "%s\n", e.what());
+            const auto left = std::distance(std::filesystem::directory_iterator(dir.path()),
+                                            std::filesystem::directory_iterator());
+            std::exit(e.kind() == ErrorKind::WriteFailed &&
+                              std::string(e.what()).starts_with("无法写入数据文件 “" +
+                                                                out.string() + "”：") &&
+                              left == 100  // the planted links alone
+                          ? 0
+                          : 1);
+        }
+        std::exit(2);
+    };
+    EXPECT_EXIT(writeWithinALimit(), ::testing::ExitedWithCode(0), "无法写入数据文件");
 }
 
 }  // namespace
