@@ -33,10 +33,23 @@ bool foldingKeeps(UChar32 c) {
     return folded.foldCase(U_FOLD_CASE_DEFAULT) == icu::UnicodeString(c);
 }
 
+// Bytes that are no UTF-8 have no case and no accents: such a text compares as it is, and never
+// meets another broken text through the replacement character both would become.
+bool isWellFormed(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t i = 0; i < length;) {
+        UChar32 c;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string foldCaseAndAccents(std::string_view text) {
-    if (isAscii(text)) return asciiLower(text);
+    if (isAscii(text) || !isWellFormed(text)) return asciiLower(text);
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
@@ -61,7 +74,7 @@ bool foldsAsAsciiLower(std::string_view text) {
     for (int32_t at = 0, length = static_cast<int32_t>(text.size()); at < length;) {
         UChar32 c;
         U8_NEXT(text.data(), at, length, c);
-        if (c < 0 || !foldingKeeps(c)) return false;
+        if (c >= 0 && !foldingKeeps(c)) return false;  // broken bytes fold to themselves
     }
     return true;
 }
