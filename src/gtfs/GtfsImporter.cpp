@@ -106,6 +106,7 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     summary.branchLines = network.branchLines;
     summary.stations = network.stations.size();
     summary.trips = network.trips;
+    summary.tripsInOrder = network.tripsInOrder;
     summary.date = options.date ? *options.date : feedStartDate(feed).value_or(today());
 
     writeDatabase(staged.path(), network, summary.date);

@@ -174,6 +174,15 @@ std::string serviceTimes(const DepartureRange& departures) {
     return "(" + clockText(departures.first) + "-" + clockText(departures.last) + ")";
 }
 
+// Whether the stations run from `from` to `to`, boarding at the first visit of `from` and
+// leaving at the last visit of `to`.
+bool ridesInOrder(const std::vector<std::uint32_t>& stations, std::uint32_t from,
+                  std::uint32_t to) {
+    auto board = std::find(stations.begin(), stations.end(), from);
+    auto leave = std::find(stations.rbegin(), stations.rend(), to);
+    return board != stations.end() && leave != stations.rend() && board < leave.base() - 1;
+}
+
 std::string joinDescriptions(const std::vector<std::string>& descriptions, std::size_t from) {
     std::string text;
     for (std::size_t i = from; i < descriptions.size(); ++i) {
@@ -247,6 +256,25 @@ GtfsNetwork GtfsNetwork::build(const GtfsStops& stops, const GtfsRoutes& routes,
             network.lineIds.push_back(route.listName);
         }
         network.lines.push_back(std::move(line));
+    }
+
+    // Every trip is checked against the lines written for its route: a traveller boards at the
+    // trip's first station and rides, in order, to its last.
+    std::vector<std::vector<std::uint32_t>> linesOfRoute(routes.routes.size());
+    for (std::uint32_t i = 0; i < planned.size(); ++i) {
+        linesOfRoute[collected.groups[planned[i].group].route].push_back(planned[i].pattern);
+    }
+    for (const Group& group : collected.groups) {
+        for (std::uint32_t p : group.patterns) {
+            const Pattern& pattern = collected.patterns[p];
+            const auto& lines = linesOfRoute[group.route];
+            if (std::any_of(lines.begin(), lines.end(), [&](std::uint32_t line) {
+                    return ridesInOrder(collected.patterns[line].stations, pattern.stations.front(),
+                                        pattern.stations.back());
+                })) {
+                network.tripsInOrder += pattern.trips;
+            }
+        }
     }
 
     for (std::uint32_t s = 0; s < stops.stationNames.size(); ++s) {

@@ -35,6 +35,8 @@ struct GtfsNetwork {
     std::uint64_t routes = 0;          // routes that gave a line
     std::uint64_t branchLines = 0;
     std::uint64_t trips = 0;  // trips whose stops made a pattern
+    // Of them, trips some line of their route carries from their first station to their last.
+    std::uint64_t tripsInOrder = 0;
 
     static GtfsNetwork build(const GtfsStops& stops, const GtfsRoutes& routes,
                              const GtfsTrips& trips, const TripStops& tripStops,

@@ -26,6 +26,7 @@ struct ImportSummary {
     std::uint64_t branchLines = 0;   // of them, lines of a route's branches
     std::uint64_t stations = 0;      // nstinfo rows
     std::uint64_t trips = 0;         // trips whose stops were read
+    std::uint64_t tripsInOrder = 0;  // of them, trips a line of their route carries end to end
     std::uint64_t stopTimes = 0;     // stop_times rows read into those trips
     std::vector<RowIssue> skipped;   // left out, in the order first met
     std::vector<RowIssue> adjusted;  // kept, with a value read the way the reason says
