@@ -28,6 +28,8 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(cr
         CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
         CREATE TABLE TmpTb (UserId TEXT, S TEXT, M TEXT, E TEXT, C INTEGER);
+        CREATE TABLE nstpos (stna TEXT PRIMARY KEY, lat REAL, lon REAL);
+        CREATE TABLE nstwalk (stna TEXT, tostna TEXT, metres INTEGER);
     )sql");
     insertLineId_ =
         std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
@@ -35,6 +37,10 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file) : db_(cr
         db_, "INSERT INTO nlninfo (lnid, citycode, lnna, fltime, Passstna) VALUES (?, ?, ?, ?, ?)");
     insertStation_ = std::make_unique<SQLite::Statement>(
         db_, "INSERT INTO nstinfo (stna, rdna, near, Passlnna) VALUES (?, ?, ?, ?)");
+    insertPosition_ = std::make_unique<SQLite::Statement>(
+        db_, "INSERT INTO nstpos (stna, lat, lon) VALUES (?, ?, ?)");
+    insertWalk_ = std::make_unique<SQLite::Statement>(
+        db_, "INSERT INTO nstwalk (stna, tostna, metres) VALUES (?, ?, ?)");
 }
 
 BusDatabaseWriter::~BusDatabaseWriter() = default;
@@ -71,10 +77,28 @@ void BusDatabaseWriter::addStation(const StationRow& station) {
     insertStation_->reset();
 }
 
+void BusDatabaseWriter::addPosition(const PositionRow& position) {
+    insertPosition_->bind(1, position.stna);
+    insertPosition_->bind(2, position.lat);
+    insertPosition_->bind(3, position.lon);
+    insertPosition_->exec();
+    insertPosition_->reset();
+}
+
+void BusDatabaseWriter::addWalk(const WalkRow& walk) {
+    insertWalk_->bind(1, walk.stna);
+    insertWalk_->bind(2, walk.tostna);
+    insertWalk_->bind(3, walk.metres);
+    insertWalk_->exec();
+    insertWalk_->reset();
+}
+
 void BusDatabaseWriter::commit() {
     insertLineId_.reset();
     insertLine_.reset();
     insertStation_.reset();
+    insertPosition_.reset();
+    insertWalk_.reset();
     transaction_->commit();
     transaction_.reset();
 }
