@@ -1,15 +1,18 @@
 // GTFS import of a synthetic feed with ten million stop_times rows, generated in a temporary
 // folder: rows of stop_times.txt read per second over the whole import (all files read, lines
-// built, database written) and the peak resident memory of the process.
+// built, stations placed, walks found, database written) and the peak resident memory of the
+// process.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <numbers>
 #include <string>
 
 #include "gtfs/GtfsImporter.h"
@@ -21,6 +24,11 @@ namespace {
 constexpr int kStations = 20000;
 constexpr int kRoutes = 500;
 constexpr int kStopsPerTrip = 25;
+// Stations stand on a lattice of kColumns columns, kSpacingMetres apart: each has its four
+// neighbours within walking distance.
+constexpr int kColumns = 200;
+constexpr double kSpacingMetres = 350;
+constexpr int kTransfers = 2000;
 
 std::string clock(int seconds) {
     char text[16];
@@ -35,8 +43,19 @@ std::string clock(int seconds) {
 void writeFeed(const std::filesystem::path& folder, long long rows) {
     std::ofstream stops(folder / "stops.txt");
     stops << "stop_id,stop_name,stop_lat,stop_lon\n";
+    const double latStep = kSpacingMetres / 111195.0;
+    const double lonStep = latStep / std::cos(30.0 * std::numbers::pi / 180);
+    char position[64];
     for (int s = 0; s < kStations; ++s) {
-        stops << "s" << s << ",站" << s << ",30." << s << ",120." << s << "\n";
+        std::snprintf(position, sizeof position, "%.6f,%.6f", 30.0 + s / kColumns * latStep,
+                      120.0 + s % kColumns * lonStep);
+        stops << "s" << s << ",站" << s << "," << position << "\n";
+    }
+    std::ofstream transfers(folder / "transfers.txt");
+    transfers << "from_stop_id,to_stop_id,transfer_type,min_transfer_time\n";
+    for (int t = 0; t < kTransfers; ++t) {
+        transfers << "s" << t * 7 % kStations << ",s" << (t * 7 + 3 * kColumns) % kStations << ",2,"
+                  << 120 + t % 5 * 60 << "\n";
     }
     std::ofstream routes(folder / "routes.txt");
     routes << "route_id,agency_id,route_short_name,route_long_name,route_type\n";
@@ -93,6 +112,7 @@ void BM_ImportGtfs(benchmark::State& state) {
         static_cast<double>(summary.stopTimes) * static_cast<double>(state.iterations()) / seconds;
     state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
     state.counters["lines"] = static_cast<double>(summary.lines);
+    state.counters["walks"] = static_cast<double>(summary.walks);
 }
 
 BENCHMARK(BM_ImportGtfs)->Arg(10'000'000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

@@ -8,7 +8,9 @@
 #include "gtfs/GtfsNetwork.h"
 #include "gtfs/GtfsRoutes.h"
 #include "gtfs/GtfsStops.h"
+#include "gtfs/GtfsTransfers.h"
 #include "gtfs/GtfsTrips.h"
+#include "gtfs/ServiceStartDate.h"
 #include "gtfs/TripStops.h"
 #include "store/BusDatabaseWriter.h"
 #include "store/Error.h"
@@ -73,6 +75,8 @@ void writeDatabase(const StagedFile& staged, const GtfsNetwork& network, const s
     writer.setDate(date);
     for (const LineRow& line : network.lines) writer.addLine(line);
     for (const StationRow& station : network.stations) writer.addStation(station);
+    for (const PositionRow& position : network.positions) writer.addPosition(position);
+    for (const WalkRow& walk : network.walks) writer.addWalk(walk);
     writer.commit();
 }
 
@@ -102,8 +106,15 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
                                  countSkipped(summary, "frequencies.txt"));
         GtfsFrequencies::checkColumns(*frequenciesTable);
     }
+    std::optional<CsvTable> transfersTable;
+    if (feed.has("transfers.txt")) {
+        transfersTable.emplace("transfers.txt", feed.open("transfers.txt"));
+        GtfsTransfers::checkColumns(*transfersTable);
+    }
 
     GtfsStops stops = GtfsStops::read(stopsTable, summary);
+    GtfsTransfers transfers;
+    if (transfersTable) transfers = GtfsTransfers::read(*transfersTable, stops, summary);
     GtfsRoutes routes = GtfsRoutes::read(routesTable, summary);
     GtfsTrips trips = GtfsTrips::read(tripsTable, routes, summary);
     GtfsFrequencies frequencies;
@@ -111,8 +122,8 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     TripStops tripStops = TripStops::read(stopTimesTable, stops, trips, summary, stopTimesProgress);
     summary.stopTimes = tripStops.rows();
 
-    GtfsNetwork network =
-        GtfsNetwork::build(stops, routes, trips, tripStops, frequencies, options.citycode, summary);
+    GtfsNetwork network = GtfsNetwork::build(stops, routes, trips, tripStops, frequencies,
+                                             transfers, options.citycode, summary);
     if (network.lines.empty()) {
         throw Error(ErrorKind::BadData,
                     "GTFS 数据 “" + options.feed.string() + "” 中没有可导入的线路");
@@ -122,7 +133,18 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     summary.branchLines = network.branchLines;
     summary.stations = network.stations.size();
     summary.trips = network.trips;
-    summary.date = options.date ? *options.date : feedStartDate(feed, summary).value_or(today());
+    summary.tripsInOrder = network.tripsInOrder;
+    summary.positions = network.positions.size();
+    summary.namesSplit = network.namesSplit;
+    summary.mergedLines = network.mergedLines;
+    summary.walks = network.walks.size();
+    if (options.date) {
+        summary.date = *options.date;
+    } else if (auto date = feedStartDate(feed, summary)) {
+        summary.date = *date;
+    } else {
+        summary.date = serviceStartDate(feed).value_or(today());
+    }
 
     writeDatabase(staged, network, summary.date);
     staged.commit();

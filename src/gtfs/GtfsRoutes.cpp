@@ -1,13 +1,38 @@
 #include "gtfs/GtfsRoutes.h"
 
+#include <unordered_map>
+
 #include "gtfs/FeedText.h"
 #include "store/Error.h"
+#include "text/AsciiCase.h"
 #include "text/NumericText.h"
 
 namespace busquery {
 namespace {
 
 constexpr std::string_view kFile = "routes.txt";
+
+// Names every route once all are read: whether a name needs its mode word depends on the
+// routes of other modes.
+void nameRoutes(std::vector<GtfsRoute>& routes) {
+    constexpr std::uint8_t kManyModes = 0xFE;
+    std::unordered_map<std::string, std::uint8_t> modeOfName;
+    for (const GtfsRoute& route : routes) {
+        auto mode = static_cast<std::uint8_t>(route.mode);
+        auto [it, added] = modeOfName.try_emplace(asciiLower(route.listName), mode);
+        if (!added && it->second != mode) it->second = kManyModes;
+    }
+    for (GtfsRoute& route : routes) {
+        if (isNumericText(route.listName)) {
+            route.name = numberedLineName(route.mode, route.listName);
+        } else if (modeOfName[asciiLower(route.listName)] == kManyModes) {
+            route.name = std::string(modeWord(route.mode)) + route.listName;
+        } else {
+            route.name = route.listName;
+        }
+        if (route.mode != TransitMode::Bus) route.listName = route.name;
+    }
+}
 
 }  // namespace
 
@@ -25,6 +50,7 @@ GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
     const auto shortColumn = table.column("route_short_name");
     const auto longColumn = table.column("route_long_name");
     const auto sortColumn = table.column("route_sort_order");
+    const auto typeColumn = table.column("route_type");
 
     GtfsRoutes routes;
     table.forEachRow([&](const CsvRow& row) {
@@ -56,10 +82,19 @@ GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
                                "route_sort_order", sortText);
             }
         }
-        route.name = route.listName;
-        if (isNumericText(route.name)) route.name += "路";
+        std::string_view typeText = row[typeColumn];
+        std::optional<std::int64_t> type;
+        if (!typeText.empty()) {
+            type = readFeedInteger(typeText);
+            if (!type) {
+                summary.adjust(kFile, "route_type 无效，按公交处理", row.line(), "route_type",
+                               typeText);
+            }
+        }
+        route.mode = transitModeOf(type);
         routes.routes.push_back(std::move(route));
     });
+    nameRoutes(routes.routes);
     return routes;
 }
 

@@ -8,16 +8,22 @@
 #include "gtfs/CsvTable.h"
 #include "gtfs/IdMap.h"
 #include "gtfs/ImportSummary.h"
+#include "gtfs/TransitMode.h"
 
 namespace busquery {
 
 struct GtfsRoute {
-    // How the route's line names begin: the short name, else the long name; a number gets "路"
-    // after it, as the bus database names numbered lines, so that line lookup finds it.
+    // How the route's line names begin: the short name, else the long name. A number is named
+    // as Chinese travellers name a numbered line of the route's mode (12路, 地铁1号线,
+    // 无轨电车1路), so that line lookup and its category words find it. Any other name stays as
+    // the feed gives it, with the mode's word before it where a route of another mode has the
+    // same name.
     std::string name;
-    // The route's entry in the line list (table no): the short name, else the long name.
+    // The route's entry in the line list (table no): the short name, else the long name; the
+    // whole name where it carries a mode word, as 1 would list the bus.
     std::string listName;
     std::optional<std::int64_t> sortOrder;  // route_sort_order
+    TransitMode mode = TransitMode::Bus;
 };
 
 struct GtfsRoutes {

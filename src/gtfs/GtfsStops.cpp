@@ -1,6 +1,9 @@
 #include "gtfs/GtfsStops.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numeric>
 #include <unordered_map>
 
 #include "gtfs/FeedText.h"
@@ -12,13 +15,112 @@ namespace {
 constexpr std::string_view kFile = "stops.txt";
 // GTFS nests at most three levels (boarding area, platform, station); a longer chain is a loop.
 constexpr int kMaxParentDepth = 8;
+constexpr std::uint32_t kNone = GtfsStops::kNoStation;
 
 struct StopRow {
     std::string name;
     std::string parentId;
     std::string description;
+    std::string zone;
+    std::optional<GeoPoint> position;
     std::uint64_t line = 0;
 };
+
+// A place: the stops under one top of a parent chain that go by one name.
+struct Place {
+    std::uint32_t nameGroup = 0;
+    std::uint32_t stops = 0;
+    std::uint32_t positioned = 0;
+    GeoPoint sum;
+};
+
+std::optional<double> readDegrees(std::string_view text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The stop's position; none where the feed leaves it out, and none for 0,0, which feeds write
+// for a stop they have no position for.
+std::optional<GeoPoint> readPosition(std::string_view latText, std::string_view lonText,
+                                     const CsvRow& row, ImportSummary& summary) {
+    if (latText.empty() && lonText.empty()) return std::nullopt;
+    auto lat = readDegrees(latText);
+    auto lon = readDegrees(lonText);
+    if (!lat || !lon || std::abs(*lat) > 90 || std::abs(*lon) > 180) {
+        summary.adjust(kFile, "stop_lat/stop_lon 无效，按无坐标处理", row.line(), "stop_lat",
+                       latText);
+        return std::nullopt;
+    }
+    if (*lat == 0 && *lon == 0) return std::nullopt;
+    return GeoPoint{*lat, *lon};
+}
+
+class UnionFind {
+  public:
+    explicit UnionFind(std::size_t size) : parent_(size) {
+        std::iota(parent_.begin(), parent_.end(), 0u);
+    }
+    std::uint32_t find(std::uint32_t x) {
+        while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
+        return x;
+    }
+    void join(std::uint32_t a, std::uint32_t b) {
+        a = find(a);
+        b = find(b);
+        if (a != b) parent_[std::max(a, b)] = std::min(a, b);
+    }
+
+  private:
+    std::vector<std::uint32_t> parent_;
+};
+
+// For every place, the place that stands for its station: places of one name within reach of
+// each other are one, places without a position go to the positioned one with most stops.
+std::vector<std::uint32_t> stationPlaces(const std::vector<Place>& places, std::size_t nameGroups) {
+    std::vector<std::vector<std::uint32_t>> ofName(nameGroups);
+    for (std::uint32_t p = 0; p < places.size(); ++p) ofName[places[p].nameGroup].push_back(p);
+
+    std::vector<std::uint32_t> representative(places.size());
+    std::iota(representative.begin(), representative.end(), 0u);
+    std::vector<GeoPoint> points;
+    std::vector<std::uint32_t> positioned;
+    for (const std::vector<std::uint32_t>& group : ofName) {
+        if (group.size() == 1) continue;
+        points.clear();
+        positioned.clear();
+        for (std::uint32_t p : group) {
+            if (places[p].positioned == 0) continue;
+            positioned.push_back(p);
+            points.push_back({places[p].sum.lat / places[p].positioned,
+                              places[p].sum.lon / places[p].positioned});
+        }
+        UnionFind clusters(positioned.size());
+        for (auto [a, b] : pairsWithin(points, kSameStationMetres)) clusters.join(a, b);
+        std::vector<std::uint32_t> stopsOfCluster(positioned.size(), 0);
+        for (std::uint32_t k = 0; k < positioned.size(); ++k) {
+            representative[positioned[k]] = positioned[clusters.find(k)];
+            stopsOfCluster[clusters.find(k)] += places[positioned[k]].stops;
+        }
+        // Without a position a place can only go by its name: to the name's main station, or
+        // with the name's other unplaced places where none has a position.
+        std::uint32_t home = kNone;
+        if (!positioned.empty()) {
+            auto most = std::max_element(stopsOfCluster.begin(), stopsOfCluster.end());
+            home = positioned[static_cast<std::size_t>(most - stopsOfCluster.begin())];
+        }
+        for (std::uint32_t p : group) {
+            if (places[p].positioned > 0) continue;
+            if (home == kNone) home = p;
+            representative[p] = home;
+        }
+    }
+    return representative;
+}
 
 }  // namespace
 
@@ -32,6 +134,9 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
     const auto nameColumn = table.requireColumn("stop_name");
     const auto parentColumn = table.column("parent_station");
     const auto descriptionColumn = table.column("stop_desc");
+    const auto zoneColumn = table.column("zone_id");
+    const auto latColumn = table.column("stop_lat");
+    const auto lonColumn = table.column("stop_lon");
 
     GtfsStops stops;
     std::vector<StopRow> rows;
@@ -41,7 +146,8 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
             summary.skip(kFile, "stop_id 为空", row.line(), "stop_name", row[nameColumn]);
             return;
         }
-        if (!isValidUtf8(row[nameColumn]) || !isValidUtf8(row[descriptionColumn])) {
+        if (!isValidUtf8(row[nameColumn]) || !isValidUtf8(row[descriptionColumn]) ||
+            !isValidUtf8(row[zoneColumn])) {
             summary.skip(kFile, "文字不是 UTF-8 编码", row.line(), "stop_id", id);
             return;
         }
@@ -49,14 +155,19 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
             summary.skip(kFile, "stop_id 重复", row.line(), "stop_id", id);
             return;
         }
-        rows.push_back(StopRow{cleanFeedText(row[nameColumn]), std::string(row[parentColumn]),
-                               cleanFeedText(row[descriptionColumn]), row.line()});
+        rows.push_back(
+            StopRow{cleanFeedText(row[nameColumn]), std::string(row[parentColumn]),
+                    cleanFeedText(row[descriptionColumn]), cleanFeedText(row[zoneColumn]),
+                    readPosition(row[latColumn], row[lonColumn], row, summary), row.line()});
     });
 
-    std::unordered_map<std::string, std::uint32_t> stationByKey;
-    stops.stationOfStop.assign(rows.size(), kNoStation);
+    // Every stop's place: the top of its parent chain under the highest name in the chain.
+    std::vector<Place> places;
+    std::vector<std::uint32_t> placeOfStop(rows.size(), kNone);
+    std::vector<std::string_view> nameOfStop(rows.size());
+    std::unordered_map<std::string, std::uint32_t> nameGroupByKey;
+    std::unordered_map<std::string, std::uint32_t> placeByKey;
     for (std::uint32_t stop = 0; stop < rows.size(); ++stop) {
-        // The name is the one of the highest stop in the parent chain that has a name.
         std::string_view name = rows[stop].name;
         std::uint32_t current = stop;
         for (int depth = 0; depth < kMaxParentDepth && !rows[current].parentId.empty(); ++depth) {
@@ -73,18 +184,58 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
             summary.skip(kFile, "站名为空", rows[stop].line, "stop_id", stops.stopIds.id(stop));
             continue;
         }
-        auto [it, added] = stationByKey.try_emplace(
-            asciiLower(name), static_cast<std::uint32_t>(stops.stationNames.size()));
-        if (added) {
-            stops.stationNames.emplace_back(name);
-            stops.stationDescriptions.emplace_back();
+        std::string nameKey = asciiLower(name);
+        auto group =
+            nameGroupByKey.try_emplace(nameKey, static_cast<std::uint32_t>(nameGroupByKey.size()));
+        auto place = placeByKey.try_emplace(std::to_string(current) + ';' + nameKey,
+                                            static_cast<std::uint32_t>(places.size()));
+        if (place.second) places.push_back(Place{group.first->second, 0, 0, {}});
+        Place& at = places[place.first->second];
+        ++at.stops;
+        if (rows[stop].position) {
+            ++at.positioned;
+            at.sum.lat += rows[stop].position->lat;
+            at.sum.lon += rows[stop].position->lon;
         }
-        stops.stationOfStop[stop] = it->second;
-        std::vector<std::string>& descriptions = stops.stationDescriptions[it->second];
-        const std::string& description = rows[stop].description;
-        if (!description.empty() && std::find(descriptions.begin(), descriptions.end(),
-                                              description) == descriptions.end()) {
-            descriptions.push_back(description);
+        placeOfStop[stop] = place.first->second;
+        nameOfStop[stop] = name;
+    }
+
+    const std::vector<std::uint32_t> representative = stationPlaces(places, nameGroupByKey.size());
+    std::vector<std::uint32_t> stationOfPlace(places.size(), kNone);
+    std::vector<GeoPoint> sums;
+    std::vector<std::uint32_t> positioned;
+    stops.stationOfStop.assign(rows.size(), kNoStation);
+    for (std::uint32_t stop = 0; stop < rows.size(); ++stop) {
+        if (placeOfStop[stop] == kNone) continue;
+        std::uint32_t& station = stationOfPlace[representative[placeOfStop[stop]]];
+        if (station == kNone) {
+            station = static_cast<std::uint32_t>(stops.stationNames.size());
+            stops.stationNames.emplace_back(nameOfStop[stop]);
+            stops.stationDescriptions.emplace_back();
+            stops.stationZones.emplace_back();
+            sums.emplace_back();
+            positioned.push_back(0);
+        }
+        stops.stationOfStop[stop] = station;
+        const StopRow& row = rows[stop];
+        std::vector<std::string>& descriptions = stops.stationDescriptions[station];
+        if (!row.description.empty() && std::find(descriptions.begin(), descriptions.end(),
+                                                  row.description) == descriptions.end()) {
+            descriptions.push_back(row.description);
+        }
+        if (stops.stationZones[station].empty()) stops.stationZones[station] = row.zone;
+        if (row.position) {
+            sums[station].lat += row.position->lat;
+            sums[station].lon += row.position->lon;
+            ++positioned[station];
+        }
+    }
+    stops.stationPositions.resize(stops.stationNames.size());
+    for (std::size_t s = 0; s < sums.size(); ++s) {
+        if (positioned[s] > 0) {
+            stops.stationPositions[s] =
+                GeoPoint{sums[s].lat / positioned[s], sums[s].lon / positioned[s]};
         }
     }
     return stops;

@@ -56,6 +56,11 @@ std::string ImportSummary::text() const {
             std::to_string(stations) + " 个\n";
     text +=
         "  班次 " + std::to_string(trips) + " 个，停靠记录 " + std::to_string(stopTimes) + " 条\n";
+    text += "  其中 " + std::to_string(tripsInOrder) +
+            " 个班次可由本路线的一条线路从首站按顺序乘到末站\n";
+    text += "  有坐标的站点 " + std::to_string(positions) + " 个，同名异地分开命名的站名 " +
+            std::to_string(namesSplit) + " 个，合并重复线路 " + std::to_string(mergedLines) +
+            " 条，步行连接 " + std::to_string(walks) + " 条\n";
     text += "  城市代码 " + citycode + "，数据日期 " + date + "\n";
     if (skipped.empty()) {
         text += "没有跳过任何数据。\n";

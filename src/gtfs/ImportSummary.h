@@ -26,7 +26,12 @@ struct ImportSummary {
     std::uint64_t branchLines = 0;   // of them, lines of a route's branches
     std::uint64_t stations = 0;      // nstinfo rows
     std::uint64_t trips = 0;         // trips whose stops were read
+    std::uint64_t tripsInOrder = 0;  // of them, trips a line of their route carries end to end
     std::uint64_t stopTimes = 0;     // stop_times rows read into those trips
+    std::uint64_t positions = 0;     // nstpos rows: stations with a position
+    std::uint64_t namesSplit = 0;    // names given to places far apart, named apart
+    std::uint64_t mergedLines = 0;   // lines that repeated another and were merged into it
+    std::uint64_t walks = 0;         // nstwalk rows
     std::vector<RowIssue> skipped;   // left out, in the order first met
     std::vector<RowIssue> adjusted;  // kept, with a value read the way the reason says
 

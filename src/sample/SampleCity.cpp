@@ -1,10 +1,13 @@
 #include "sample/SampleCity.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <numeric>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,9 +17,21 @@
 #include "store/City.h"
 #include "store/Error.h"
 #include "store/StagedFile.h"
+#include "store/StationGeometry.h"
 
 namespace busquery {
 namespace {
+
+// Where the grid's north-west crossing lies on the map.
+constexpr GeoPoint kNorthWest{30.65, 114.15};
+constexpr double kMetresPerDegree = 6371008.8 * std::numbers::pi / 180;
+
+// A plain projection, one scale for the whole city: streets running north and south keep
+// their longitude.
+GeoPoint degrees(const SampleStop& stop) {
+    const double lonScale = kMetresPerDegree * std::cos(kNorthWest.lat * std::numbers::pi / 180);
+    return {kNorthWest.lat - stop.south / kMetresPerDegree, kNorthWest.lon + stop.east / lonScale};
+}
 
 // Lines are listed numbered lines first, then the categories in the order the line box offers
 // them, then the night lines.
@@ -128,7 +143,35 @@ struct City {
     std::vector<LineRow> lines;  // table order
     std::vector<StationRow> stations;
     std::vector<std::string> lineIds;
+    std::vector<PositionRow> positions;
+    std::vector<WalkRow> walks;
 };
+
+// One position per station name. Where stations on different roads share a name (镇政府 in
+// every town), the name is placed where its first station stands: a mean of places kilometres
+// apart would be a place where none of them is.
+void placeStations(const SampleNetwork& network, const std::vector<std::size_t>& stationStops,
+                   City& city) {
+    std::unordered_map<std::string, std::size_t> placed;
+    std::vector<GeoPoint> points;
+    for (std::size_t stop : stationStops) {
+        const SampleStop& at = network.stops[stop];
+        if (!placed.try_emplace(at.name, points.size()).second) continue;
+        points.push_back(degrees(at));
+        city.positions.push_back({at.name, points.back().lat, points.back().lon});
+    }
+    auto pairs = pairsWithin(points, kWalkRadiusMetres);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ways;
+    for (auto [a, b] : pairs) {
+        ways.emplace_back(a, b);
+        ways.emplace_back(b, a);
+    }
+    std::sort(ways.begin(), ways.end());
+    for (auto [from, to] : ways) {
+        city.walks.push_back({city.positions[from].stna, city.positions[to].stna,
+                              walkMetres(points[from], points[to])});
+    }
+}
 
 City planCity(const SampleCityOptions& options) {
     SampleRandom random(options.seed);
@@ -190,11 +233,14 @@ City planCity(const SampleCityOptions& options) {
             passing[stop] += city.lines[row].lnna + ";" + city.lines[row + 1].lnna + ";";
         }
     }
+    std::vector<std::size_t> stationStops;
     for (std::size_t i = 0; i < network.stops.size(); ++i) {
         if (passing[i].empty()) continue;
         const SampleStop& stop = network.stops[i];
         city.stations.push_back({stop.name, stop.road, stop.landmarks, passing[i]});
+        stationStops.push_back(i);
     }
+    placeStations(network, stationStops, city);
     for (std::size_t n = 1; n <= numberedCount; ++n) city.lineIds.push_back(std::to_string(n));
     return city;
 }
@@ -221,6 +267,8 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
         writer.setDate(kSampleDataDate);
         for (const auto& line : city.lines) writer.addLine(line);
         for (const auto& station : city.stations) writer.addStation(station);
+        for (const auto& position : city.positions) writer.addPosition(position);
+        for (const auto& walk : city.walks) writer.addWalk(walk);
         writer.commit();
     }
     // Checked again: the file may have appeared while the city was written.

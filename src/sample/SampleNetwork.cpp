@@ -21,6 +21,18 @@ struct Cell {
     bool operator==(const Cell&) const = default;
 };
 
+// A position or a step on the map, in metres east and south.
+struct Metres {
+    double east = 0;
+    double south = 0;
+    Metres operator+(Metres other) const { return {east + other.east, south + other.south}; }
+    Metres operator*(double factor) const { return {east * factor, south * factor}; }
+};
+
+Metres at(Cell cell) {
+    return {cell.col * kBlockMetres, cell.row * kBlockMetres};
+}
+
 // A place beyond the grid: a highway leaves the grid at its anchor crossing, the main street
 // follows and ends at the terminal; a cross street may meet the main street halfway.
 struct Outpost {
@@ -75,6 +87,23 @@ class Builder {
 
   private:
     std::size_t addStop(std::string name, std::string road, std::string landmarks);
+    void locate(std::size_t stop, Metres position) {
+        network_.stops[stop].east = position.east;
+        network_.stops[stop].south = position.south;
+    }
+    Metres position(std::size_t stop) const {
+        return {network_.stops[stop].east, network_.stops[stop].south};
+    }
+    // One step from the outpost's anchor away from the grid, and one across it.
+    static Metres outward(const Outpost& place) {
+        return {static_cast<double>(place.anchor.col - place.inward.col),
+                static_cast<double>(place.anchor.row - place.inward.row)};
+    }
+    static Metres across(const Outpost& place) {
+        return {-outward(place).south, outward(place).east};
+    }
+    // The stops of a cross street, `before` of them on one side of the main street.
+    void locateCrossStreet(const Outpost& place, std::size_t before);
     void addRoute(RouteKind kind, Stops stops) {
         network_.routes.push_back({kind, std::move(stops)});
     }
@@ -190,11 +219,15 @@ void Builder::layGrid() {
             if (random_.percent(50)) std::swap(across, along);
             std::string name = names_.crossingStation(across, along);
             crossings[row][col] = addStop(std::move(name), std::move(across), names_.landmarks(45));
+            locate(crossings[row][col], at({row, col}));
             rowAt_[row][col] = rowRoads_[row].size();
             rowRoads_[row].push_back(crossings[row][col]);
             if (col + 1 == size_) break;
-            for (int k = random_.between(1, 3); k > 0; --k) {
+            const int count = random_.between(1, 3);
+            for (int k = count; k > 0; --k) {
                 rowRoads_[row].push_back(midBlock(rowRoad(row, col)));
+                const double share = static_cast<double>(count - k + 1) / (count + 1);
+                locate(rowRoads_[row].back(), at({row, col}) + Metres{kBlockMetres, 0} * share);
             }
         }
     }
@@ -203,8 +236,11 @@ void Builder::layGrid() {
             colAt_[col][row] = colRoads_[col].size();
             colRoads_[col].push_back(crossings[row][col]);
             if (row + 1 == size_) break;
-            for (int k = random_.between(1, 3); k > 0; --k) {
+            const int count = random_.between(1, 3);
+            for (int k = count; k > 0; --k) {
                 colRoads_[col].push_back(midBlock(colRoad(col, row)));
+                const double share = static_cast<double>(count - k + 1) / (count + 1);
+                locate(colRoads_[col].back(), at({row, col}) + Metres{0, kBlockMetres} * share);
             }
         }
     }
@@ -449,20 +485,26 @@ Outpost Builder::outpost(const std::string& highwayRoad, int highwayStops) {
     for (int k = 0; k < highwayStops; ++k) {
         std::string road = random_.percent(40) ? std::string() : highwayRoad;
         place.highway.push_back(addStop(names_.highwayStation(), std::move(road), ""));
+        locate(place.highway.back(),
+               at(place.anchor) + outward(place) * (kHighwayMetres * (k + 1)));
     }
     return place;
 }
 
 Outpost Builder::area(const Area& area) {
     Outpost place = outpost(area.highwayRoad, area.highwayStops);
+    const Metres end = position(place.highway.back());
     for (const auto& name : area.main) {
         place.main.push_back(addStop(name, area.mainRoad, names_.landmarks(30)));
+        locate(place.main.back(),
+               end + outward(place) * (kStreetMetres * static_cast<double>(place.main.size())));
     }
     if (!area.cross.empty()) {
         for (std::size_t i = 0; i < area.cross.size(); ++i) {
             if (i == area.crossSplit) place.cross.push_back(place.main[place.main.size() / 2]);
             place.cross.push_back(addStop(area.cross[i], area.crossRoad, names_.landmarks(30)));
         }
+        locateCrossStreet(place, area.crossSplit);
     }
     return place;
 }
@@ -491,6 +533,8 @@ Outpost Builder::town() {
             name = names_.streetStation(mainRoad);
         }
         place.main.push_back(addStop(std::move(name), mainRoad, names_.landmarks(20)));
+        locate(place.main.back(),
+               position(place.highway.back()) + outward(place) * (kStreetMetres * (k + 1)));
     }
 
     const std::string crossRoad = names_.roadName(names_.freshStem());
@@ -502,7 +546,16 @@ Outpost Builder::town() {
         std::string name = common ? *next++ : names_.streetStation(crossRoad);
         place.cross.push_back(addStop(std::move(name), crossRoad, names_.landmarks(20)));
     }
+    locateCrossStreet(place, static_cast<std::size_t>(before));
     return place;
+}
+
+void Builder::locateCrossStreet(const Outpost& place, std::size_t before) {
+    const Metres junction = position(place.cross[before]);
+    for (std::size_t k = 0; k < place.cross.size(); ++k) {
+        const double steps = static_cast<double>(k) - static_cast<double>(before);
+        if (k != before) locate(place.cross[k], junction + across(place) * (kStreetMetres * steps));
+    }
 }
 
 void Builder::village(const Outpost& town) {
@@ -512,6 +565,9 @@ void Builder::village(const Outpost& town) {
     Stops stops{town.main.back()};
     for (int k = random_.between(5, 8); k > 0; --k) {
         stops.push_back(addStop(names_.villageStation(stem), "", ""));
+        locate(stops.back(),
+               position(stops.front()) +
+                   outward(town) * (kVillageMetres * static_cast<double>(stops.size() - 1)));
     }
     addRoute(RouteKind::Country, std::move(stops));
 }

@@ -12,6 +12,9 @@ struct SampleStop {
     std::string name;
     std::string road;       // may be empty
     std::string landmarks;  // may be empty
+    // Where it stands: metres east and south of the grid's north-west crossing.
+    double east = 0;
+    double south = 0;
 };
 
 // What a route is for; it decides the route's name and service times.
@@ -37,6 +40,17 @@ struct SampleRoute {
 // corridors, metro lines across the centre, and beyond the grid towns, villages, the airport,
 // the university town and Lianhua mountain, each reached over a highway of its own. Only stops
 // that some route serves become stations; no route passes a stop twice.
+//
+// Crossings lie kBlockMetres apart, the stops between them evenly spaced, so only the stops of
+// the busiest blocks (three between two crossings) are a short walk apart. Beyond the grid a
+// highway leaves outwards with a stop every kHighwayMetres, the main street carries on
+// straight, its cross street runs across it, and a village road carries on past the town's
+// terminal.
+inline constexpr double kBlockMetres = 1500;
+inline constexpr double kHighwayMetres = 3000;
+inline constexpr double kStreetMetres = 450;
+inline constexpr double kVillageMetres = 900;
+
 struct SampleNetwork {
     std::vector<SampleStop> stops;
     std::vector<SampleRoute> routes;

@@ -63,6 +63,8 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file,
             CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
             CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
             CREATE TABLE TmpTb (UserId TEXT, S TEXT, M TEXT, E TEXT, C INTEGER);
+            CREATE TABLE nstpos (stna TEXT PRIMARY KEY, lat REAL, lon REAL);
+            CREATE TABLE nstwalk (stna TEXT, tostna TEXT, metres INTEGER);
         )sql");
         insertLineId_ =
             std::make_unique<SQLite::Statement>(db_, "INSERT INTO \"no\" (lineid) VALUES (?)");
@@ -71,6 +73,10 @@ BusDatabaseWriter::BusDatabaseWriter(const std::filesystem::path& file,
             "INSERT INTO nlninfo (lnid, citycode, lnna, fltime, Passstna) VALUES (?, ?, ?, ?, ?)");
         insertStation_ = std::make_unique<SQLite::Statement>(
             db_, "INSERT INTO nstinfo (stna, rdna, near, Passlnna) VALUES (?, ?, ?, ?)");
+        insertPosition_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nstpos (stna, lat, lon) VALUES (?, ?, ?)");
+        insertWalk_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nstwalk (stna, tostna, metres) VALUES (?, ?, ?)");
     } catch (const std::exception& e) {
         fail(e);
     }
@@ -126,11 +132,37 @@ void BusDatabaseWriter::addStation(const StationRow& station) {
     }
 }
 
+void BusDatabaseWriter::addPosition(const PositionRow& position) {
+    try {
+        insertPosition_->bind(1, position.stna);
+        insertPosition_->bind(2, position.lat);
+        insertPosition_->bind(3, position.lon);
+        insertPosition_->exec();
+        insertPosition_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::addWalk(const WalkRow& walk) {
+    try {
+        insertWalk_->bind(1, walk.stna);
+        insertWalk_->bind(2, walk.tostna);
+        insertWalk_->bind(3, walk.metres);
+        insertWalk_->exec();
+        insertWalk_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 void BusDatabaseWriter::commit() {
     try {
         insertLineId_.reset();
         insertLine_.reset();
         insertStation_.reset();
+        insertPosition_.reset();
+        insertWalk_.reset();
         transaction_->commit();
         transaction_.reset();
     } catch (const std::exception& e) {

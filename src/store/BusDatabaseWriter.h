@@ -27,7 +27,20 @@ struct StationRow {
     std::string passlnna;  // line names each followed by ";"
 };
 
-// Writes a new bus database with the tables and columns the program reads (and an empty TmpTb).
+struct PositionRow {
+    std::string stna;
+    double lat = 0;  // WGS84 degrees
+    double lon = 0;
+};
+
+struct WalkRow {
+    std::string stna;
+    std::string tostna;
+    std::int64_t metres = 0;
+};
+
+// Writes a new bus database with the tables and columns the program reads (and an empty TmpTb),
+// and the optional tables of station positions (nstpos) and walks between stations (nstwalk).
 // Rows keep the order they are added in: that order is the table order queries rely on.
 // Nothing is visible in the file until commit(); a writer destroyed before commit rolls back.
 // Every failure is an Error (WriteFailed) that names the file and the problem; shownAs is the
@@ -44,6 +57,10 @@ class BusDatabaseWriter {
     void setDate(std::string_view date);
     void addLine(const LineRow& line);
     void addStation(const StationRow& station);
+    // One row per station: the mean position of its stops.
+    void addPosition(const PositionRow& position);
+    // A walk from one station to another; the way back is a row of its own.
+    void addWalk(const WalkRow& walk);
     void commit();
 
   private:
@@ -55,6 +72,8 @@ class BusDatabaseWriter {
     std::unique_ptr<SQLite::Statement> insertLineId_;
     std::unique_ptr<SQLite::Statement> insertLine_;
     std::unique_ptr<SQLite::Statement> insertStation_;
+    std::unique_ptr<SQLite::Statement> insertPosition_;
+    std::unique_ptr<SQLite::Statement> insertWalk_;
 };
 
 }  // namespace busquery

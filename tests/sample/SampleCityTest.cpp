@@ -19,6 +19,7 @@
 
 #include "network/BusData.h"
 #include "store/Error.h"
+#include "store/StationGeometry.h"
 #include "support/StagedFileTraps.h"
 #include "support/TempDir.h"
 #include "text/NameList.h"
@@ -94,6 +95,20 @@ TEST_F(SampleCityTest, SameSeedSameCityOtherSeedOtherCity) {
         writeSampleCity(again / "busdata", {});
         return dump(again / "busdata");
     }());
+}
+
+// FNV-1a: a digest that is the same on every platform.
+std::uint64_t digest(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+    return hash;
+}
+
+TEST_F(SampleCityTest, TheTablesTheProgramAnswersFromStayAsShipped) {
+    // Positions and walks came later, in tables of their own: every row of the tables the
+    // answers come from is the same as in the city first shipped.
+    EXPECT_EQ(digest(dump(*dir_ / "busdata")), 0x2a09076e05234256ull)
+        << std::hex << digest(dump(*dir_ / "busdata"));
 }
 
 TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
@@ -370,6 +385,74 @@ TEST(SampleCityFile, IsStagedSafely) {
         std::exit(2);
     };
     EXPECT_EXIT(writeWithinALimit(), ::testing::ExitedWithCode(0), "无法写入数据文件");
+}
+
+// Every station name has one position; walks join exactly the stations within 400 m, both
+// ways, as long as the great-circle distance times 1.3.
+TEST_F(SampleCityTest, StationsArePlacedAndNearOnesAreAWalkApart) {
+    SQLite::Database db((*dir_ / "busdata").string(), SQLite::OPEN_READONLY);
+    std::vector<std::string> names;
+    std::vector<GeoPoint> points;
+    std::map<std::string, std::size_t> index;
+    SQLite::Statement positions(db, "SELECT stna, lat, lon FROM nstpos ORDER BY rowid");
+    while (positions.executeStep()) {
+        names.push_back(positions.getColumn(0).getString());
+        points.push_back({positions.getColumn(1).getDouble(), positions.getColumn(2).getDouble()});
+        EXPECT_TRUE(index.emplace(names.back(), names.size() - 1).second) << names.back();
+    }
+    std::set<std::string> stationNames;
+    for (const auto& station : city().stations) stationNames.insert(station.stna);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), stationNames);
+
+    std::map<std::pair<std::size_t, std::size_t>, std::int64_t> walks;
+    SQLite::Statement rows(db, "SELECT stna, tostna, metres FROM nstwalk ORDER BY rowid");
+    while (rows.executeStep()) {
+        const std::size_t from = index.at(rows.getColumn(0).getString());
+        const std::size_t to = index.at(rows.getColumn(1).getString());
+        EXPECT_NE(from, to);
+        EXPECT_TRUE(walks.emplace(std::pair{from, to}, rows.getColumn(2).getInt64()).second);
+    }
+    std::size_t near = 0;
+    std::set<std::size_t> walkers;
+    for (std::size_t a = 0; a < points.size(); ++a) {
+        for (std::size_t b = 0; b < points.size(); ++b) {
+            if (a == b || greatCircleMetres(points[a], points[b]) > kWalkRadiusMetres) continue;
+            ++near;
+            walkers.insert(a);
+            auto walk = walks.find({a, b});
+            ASSERT_NE(walk, walks.end()) << names[a] << " to " << names[b];
+            EXPECT_EQ(walk->second, walkMetres(points[a], points[b]));
+        }
+    }
+    EXPECT_EQ(walks.size(), near);
+    // Only the stops of the busiest blocks are that close.
+    EXPECT_GT(walkers.size(), 100u);
+    EXPECT_LT(walkers.size(), stationNames.size() * 2 / 3);
+}
+
+// Stations stand on their streets: those of one road lie on one parallel or one meridian.
+TEST_F(SampleCityTest, StationsOfARoadLieAlongIt) {
+    SQLite::Database db((*dir_ / "busdata").string(), SQLite::OPEN_READONLY);
+    std::map<std::string, std::vector<GeoPoint>> byRoad;
+    SQLite::Statement rows(db,
+                           "SELECT i.rdna, p.lat, p.lon FROM nstinfo i JOIN nstpos p "
+                           "ON p.stna = i.stna WHERE i.rdna <> '' "
+                           "AND i.stna NOT IN (SELECT stna FROM nstinfo GROUP BY stna "
+                           "HAVING count(*) > 1)");
+    while (rows.executeStep()) {
+        byRoad[rows.getColumn(0).getString()].push_back(
+            {rows.getColumn(1).getDouble(), rows.getColumn(2).getDouble()});
+    }
+    ASSERT_GT(byRoad.size(), 40u);
+    for (const auto& [road, points] : byRoad) {
+        auto sameLat = std::all_of(points.begin(), points.end(), [&](const GeoPoint& p) {
+            return std::abs(p.lat - points.front().lat) < 1e-9;
+        });
+        auto sameLon = std::all_of(points.begin(), points.end(), [&](const GeoPoint& p) {
+            return std::abs(p.lon - points.front().lon) < 1e-9;
+        });
+        EXPECT_TRUE(sameLat || sameLon) << road;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#include "gtfs/TransitMode.h"
+
+namespace busquery {
+
+TransitMode transitModeOf(std::optional<std::int64_t> routeType) {
+    if (!routeType) return TransitMode::Bus;
+    switch (*routeType) {
+        case 0:
+            return TransitMode::Tram;
+        case 1:
+            return TransitMode::Subway;
+        case 2:
+            return TransitMode::Rail;
+        case 4:
+            return TransitMode::Ferry;
+        case 5:
+        case 6:
+        case 7:
+            return TransitMode::CableCar;
+        case 11:
+            return TransitMode::Trolleybus;
+        case 12:
+            return TransitMode::Monorail;
+        case 405:
+            return TransitMode::Monorail;
+        default:
+            break;
+    }
+    // Extended types, by their hundred: railway, coach, suburban railway, urban railway, metro,
+    // underground, bus, trolleybus, tram, water, air, ferry, aerial lift, funicular, taxi, other.
+    switch (*routeType / 100) {
+        case 1:
+        case 3:
+            return TransitMode::Rail;
+        case 4:
+        case 5:
+        case 6:
+            return TransitMode::Subway;
+        case 8:
+            return TransitMode::Trolleybus;
+        case 9:
+            return TransitMode::Tram;
+        case 10:
+        case 12:
+            return TransitMode::Ferry;
+        case 13:
+        case 14:
+            return TransitMode::CableCar;
+        default:
+            return TransitMode::Bus;
+    }
+}
+
+std::string_view modeWord(TransitMode mode) {
+    switch (mode) {
+        case TransitMode::Bus:
+            return "";
+        case TransitMode::Tram:
+            return "有轨电车";
+        case TransitMode::Subway:
+            return "地铁";
+        case TransitMode::Rail:
+            return "铁路";
+        case TransitMode::Ferry:
+            return "轮渡";
+        case TransitMode::CableCar:
+            return "索道";
+        case TransitMode::Trolleybus:
+            return "无轨电车";
+        case TransitMode::Monorail:
+            return "单轨";
+    }
+    return "";
+}
+
+std::string numberedLineName(TransitMode mode, std::string_view number) {
+    switch (mode) {
+        case TransitMode::Subway:
+        case TransitMode::Rail:
+        case TransitMode::CableCar:
+        case TransitMode::Monorail:
+            return std::string(modeWord(mode)) + std::string(number) + "号线";
+        default:
+            return std::string(modeWord(mode)) + std::string(number) + "路";
+    }
+}
+
+}  // namespace busquery
