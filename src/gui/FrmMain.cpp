@@ -198,13 +198,12 @@ void FrmMain::connectHandlers() {
         triple.text->installEventFilter(this);
         connect(triple.list, &SuggestionList::lineSelected, this,
                 [this, &triple] { triple.text->setText(triple.list->selectedLine()); });
+        connect(triple.list, &SuggestionList::lineDoubleClicked, this,
+                [this, &triple](const QString& line) { listDoubleClick(triple, line); });
     }
     // The combo box takes the keys of its edit field itself.
     txtQueryLnna->installEventFilter(this);
 
-    connect(List1, &SuggestionList::listDoubleClicked, this, &FrmMain::List1_DblClick);
-    connect(List2, &SuggestionList::listDoubleClicked, this, &FrmMain::List2_DblClick);
-    connect(List3, &SuggestionList::listDoubleClicked, this, &FrmMain::List3_DblClick);
     connect(Command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
     connect(Picture7, &PictureButton::clicked, this, &FrmMain::Picture7_Click);
     connect(Picture2, &PictureButton::clicked, this, &FrmMain::Picture2_Click);
@@ -310,6 +309,23 @@ void FrmMain::stationBoxClick(const Triple& triple) {
 void FrmMain::entryKeyPress(EntryBox box, int characterCode) {
     for (EntryBox other : emptyingOnKeyPress(box).boxes) empty(other);
     if (keyPressRunsQuery(box, textOf(box).toStdString(), characterCode)) emit queryCommand();
+}
+
+void FrmMain::listDoubleClick(const Triple& triple, const QString& line) {
+    if (!line.isEmpty() && triple.text->text() != line) triple.text->setText(line);
+    switch (triple.box) {
+        case EntryBox::txtQueryFrom:
+            List1_DblClick();
+            break;
+        case EntryBox::txtStnaFrom:
+            List2_DblClick();
+            break;
+        case EntryBox::txtStnaTo:
+            List3_DblClick();
+            break;
+        case EntryBox::txtQueryLnna:
+            break;
+    }
 }
 
 void FrmMain::empty(EntryBox box) {

@@ -118,6 +118,8 @@ class FrmMain : public QWidget {
     // The entry box an event went to: the line box or a station box.
     std::optional<EntryBox> entryBoxOf(const QObject* object) const;
 
+    // The clicked line goes into the box (again) before the list's own double-click action.
+    void listDoubleClick(const Triple& triple, const QString& line);
     void Command1_Click() { emit queryCommand(); }
     void Picture7_Click() { emit queryCommand(); }
     void List1_DblClick() { emit queryCommand(); }

@@ -295,10 +295,69 @@ TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
         type(c.box, "东");
         queries.clear();
         const QRect line = c.list->visualRect(c.list->model()->index(0, 0));
-        QTest::mouseDClick(c.list->viewport(), Qt::LeftButton, {}, line.center());
+        doubleClick(c.list->viewport(), line.center());
         EXPECT_EQ(c.box->text(), "东桥[东桥路]{东桥公园}") << "picked by the first click";
         EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
         if (!c.runs) {
+            EXPECT_FALSE(c.list->isVisible());
+        }
+    }
+}
+
+// Four suggestions for 甲, one of them without a road part: picking 甲乙 rebuilds the list
+// from a search for 甲乙, so another line then lies under the pointer.
+class DoubleClickTest : public EntryHandlersTest {
+  protected:
+    void SetUp() override {
+        TestCity city;
+        city.line("1路", "丁站;甲乙;甲安;甲乙丙;甲乙丁;", "(6:00-22:00)")
+            .station("甲安", "1路;", "路甲")
+            .station("甲乙", "1路;")
+            .station("甲乙丙", "1路;", "路乙")
+            .station("甲乙丁", "1路;", "路丙")
+            .station("丁站", "1路;");
+        start(city);
+    }
+};
+
+TEST_F(DoubleClickTest, ActsOnTheLineThatWasClicked) {
+    const QStringList forJia{"甲安[路甲]", "甲乙", "甲乙丙[路乙]", "甲乙丁[路丙]"};
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    struct Case {
+        QLineEdit* box;
+        ui::SuggestionList* list;
+        int row;
+        bool runs;
+    };
+    const Case cases[] = {
+        {w().txtQueryFrom, w().List1, 1, true}, {w().txtQueryFrom, w().List1, 2, true},
+        {w().txtStnaFrom, w().List2, 1, false}, {w().txtStnaFrom, w().List2, 0, false},
+        {w().txtStnaTo, w().List3, 1, true},    {w().txtStnaTo, w().List3, 3, true},
+    };
+    for (const auto& c : cases) {
+        const QString clicked = forJia[c.row];
+        SCOPED_TRACE(c.list->objectName().toStdString() + " " + clicked.toStdString());
+        fill({"", "", c.box == w().txtStnaTo ? "丁站" : "", ""});
+        c.box->setText("");
+        type(c.box, "甲");
+        ASSERT_EQ(c.list->lines(), forJia);
+        queries.clear();
+        told_.clear();
+        const QRect line = c.list->visualRect(c.list->model()->index(c.row, 0));
+        doubleClick(c.list->viewport(), line.center());
+        EXPECT_EQ(c.box->text(), clicked);
+        EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
+        // The query reads the boxes: it looked up the clicked line.
+        if (c.list == w().List1) {
+            const QString station = clicked.section('[', 0, 0);
+            EXPECT_TRUE(w().d1->toPlainText().startsWith(station + ":"))
+                << w().d1->toPlainText().toStdString();
+            EXPECT_EQ(state().strQueryFrom, clicked.toStdString());
+        }
+        if (c.list == w().List3) {
+            EXPECT_EQ(state().strStnaTo, clicked.toStdString());
+        }
+        if (c.list == w().List2) {
             EXPECT_FALSE(c.list->isVisible());
         }
     }

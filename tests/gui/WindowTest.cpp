@@ -50,6 +50,12 @@ void WindowTest::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+void WindowTest::doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
 void WindowTest::pressEnter(QWidget* box) {
     QTest::keyClick(box, Qt::Key_Return);
 }

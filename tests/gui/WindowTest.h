@@ -43,6 +43,8 @@ class WindowTest : public ::testing::Test {
     // Types text as key presses, one character each, as a keyboard delivers it.
     static void type(QWidget* box, const QString& text);
     static void click(QWidget* widget);
+    // A double-click as the window system delivers it: press, release, double-click, release.
+    static void doubleClick(QWidget* widget, QPoint at);
     static void pressEnter(QWidget* box);
 
     TempDir dir_;
