@@ -9,9 +9,9 @@
 namespace busquery::app {
 
 QueryInput QueryCommand::input() const {
-    return {window_.txtQueryLnna->currentText().toStdString(),
-            window_.txtQueryFrom->text().toStdString(), window_.txtStnaFrom->text().toStdString(),
-            window_.txtStnaTo->text().toStdString(), window_.pickedStationLine().toStdString()};
+    const auto text = [this](EntryBox box) { return window_.entryText(box).toStdString(); };
+    return {text(EntryBox::txtQueryLnna), text(EntryBox::txtQueryFrom), text(EntryBox::txtStnaFrom),
+            text(EntryBox::txtStnaTo), window_.pickedStationLine().toStdString()};
 }
 
 void QueryCommand::RunQuery() {

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -18,6 +19,10 @@ class EntryHandlersTest : public WindowTest {
     struct Fields {
         QString line, station, from, to;
         bool operator==(const Fields&) const = default;
+        friend void PrintTo(const Fields& f, std::ostream* os) {
+            *os << '{' << f.line.toStdString() << '|' << f.station.toStdString() << '|'
+                << f.from.toStdString() << '|' << f.to.toStdString() << '}';
+        }
     };
 
   protected:
@@ -58,6 +63,14 @@ class EntryHandlersTest : public WindowTest {
         return shown;
     }
 
+    static void sendKey(QWidget* box, Qt::Key key, Qt::KeyboardModifiers modifiers,
+                        const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(box, &release);
+    }
+
     static void clickLine(ui::SuggestionList* list, int row) {
         const QRect place = list->visualRect(list->model()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
@@ -68,7 +81,7 @@ const EntryHandlersTest::Fields kFilled{"12", "东桥", "西山", "南门"};
 
 // Every row of the table of clicks and key presses: what is emptied, what the pane keeps.
 TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
-    enum class Action { Click, Character, InputMethod, Arrow, Tab };
+    enum class Action { Click, Character, InputMethod, Arrow, Tab, Delete, Backspace, Control };
     struct Case {
         const char* what;
         Action action;
@@ -102,6 +115,12 @@ TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
         {"tab out of origin", Action::Tab, txtStnaFrom, kFilled, false},
         {"tab out of line box", Action::Tab, txtQueryLnna, kFilled, false},
         {"arrow in destination", Action::Arrow, txtStnaTo, kFilled, false},
+        {"delete in origin", Action::Delete, txtStnaFrom, kFilled, false},
+        {"delete in destination", Action::Delete, txtStnaTo, kFilled, false},
+        {"delete in line box", Action::Delete, txtQueryLnna, kFilled, false},
+        {"ctrl+c in origin", Action::Control, txtStnaFrom, kFilled, false},
+        {"backspace in origin", Action::Backspace, txtStnaFrom, {"", "", "西", "南门"}, false},
+        {"backspace in line box", Action::Backspace, txtQueryLnna, {"1", "", "", ""}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,6 +146,16 @@ TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
                 break;
             case Action::Tab:
                 QTest::keyClick(box, Qt::Key_Tab);
+                break;
+            // The texts X11 delivers with these keys.
+            case Action::Delete:
+                sendKey(box, Qt::Key_Delete, Qt::NoModifier, "\x7f");
+                break;
+            case Action::Backspace:
+                sendKey(box, Qt::Key_Backspace, Qt::NoModifier, "\b");
+                break;
+            case Action::Control:
+                sendKey(box, Qt::Key_C, Qt::ControlModifier, "\x03");
                 break;
         }
         EXPECT_EQ(fields(), c.after);
@@ -171,16 +200,17 @@ TEST_F(EntryHandlersTest, EnterStartsTheQueryWhereTheRulesSay) {
 }
 
 TEST_F(EntryHandlersTest, ClickIntoAStationBoxBringsBackItsSuggestions) {
-    // A box still holding its prompt shows its label and its empty list; the prompt stays.
+    // A box that shows only its prompt is empty: clicking it shows nothing, as does a box
+    // holding blanks alone.
     click(w().txtStnaTo);
-    EXPECT_EQ(shownSuggestions(), 3);
-    EXPECT_TRUE(w().List3->lines().isEmpty());
-    EXPECT_EQ(w().txtStnaTo->text(), "请输入终点站");
-
-    // An empty box changes no visibility.
+    EXPECT_EQ(shownSuggestions(), 0);
+    w().txtQueryFrom->setText("  ");
+    click(w().txtQueryFrom);
+    EXPECT_EQ(shownSuggestions(), 0);
+    type(w().txtStnaTo, "南");
     w().txtQueryFrom->setText("");
     click(w().txtQueryFrom);
-    EXPECT_EQ(shownSuggestions(), 3);
+    EXPECT_EQ(shownSuggestions(), 3) << "an empty box changes no visibility";
 
     // After a query hid them, the earlier suggestions come back unchanged.
     w().txtStnaFrom->setText("");
@@ -209,6 +239,10 @@ TEST_F(EntryHandlersTest, TypingSuggestsStationsByNameRoadAndLandmark) {
         {"%", "", 0, {}},  // nothing left to search: the list keeps what it had
         {"南%门", "南门", 3, {"南门[南门大街]"}},
         {"无此", "无此", 3, {}},  // the list shows, empty
+        // Blanks at either end are no part of the name; the box keeps them.
+        {" 东桥 ", " 东桥 ", 3, {"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}},
+        {"\u3000南门 ", "\u3000南门 ", 3, {"南门[南门大街]"}},
+        {"  ", "  ", 0, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());

@@ -1,4 +1,5 @@
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <filesystem>
@@ -59,6 +60,58 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
             << w().protime->text().toStdString();
         EXPECT_TRUE(w().protime->isHidden()) << "the time is kept, never shown";
     }
+}
+
+// The prompts are no text: a query at once finds every box empty, and what the traveller types
+// is all the box holds.
+TEST_F(QueryCommandTest, PromptsAreNeverSearchedFor) {
+    click(w().Command1);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].text, "输入信息为空");
+    EXPECT_EQ(state().strStnaFrom, "");
+
+    told_.clear();
+    click(w().txtStnaFrom);
+    type(w().txtStnaFrom, "东");
+    EXPECT_EQ(w().txtStnaFrom->text(), "东");
+    EXPECT_EQ(w().List2->lines(), (QStringList{"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}));
+    type(w().txtStnaFrom, "桥");
+    type(w().txtStnaTo, "南门");
+    pressEnter(w().txtStnaTo);
+    EXPECT_TRUE(told_.empty());
+    EXPECT_EQ(state().intOutState, OutcomeCode::Listed);
+    EXPECT_TRUE(w().d1->toPlainText().startsWith("12路经过站点：东桥;西山;南门;"));
+}
+
+// Blanks typed around a name are dropped before the query; the boxes keep them.
+TEST_F(QueryCommandTest, BlanksAroundNamesAreNotPartOfThem) {
+    struct Case {
+        QString station, from, to;
+        OutcomeCode outcome;
+        std::string stored;  // the station text or origin the query read
+    };
+    const Case cases[] = {
+        {"", "东桥 ", " 南门", OutcomeCode::Listed, "东桥"},
+        {"", "\t东桥\u3000", "南门  ", OutcomeCode::Listed, "东桥"},
+        {" 东桥 ", "", "", OutcomeCode::StationsListed, "东桥"},
+        {" 东 ", "", "", OutcomeCode::TooShort, "东"},
+        {"   ", "", "", OutcomeCode::EmptyInput, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.station + "|" + c.from + "|" + c.to).toStdString());
+        enter("", c.station, c.from, c.to);
+        click(w().Command1);
+        EXPECT_EQ(state().intOutState, c.outcome);
+        EXPECT_EQ(c.station.isEmpty() ? state().strStnaFrom : state().strQueryFrom, c.stored);
+        EXPECT_EQ(w().txtStnaFrom->text(), c.from);
+        EXPECT_EQ(w().txtQueryFrom->text(), c.station);
+    }
+
+    // Enter in an origin box holding blanks alone starts nothing, as in an empty one.
+    enter("", "", "  ", "南门");
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    pressEnter(w().txtStnaFrom);
+    EXPECT_EQ(queries.size(), 0);
 }
 
 TEST_F(QueryCommandTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
