@@ -190,6 +190,20 @@ TEST_F(LayoutTest, PasswordShowsStarsAndKeepsWhatWasTyped) {
     EXPECT_EQ(w().Text2->displayText(), "*****");
 }
 
+// Every caption is 8.25 pt and regular, the prompts stl1 to stl3 too, in a family that has the
+// Chinese characters.
+TEST_F(LayoutTest, CaptionsAreRegularAtEightAndAQuarterPoints) {
+    const QList<ui::SkinLabel*> labels = w().findChildren<ui::SkinLabel*>();
+    ASSERT_EQ(labels.size(), 14);
+    for (const ui::SkinLabel* label : labels) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_EQ(label->font().pointSizeF(), 8.25);
+        EXPECT_EQ(label->font().weight(), QFont::Normal);
+        EXPECT_FALSE(label->font().bold());
+        EXPECT_TRUE(QFontMetrics(label->font()).inFontUcs4(U'站'));
+    }
+}
+
 TEST_F(LayoutTest, PicturesShowAPointingHandAndThePaneAChineseFont) {
     for (const char* name : {"Picture2", "Picture3", "Picture4", "Picture5", "Picture7"}) {
         EXPECT_EQ(control(name)->cursor().shape(), Qt::PointingHandCursor) << name;

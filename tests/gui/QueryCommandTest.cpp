@@ -1,7 +1,9 @@
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -45,7 +47,6 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
         SCOPED_TRACE((c.line + "|" + c.station + "|" + c.from + "|" + c.to).toStdString());
         enter(c.line, c.station, c.from, c.to);
         told_.clear();
-        w().setCursor(Qt::CrossCursor);
         click(w().Command1);
         if (c.message.isEmpty()) {
             EXPECT_TRUE(told_.empty());
@@ -53,9 +54,9 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
             ASSERT_EQ(told_.size(), 1u);
             EXPECT_EQ(told_[0].text, c.message);
             EXPECT_EQ(told_[0].kind, ui::Notice::Outcome);
-            EXPECT_EQ(told_[0].pointer, Qt::WaitCursor) << "the box comes before the arrow";
+            EXPECT_FALSE(told_[0].busy) << "the box waits for the traveller, not the program";
         }
-        EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+        EXPECT_FALSE(busyPointer());
         EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d{3}秒$").match(w().protime->text()).hasMatch())
             << w().protime->text().toStdString();
         EXPECT_TRUE(w().protime->isHidden()) << "the time is kept, never shown";
@@ -166,6 +167,19 @@ TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
     }
 }
 
+// The busy pointer shows over the whole program while the query writes its answer, also over
+// the control just clicked, and is gone afterwards.
+TEST_F(QueryCommandTest, BusyPointerShowsWhileTheQueryRuns) {
+    std::vector<bool> busyWhileWriting;
+    QObject::connect(w().d1, &QTextEdit::textChanged, &w(),
+                     [&] { busyWhileWriting.push_back(busyPointer()); });
+    enter("12", "", "", "");
+    click(w().Command1);
+    ASSERT_FALSE(busyWhileWriting.empty());
+    EXPECT_EQ(std::count(busyWhileWriting.begin(), busyWhileWriting.end(), false), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(QueryCommandTest, PlayPictureRunsTheSameQueryAsTheButton) {
     for (QWidget* trigger : std::initializer_list<QWidget*>{w().Command1, w().Picture7}) {
         enter("", "", "东桥", "无此站");
@@ -189,7 +203,8 @@ TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
     ASSERT_EQ(told_.size(), 1u);
     EXPECT_EQ(told_[0].kind, ui::Notice::Problem);
     EXPECT_TRUE(told_[0].text.contains(QString::fromStdString(file_.string())));
-    EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(told_[0].busy);
+    EXPECT_FALSE(busyPointer());
 
     std::filesystem::remove(file_);
     std::filesystem::copy_file(good, file_);

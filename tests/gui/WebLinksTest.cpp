@@ -169,7 +169,7 @@ TEST_F(WebLinksTest, UnreachableSiteLeavesAQuietPlaceholder) {
     program_ = std::make_unique<app::Program>(
         smallCity().write(file_),
         [this](QWidget&, const QString& text, ui::Notice kind) {
-            told_.push_back({text, kind, Qt::ArrowCursor});
+            told_.push_back({text, kind, busyPointer()});
         },
         address);
     QSignalSpy finished(program_->window().WebBrowser1, &ui::Banner::finished);
