@@ -11,6 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(BUSQUERY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("example.velmorina.busquery"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));  // the same look on every desktop
     QTranslator qtTexts;
     busquery::ui::installQtTranslations(qtTexts);

@@ -123,6 +123,7 @@ TEST_F(LayoutTest, WindowIsCentredWithItsCaptionAndClientArea) {
     EXPECT_EQ(w().objectName(), "frmMain");
     EXPECT_EQ(w().windowTitle(), "Velmorina公交查询系统2009");
     EXPECT_EQ(w().size(), QSize(528, 530));
+    EXPECT_TRUE(w().windowIcon().availableSizes().contains(QSize(48, 48))) << "the desktop's icon";
     // Centred within a few pixels: the frame a window manager adds is not the client area.
     const QPoint screenCentre = w().screen()->availableGeometry().center();
     EXPECT_LE((w().geometry().center() - screenCentre).manhattanLength(), 8);
