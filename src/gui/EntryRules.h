@@ -9,8 +9,9 @@ namespace busquery {
 // box, station lookup the station box, route search the origin and the destination together.
 enum class EntryBox { txtQueryLnna, txtQueryFrom, txtStnaFrom, txtStnaTo };
 
-// Character code of Enter as a key press delivers it.
+// Character codes of Enter and Backspace as a key press delivers them.
 inline constexpr int kEnterKey = 13;
+inline constexpr int kBackspaceKey = 8;
 
 // What working in one kind's field does to the others, so that only one kind of query is filled
 // at a time. The route boxes never empty each other: origin and destination go side by side.

@@ -4,7 +4,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <stdexcept>
 
 #include "gui/Twips.h"
@@ -17,40 +16,29 @@ namespace {
 const char kCredit[] = "作者：busquery 电话：8209 0114  ";
 const char kDisclaimer[] = "数据仅供参考，如有变动，请以车站公布数据为准。";
 
-// The window's icon: a bus on a blue tile, drawn rather than shipped.
+// The window's icon: the desktop's, a bus on a blue tile, in the sizes it ships in.
 QIcon busIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x2f, 0x6b, 0xc9));
-    painter.drawRoundedRect(QRectF(0, 0, 32, 32), 7, 7);
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(7, 6, 18, 18), 3, 3);
-    painter.setBrush(QColor(0x2f, 0x6b, 0xc9));
-    painter.drawRect(QRectF(9.5, 9, 13, 6));
-    painter.drawEllipse(QRectF(9.5, 18, 3, 3));
-    painter.drawEllipse(QRectF(19.5, 18, 3, 3));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 24, 3, 3));
-    painter.drawRect(QRectF(20, 24, 3, 3));
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int size : {48, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/busquery-%1.png").arg(size));
+    return icon;
 }
 
-// The character a key press hands the box, as a character code; 0 when the key gives none
-// (arrows, function keys) or moves the focus on (Tab), which is no key press for the rules.
+// The character code of a key press as the entry rules count it: a key that types a character,
+// Backspace (8) and Enter (13). Every other key gives 0 and is no key press for the rules: Tab,
+// arrows, Delete (which X11 delivers as the character 127) and control combinations.
 int characterCode(const QKeyEvent& key) {
     switch (key.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return kEnterKey;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return 0;
+        case Qt::Key_Backspace:
+            return kBackspaceKey;
         default:
-            return key.text().isEmpty() ? 0 : key.text().front().unicode();
+            break;
     }
+    if (key.text().isEmpty() || !key.text().front().isPrint()) return 0;
+    return key.text().front().unicode();
 }
 
 // The first character an input method commits; 0 when it commits nothing (still composing).
@@ -76,11 +64,15 @@ FrmMain::FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget*
     d1->setFont(QFont({"宋体", "SimSun", "Noto Serif CJK SC", "serif"}, 9));
 
     placeControls();
-    // The tab order is set while the line box has no edit field yet: once it has one, the
-    // toolkit's reordering around it can split the focus chain in two.
-    setTabOrder();
     setInitialContent();
+    setTabOrder();
     connectHandlers();
+}
+
+QComboBox* FrmMain::lineBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    return box;
 }
 
 void FrmMain::placeControls() {
@@ -147,12 +139,10 @@ void FrmMain::setInitialContent() {
     SkinLabel4->setText("数据版本：");
     Label13->setText("2009.1.6");
 
-    // The prompts are the boxes' initial texts; setting them before the handlers are connected
-    // starts no search.
-    txtQueryFrom->setText("请输入要查询的公交站名");
-    txtStnaFrom->setText("请输入起始站");
-    txtStnaTo->setText("请输入终点站");
-    txtQueryLnna->setEditable(true);
+    // The prompts show while a box is empty, so every rule that reads a box sees it empty.
+    txtQueryFrom->setPlaceholderText("请输入要查询的公交站名");
+    txtStnaFrom->setPlaceholderText("请输入起始站");
+    txtStnaTo->setPlaceholderText("请输入终点站");
     txtQueryLnna->setInsertPolicy(QComboBox::NoInsert);  // Enter runs the query, adds nothing
     txtQueryLnna->setCompleter(nullptr);  // the box holds what was typed, never a completion
     txtQueryLnna->setMaxVisibleItems(20);
@@ -186,8 +176,8 @@ void FrmMain::setTabOrder() {
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
-    // The window opens with the focus on the first of them.
-    Picture5->setFocus();
+    // The window opens ready for a route; the first in the chain is a web link.
+    txtStnaFrom->setFocus();
 }
 
 void FrmMain::connectHandlers() {
@@ -198,13 +188,12 @@ void FrmMain::connectHandlers() {
         triple.text->installEventFilter(this);
         connect(triple.list, &SuggestionList::lineSelected, this,
                 [this, &triple] { triple.text->setText(triple.list->selectedLine()); });
+        connect(triple.list, &SuggestionList::lineDoubleClicked, this,
+                [this, &triple](const QString& line) { listDoubleClick(triple, line); });
     }
     // The combo box takes the keys of its edit field itself.
     txtQueryLnna->installEventFilter(this);
 
-    connect(List1, &SuggestionList::listDoubleClicked, this, &FrmMain::List1_DblClick);
-    connect(List2, &SuggestionList::listDoubleClicked, this, &FrmMain::List2_DblClick);
-    connect(List3, &SuggestionList::listDoubleClicked, this, &FrmMain::List3_DblClick);
     connect(Command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
     connect(Picture7, &PictureButton::clicked, this, &FrmMain::Picture7_Click);
     connect(Picture2, &PictureButton::clicked, this, &FrmMain::Picture2_Click);
@@ -282,12 +271,13 @@ void FrmMain::stationBoxChange(const Triple& triple) {
         triple.text->setCursorPosition(caret - removedBefore);
         return;
     }
-    if (cleaned.empty()) return;
+    const std::string name = entryText(triple.box).toStdString();
+    if (name.empty()) return;
     showSuggestions(triple);
-    if (!startsSuggestionSearch(cleaned)) return;
+    if (!startsSuggestionSearch(name)) return;
     try {
         data_.refresh();
-        triple.list->setLines(suggestStations(data_.index(), cleaned));
+        triple.list->setLines(suggestStations(data_.index(), name));
         lastProblem_.clear();
     } catch (const std::exception& failure) {
         const QString text = failureText(failure);
@@ -304,12 +294,29 @@ void FrmMain::stationBoxClick(const Triple& triple) {
     const Emptying emptying = emptyingOnClick(triple.box);
     for (EntryBox box : emptying.boxes) empty(box);
     if (emptying.resultPane) d1->clear();
-    if (!triple.text->text().isEmpty()) showSuggestions(triple);
+    if (!entryText(triple.box).isEmpty()) showSuggestions(triple);
 }
 
 void FrmMain::entryKeyPress(EntryBox box, int characterCode) {
     for (EntryBox other : emptyingOnKeyPress(box).boxes) empty(other);
-    if (keyPressRunsQuery(box, textOf(box).toStdString(), characterCode)) emit queryCommand();
+    if (keyPressRunsQuery(box, entryText(box).toStdString(), characterCode)) emit queryCommand();
+}
+
+void FrmMain::listDoubleClick(const Triple& triple, const QString& line) {
+    if (!line.isEmpty() && triple.text->text() != line) triple.text->setText(line);
+    switch (triple.box) {
+        case EntryBox::txtQueryFrom:
+            List1_DblClick();
+            break;
+        case EntryBox::txtStnaFrom:
+            List2_DblClick();
+            break;
+        case EntryBox::txtStnaTo:
+            List3_DblClick();
+            break;
+        case EntryBox::txtQueryLnna:
+            break;
+    }
 }
 
 void FrmMain::empty(EntryBox box) {
@@ -320,8 +327,9 @@ void FrmMain::empty(EntryBox box) {
     }
 }
 
-QString FrmMain::textOf(EntryBox box) const {
-    return box == EntryBox::txtQueryLnna ? txtQueryLnna->currentText() : tripleOf(box).text->text();
+QString FrmMain::entryText(EntryBox box) const {
+    return box == EntryBox::txtQueryLnna ? txtQueryLnna->currentText()
+                                         : tripleOf(box).text->text().trimmed();
 }
 
 void FrmMain::Picture2_Click() {

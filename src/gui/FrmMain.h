@@ -41,6 +41,10 @@ class FrmMain : public QWidget {
     void notify(const QString& text, Notice kind);
     // The picked suggestion line of the station lookup.
     QString pickedStationLine() const { return List1->selectedLine(); }
+    // The text of an entry box as the rules, the suggestions and the query read it: a station
+    // box without the blanks at either end, which are no part of a station name; the box
+    // itself keeps what was typed.
+    QString entryText(EntryBox box) const;
 
     // Query entry area, top to bottom.
     SkinLabel* const SkinLabel5 = new SkinLabel(this);
@@ -50,7 +54,7 @@ class FrmMain : public QWidget {
     SkinLabel* const SkinLabel7 = new SkinLabel(this);
     QLineEdit* const txtStnaTo = new QLineEdit(this);
     SkinLabel* const SkinLabel8 = new SkinLabel(this);
-    QComboBox* const txtQueryLnna = new QComboBox(this);
+    QComboBox* const txtQueryLnna = lineBox(this);
     QPushButton* const Command1 = new QPushButton(this);
     PictureButton* const Picture7 = new PictureButton(PictureButton::Shape::Play, this);
     SkinLabel* const stl1 = new SkinLabel(this);
@@ -91,6 +95,10 @@ class FrmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The editable line box, made with its edit field at once: the field then follows the box
+    // in the focus chain, where setting the tab order expects it.
+    static QComboBox* lineBox(QWidget* parent);
+
     // A station box with its suggestion list and prompt label.
     struct Triple {
         EntryBox box;
@@ -112,12 +120,13 @@ class FrmMain : public QWidget {
     void entryKeyPress(EntryBox box, int characterCode);
     void showSuggestions(const Triple& triple);
     void empty(EntryBox box);
-    QString textOf(EntryBox box) const;
     const Triple* tripleOf(const QObject* object) const;
     const Triple& tripleOf(EntryBox stationBox) const;
     // The entry box an event went to: the line box or a station box.
     std::optional<EntryBox> entryBoxOf(const QObject* object) const;
 
+    // The clicked line goes into the box (again) before the list's own double-click action.
+    void listDoubleClick(const Triple& triple, const QString& line);
     void Command1_Click() { emit queryCommand(); }
     void Picture7_Click() { emit queryCommand(); }
     void List1_DblClick() { emit queryCommand(); }

@@ -37,6 +37,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
 }
 
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    QWidget::keyPressEvent(event);  // passed on unhandled: no key clicks a picture
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* event) {
+    QWidget::keyReleaseEvent(event);
+}
+
 void PictureButton::paintPlate(QPainter& painter) const {
     const bool lit = underMouse() || isDown();
     const QRectF plate = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);

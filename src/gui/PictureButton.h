@@ -6,7 +6,8 @@ namespace busquery::ui {
 
 // A link button drawn in place of an image: a soft rounded plate with its words, or, for the
 // query picture, a round grey button with a dark triangle pointing right. A pointing hand
-// over it; clicks, and Space while it has the focus, activate it.
+// over it. It takes the focus in its place of the tab order, but only a mouse click activates
+// it: Space or Enter typed while it has the focus do nothing.
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ class PictureButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
   private:
     void paintPlate(QPainter& painter) const;

@@ -2,16 +2,18 @@
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <optional>
 
+#include "gui/BusyPointer.h"
 #include "gui/FrmMain.h"
 #include "query/OutcomeMessage.h"
 
 namespace busquery::app {
 
 QueryInput QueryCommand::input() const {
-    return {window_.txtQueryLnna->currentText().toStdString(),
-            window_.txtQueryFrom->text().toStdString(), window_.txtStnaFrom->text().toStdString(),
-            window_.txtStnaTo->text().toStdString(), window_.pickedStationLine().toStdString()};
+    const auto text = [this](EntryBox box) { return window_.entryText(box).toStdString(); };
+    return {text(EntryBox::txtQueryLnna), text(EntryBox::txtQueryFrom), text(EntryBox::txtStnaFrom),
+            text(EntryBox::txtStnaTo), window_.pickedStationLine().toStdString()};
 }
 
 void QueryCommand::RunQuery() {
@@ -26,12 +28,19 @@ void QueryCommand::RunQuery() {
     // A monotonic clock: a query that spans midnight or a clock change still takes its own time.
     QElapsedTimer clock;
     clock.start();
-    w.setCursor(Qt::WaitCursor);
-    try {
-        query_.run(input(), *w.d1);
-    } catch (const std::exception& failure) {
-        w.setCursor(Qt::ArrowCursor);
-        w.reportProblem(ui::failureText(failure));
+    std::optional<QString> problem;
+    {
+        // Busy while the query runs; a message box afterwards waits for the traveller, not for
+        // the program, and shows the ordinary pointer.
+        const ui::BusyPointer busy;
+        try {
+            query_.run(input(), *w.d1);
+        } catch (const std::exception& failure) {
+            problem = ui::failureText(failure);
+        }
+    }
+    if (problem) {
+        w.reportProblem(*problem);
         return;
     }
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
@@ -40,7 +49,6 @@ void QueryCommand::RunQuery() {
     if (auto message = outcomeMessage(query_.state().intOutState)) {
         w.notify(QString::fromStdString(*message), ui::Notice::Outcome);
     }
-    w.setCursor(Qt::ArrowCursor);
 }
 
 }  // namespace busquery::app

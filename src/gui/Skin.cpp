@@ -16,14 +16,9 @@ busquery--ui--SkinLabel {
 }
 busquery--ui--SkinLabel#stl1, busquery--ui--SkinLabel#stl2, busquery--ui--SkinLabel#stl3 {
     color: #1f5fbf;
-    font-weight: bold;
 }
 busquery--ui--SkinLabel#protime, busquery--ui--SkinLabel#SkinLabel2 {
     color: #7a8596;
-}
-busquery--ui--SkinLabel#SkinLabel2, busquery--ui--SkinLabel#SkinLabel3,
-busquery--ui--SkinLabel#SkinLabel4, busquery--ui--SkinLabel#Label13 {
-    font-size: 8pt;
 }
 QLineEdit, QComboBox {
     background: #ffffff;

@@ -29,10 +29,17 @@ QString SuggestionList::selectedLine() const {
     return selected.isEmpty() ? QString() : selected.front().data().toString();
 }
 
+void SuggestionList::mousePressEvent(QMouseEvent* event) {
+    // Taken before the press picks the line: picking a line without a road part rebuilds the
+    // list, and another line then lies under the pointer.
+    pressedLine_ = indexAt(event->position().toPoint()).data().toString();
+    QListView::mousePressEvent(event);
+}
+
 void SuggestionList::mouseDoubleClickEvent(QMouseEvent* event) {
-    // Every double-click in the list counts, also one whose first click rebuilt the list.
-    QListView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) emit listDoubleClicked();
+    // The double-click stands for its second press, which must not pick what now lies under
+    // the pointer: the line is the one the first click picked.
+    if (event->button() == Qt::LeftButton) emit lineDoubleClicked(pressedLine_);
 }
 
 }  // namespace busquery::ui

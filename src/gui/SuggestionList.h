@@ -23,13 +23,16 @@ class SuggestionList : public QListView {
   signals:
     // The selection moved to a line, by mouse or keyboard.
     void lineSelected();
-    void listDoubleClicked();
+    // A double-click, on the line its first click picked (empty when that click hit no line).
+    void lineDoubleClicked(const QString& line);
 
   protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     QStringListModel model_;
+    QString pressedLine_;
 };
 
 }  // namespace busquery::ui

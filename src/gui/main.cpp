@@ -1,15 +1,30 @@
 #include <QApplication>
 #include <QStyleFactory>
+#include <QTranslator>
+#include <cstdio>
 
+#include "gui/CommandLine.h"
 #include "gui/Program.h"
+#include "gui/QtTranslations.h"
 #include "gui/StartupReport.h"
-#include "store/ProgramFolder.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(BUSQUERY_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("example.velmorina.busquery"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));  // the same look on every desktop
+    QTranslator qtTexts;
+    busquery::ui::installQtTranslations(qtTexts);
 
-    busquery::app::Program program(busquery::defaultDataFile(), busquery::ui::showMessageBox);
+    const busquery::app::CommandLine command = busquery::app::readCommandLine(
+        QApplication::arguments(), qEnvironmentVariable("BUSQUERY_DB"));
+    if (command.exitStatus) {
+        std::fputs(command.output.toLocal8Bit().constData(),
+                   *command.exitStatus == 0 ? stdout : stderr);
+        return *command.exitStatus;
+    }
+
+    busquery::app::Program program(command.dataFile, busquery::ui::showMessageBox);
     busquery::app::reportStartupWhenShown(program.window());
     program.start();
     return app.exec();

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <optional>
@@ -18,6 +19,10 @@ class EntryHandlersTest : public WindowTest {
     struct Fields {
         QString line, station, from, to;
         bool operator==(const Fields&) const = default;
+        friend void PrintTo(const Fields& f, std::ostream* os) {
+            *os << '{' << f.line.toStdString() << '|' << f.station.toStdString() << '|'
+                << f.from.toStdString() << '|' << f.to.toStdString() << '}';
+        }
     };
 
   protected:
@@ -58,6 +63,14 @@ class EntryHandlersTest : public WindowTest {
         return shown;
     }
 
+    static void sendKey(QWidget* box, Qt::Key key, Qt::KeyboardModifiers modifiers,
+                        const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(box, &release);
+    }
+
     static void clickLine(ui::SuggestionList* list, int row) {
         const QRect place = list->visualRect(list->model()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
@@ -68,7 +81,7 @@ const EntryHandlersTest::Fields kFilled{"12", "东桥", "西山", "南门"};
 
 // Every row of the table of clicks and key presses: what is emptied, what the pane keeps.
 TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
-    enum class Action { Click, Character, InputMethod, Arrow, Tab };
+    enum class Action { Click, Character, InputMethod, Arrow, Tab, Delete, Backspace, Control };
     struct Case {
         const char* what;
         Action action;
@@ -102,6 +115,12 @@ TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
         {"tab out of origin", Action::Tab, txtStnaFrom, kFilled, false},
         {"tab out of line box", Action::Tab, txtQueryLnna, kFilled, false},
         {"arrow in destination", Action::Arrow, txtStnaTo, kFilled, false},
+        {"delete in origin", Action::Delete, txtStnaFrom, kFilled, false},
+        {"delete in destination", Action::Delete, txtStnaTo, kFilled, false},
+        {"delete in line box", Action::Delete, txtQueryLnna, kFilled, false},
+        {"ctrl+c in origin", Action::Control, txtStnaFrom, kFilled, false},
+        {"backspace in origin", Action::Backspace, txtStnaFrom, {"", "", "西", "南门"}, false},
+        {"backspace in line box", Action::Backspace, txtQueryLnna, {"1", "", "", ""}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -127,6 +146,16 @@ TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
                 break;
             case Action::Tab:
                 QTest::keyClick(box, Qt::Key_Tab);
+                break;
+            // The texts X11 delivers with these keys.
+            case Action::Delete:
+                sendKey(box, Qt::Key_Delete, Qt::NoModifier, "\x7f");
+                break;
+            case Action::Backspace:
+                sendKey(box, Qt::Key_Backspace, Qt::NoModifier, "\b");
+                break;
+            case Action::Control:
+                sendKey(box, Qt::Key_C, Qt::ControlModifier, "\x03");
                 break;
         }
         EXPECT_EQ(fields(), c.after);
@@ -171,16 +200,17 @@ TEST_F(EntryHandlersTest, EnterStartsTheQueryWhereTheRulesSay) {
 }
 
 TEST_F(EntryHandlersTest, ClickIntoAStationBoxBringsBackItsSuggestions) {
-    // A box still holding its prompt shows its label and its empty list; the prompt stays.
+    // A box that shows only its prompt is empty: clicking it shows nothing, as does a box
+    // holding blanks alone.
     click(w().txtStnaTo);
-    EXPECT_EQ(shownSuggestions(), 3);
-    EXPECT_TRUE(w().List3->lines().isEmpty());
-    EXPECT_EQ(w().txtStnaTo->text(), "请输入终点站");
-
-    // An empty box changes no visibility.
+    EXPECT_EQ(shownSuggestions(), 0);
+    w().txtQueryFrom->setText("  ");
+    click(w().txtQueryFrom);
+    EXPECT_EQ(shownSuggestions(), 0);
+    type(w().txtStnaTo, "南");
     w().txtQueryFrom->setText("");
     click(w().txtQueryFrom);
-    EXPECT_EQ(shownSuggestions(), 3);
+    EXPECT_EQ(shownSuggestions(), 3) << "an empty box changes no visibility";
 
     // After a query hid them, the earlier suggestions come back unchanged.
     w().txtStnaFrom->setText("");
@@ -209,6 +239,10 @@ TEST_F(EntryHandlersTest, TypingSuggestsStationsByNameRoadAndLandmark) {
         {"%", "", 0, {}},  // nothing left to search: the list keeps what it had
         {"南%门", "南门", 3, {"南门[南门大街]"}},
         {"无此", "无此", 3, {}},  // the list shows, empty
+        // Blanks at either end are no part of the name; the box keeps them.
+        {" 东桥 ", " 东桥 ", 3, {"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}},
+        {"\u3000南门 ", "\u3000南门 ", 3, {"南门[南门大街]"}},
+        {"  ", "  ", 0, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -295,10 +329,69 @@ TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
         type(c.box, "东");
         queries.clear();
         const QRect line = c.list->visualRect(c.list->model()->index(0, 0));
-        QTest::mouseDClick(c.list->viewport(), Qt::LeftButton, {}, line.center());
+        doubleClick(c.list->viewport(), line.center());
         EXPECT_EQ(c.box->text(), "东桥[东桥路]{东桥公园}") << "picked by the first click";
         EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
         if (!c.runs) {
+            EXPECT_FALSE(c.list->isVisible());
+        }
+    }
+}
+
+// Four suggestions for 甲, one of them without a road part: picking 甲乙 rebuilds the list
+// from a search for 甲乙, so another line then lies under the pointer.
+class DoubleClickTest : public EntryHandlersTest {
+  protected:
+    void SetUp() override {
+        TestCity city;
+        city.line("1路", "丁站;甲乙;甲安;甲乙丙;甲乙丁;", "(6:00-22:00)")
+            .station("甲安", "1路;", "路甲")
+            .station("甲乙", "1路;")
+            .station("甲乙丙", "1路;", "路乙")
+            .station("甲乙丁", "1路;", "路丙")
+            .station("丁站", "1路;");
+        start(city);
+    }
+};
+
+TEST_F(DoubleClickTest, ActsOnTheLineThatWasClicked) {
+    const QStringList forJia{"甲安[路甲]", "甲乙", "甲乙丙[路乙]", "甲乙丁[路丙]"};
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    struct Case {
+        QLineEdit* box;
+        ui::SuggestionList* list;
+        int row;
+        bool runs;
+    };
+    const Case cases[] = {
+        {w().txtQueryFrom, w().List1, 1, true}, {w().txtQueryFrom, w().List1, 2, true},
+        {w().txtStnaFrom, w().List2, 1, false}, {w().txtStnaFrom, w().List2, 0, false},
+        {w().txtStnaTo, w().List3, 1, true},    {w().txtStnaTo, w().List3, 3, true},
+    };
+    for (const auto& c : cases) {
+        const QString clicked = forJia[c.row];
+        SCOPED_TRACE(c.list->objectName().toStdString() + " " + clicked.toStdString());
+        fill({"", "", c.box == w().txtStnaTo ? "丁站" : "", ""});
+        c.box->setText("");
+        type(c.box, "甲");
+        ASSERT_EQ(c.list->lines(), forJia);
+        queries.clear();
+        told_.clear();
+        const QRect line = c.list->visualRect(c.list->model()->index(c.row, 0));
+        doubleClick(c.list->viewport(), line.center());
+        EXPECT_EQ(c.box->text(), clicked);
+        EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
+        // The query reads the boxes: it looked up the clicked line.
+        if (c.list == w().List1) {
+            const QString station = clicked.section('[', 0, 0);
+            EXPECT_TRUE(w().d1->toPlainText().startsWith(station + ":"))
+                << w().d1->toPlainText().toStdString();
+            EXPECT_EQ(state().strQueryFrom, clicked.toStdString());
+        }
+        if (c.list == w().List3) {
+            EXPECT_EQ(state().strStnaTo, clicked.toStdString());
+        }
+        if (c.list == w().List2) {
             EXPECT_FALSE(c.list->isVisible());
         }
     }

@@ -45,11 +45,11 @@ TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsCaption) {
     };
     const Row rows[] = {
         {"SkinLabel5", "busquery::ui::SkinLabel", 120, 120, 735, 255, "单站点：", true},
-        {"txtQueryFrom", "QLineEdit", 960, 120, 4500, 315, "请输入要查询的公交站名", true},
+        {"txtQueryFrom", "QLineEdit", 960, 120, 4500, 315, "", true},
         {"SkinLabel6", "busquery::ui::SkinLabel", 120, 480, 735, 255, "起始站：", true},
-        {"txtStnaFrom", "QLineEdit", 960, 480, 4500, 315, "请输入起始站", true},
+        {"txtStnaFrom", "QLineEdit", 960, 480, 4500, 315, "", true},
         {"SkinLabel7", "busquery::ui::SkinLabel", 120, 840, 735, 255, "到达站：", true},
-        {"txtStnaTo", "QLineEdit", 960, 840, 4500, 315, "请输入终点站", true},
+        {"txtStnaTo", "QLineEdit", 960, 840, 4500, 315, "", true},
         {"SkinLabel8", "busquery::ui::SkinLabel", 5760, 120, 615, 255, "线路：", true},
         {"txtQueryLnna", "QComboBox", 5760, 360, 1995, 300, "", true},
         {"Command1", "QPushButton", 5760, 840, 1335, 255, "查 询", true},
@@ -92,10 +92,38 @@ TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsCaption) {
     EXPECT_EQ(control("SkinLabel2")->geometry(), QRect(32, 392, 441, 17));
 }
 
+// The prompts of the station boxes are placeholders: grey, shown while the box is empty, never
+// its text.
+TEST_F(LayoutTest, StationBoxesShowTheirPromptsAsPlaceholders) {
+    const std::pair<QLineEdit*, QString> prompts[] = {
+        {w().txtQueryFrom, "请输入要查询的公交站名"},
+        {w().txtStnaFrom, "请输入起始站"},
+        {w().txtStnaTo, "请输入终点站"},
+    };
+    for (const auto& [box, prompt] : prompts) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        EXPECT_EQ(box->text(), "");
+        EXPECT_EQ(box->placeholderText(), prompt);
+        // Drawn over the white box, the prompt is a clearly lighter grey than typed text.
+        const QColor text = box->palette().color(QPalette::Text);
+        const QColor base = box->palette().color(QPalette::Base);
+        const QColor shown = box->palette().color(QPalette::PlaceholderText);
+        const double alpha = shown.alphaF();
+        const QColor blended =
+            QColor::fromRgbF(float(shown.redF() * alpha + base.redF() * (1 - alpha)),
+                             float(shown.greenF() * alpha + base.greenF() * (1 - alpha)),
+                             float(shown.blueF() * alpha + base.blueF() * (1 - alpha)));
+        EXPECT_GT(blended.lightness(), text.lightness() + 60) << blended.name().toStdString();
+        EXPECT_LT(blended.lightness(), base.lightness() - 40) << blended.name().toStdString();
+        EXPECT_LT(blended.hslSaturation(), 40) << "grey";
+    }
+}
+
 TEST_F(LayoutTest, WindowIsCentredWithItsCaptionAndClientArea) {
     EXPECT_EQ(w().objectName(), "frmMain");
     EXPECT_EQ(w().windowTitle(), "Velmorina公交查询系统2009");
     EXPECT_EQ(w().size(), QSize(528, 530));
+    EXPECT_TRUE(w().windowIcon().availableSizes().contains(QSize(48, 48))) << "the desktop's icon";
     // Centred within a few pixels: the frame a window manager adds is not the client area.
     const QPoint screenCentre = w().screen()->availableGeometry().center();
     EXPECT_LE((w().geometry().center() - screenCentre).manhattanLength(), 8);
@@ -122,19 +150,38 @@ TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
     }
 
-    // Tab walks the shown controls in that order; the hidden lists are passed over.
+    // Tab walks the shown controls in that order, the hidden lists passed over; Shift+Tab walks
+    // them backwards.
     w().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    QStringList walked;
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        walked.append(QApplication::focusWidget()->objectName());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
     chain.removeAll("List1");
     chain.removeAll("List2");
     chain.removeAll("List3");
-    chain.append(chain.mid(0, 3));
-    EXPECT_EQ(walked, chain);
+    const auto walk = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        control("Picture5")->setFocus();
+        QStringList walked;
+        for (qsizetype i = 0; i <= chain.size(); ++i) {
+            walked.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        }
+        return walked;
+    };
+    QStringList forward = chain;
+    forward.append(chain.front());
+    EXPECT_EQ(walk(Qt::Key_Tab, Qt::NoModifier), forward);
+    QStringList backward{chain.front()};
+    for (qsizetype i = chain.size() - 1; i >= 0; --i) backward.append(chain[i]);
+    EXPECT_EQ(walk(Qt::Key_Backtab, Qt::ShiftModifier), backward);
+}
+
+// The window opens ready for a route: the focus in the origin box, so typing goes there.
+TEST_F(LayoutTest, FocusStartsInTheOriginBox) {
+    EXPECT_EQ(w().focusWidget(), w().txtStnaFrom);
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    ASSERT_EQ(QApplication::focusWidget(), w().txtStnaFrom);
+    type(QApplication::focusWidget(), "东 ");
+    EXPECT_EQ(w().txtStnaFrom->text(), "东 ");
 }
 
 TEST_F(LayoutTest, PasswordShowsStarsAndKeepsWhatWasTyped) {
@@ -142,6 +189,20 @@ TEST_F(LayoutTest, PasswordShowsStarsAndKeepsWhatWasTyped) {
     QTest::keyClicks(w().Text2, "a&b c");
     EXPECT_EQ(w().Text2->text(), "a&b c");
     EXPECT_EQ(w().Text2->displayText(), "*****");
+}
+
+// Every caption is 8.25 pt and regular, the prompts stl1 to stl3 too, in a family that has the
+// Chinese characters.
+TEST_F(LayoutTest, CaptionsAreRegularAtEightAndAQuarterPoints) {
+    const QList<ui::SkinLabel*> labels = w().findChildren<ui::SkinLabel*>();
+    ASSERT_EQ(labels.size(), 14);
+    for (const ui::SkinLabel* label : labels) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_EQ(label->font().pointSizeF(), 8.25);
+        EXPECT_EQ(label->font().weight(), QFont::Normal);
+        EXPECT_FALSE(label->font().bold());
+        EXPECT_TRUE(QFontMetrics(label->font()).inFontUcs4(U'站'));
+    }
 }
 
 TEST_F(LayoutTest, PicturesShowAPointingHandAndThePaneAChineseFont) {

@@ -1,6 +1,9 @@
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -44,7 +47,6 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
         SCOPED_TRACE((c.line + "|" + c.station + "|" + c.from + "|" + c.to).toStdString());
         enter(c.line, c.station, c.from, c.to);
         told_.clear();
-        w().setCursor(Qt::CrossCursor);
         click(w().Command1);
         if (c.message.isEmpty()) {
             EXPECT_TRUE(told_.empty());
@@ -52,13 +54,65 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
             ASSERT_EQ(told_.size(), 1u);
             EXPECT_EQ(told_[0].text, c.message);
             EXPECT_EQ(told_[0].kind, ui::Notice::Outcome);
-            EXPECT_EQ(told_[0].pointer, Qt::WaitCursor) << "the box comes before the arrow";
+            EXPECT_FALSE(told_[0].busy) << "the box waits for the traveller, not the program";
         }
-        EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+        EXPECT_FALSE(busyPointer());
         EXPECT_TRUE(QRegularExpression("^\\d+\\.\\d{3}秒$").match(w().protime->text()).hasMatch())
             << w().protime->text().toStdString();
         EXPECT_TRUE(w().protime->isHidden()) << "the time is kept, never shown";
     }
+}
+
+// The prompts are no text: a query at once finds every box empty, and what the traveller types
+// is all the box holds.
+TEST_F(QueryCommandTest, PromptsAreNeverSearchedFor) {
+    click(w().Command1);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(told_[0].text, "输入信息为空");
+    EXPECT_EQ(state().strStnaFrom, "");
+
+    told_.clear();
+    click(w().txtStnaFrom);
+    type(w().txtStnaFrom, "东");
+    EXPECT_EQ(w().txtStnaFrom->text(), "东");
+    EXPECT_EQ(w().List2->lines(), (QStringList{"东桥[东桥路]{东桥公园}", "东桥[滨河路]"}));
+    type(w().txtStnaFrom, "桥");
+    type(w().txtStnaTo, "南门");
+    pressEnter(w().txtStnaTo);
+    EXPECT_TRUE(told_.empty());
+    EXPECT_EQ(state().intOutState, OutcomeCode::Listed);
+    EXPECT_TRUE(w().d1->toPlainText().startsWith("12路经过站点：东桥;西山;南门;"));
+}
+
+// Blanks typed around a name are dropped before the query; the boxes keep them.
+TEST_F(QueryCommandTest, BlanksAroundNamesAreNotPartOfThem) {
+    struct Case {
+        QString station, from, to;
+        OutcomeCode outcome;
+        std::string stored;  // the station text or origin the query read
+    };
+    const Case cases[] = {
+        {"", "东桥 ", " 南门", OutcomeCode::Listed, "东桥"},
+        {"", "\t东桥\u3000", "南门  ", OutcomeCode::Listed, "东桥"},
+        {" 东桥 ", "", "", OutcomeCode::StationsListed, "东桥"},
+        {" 东 ", "", "", OutcomeCode::TooShort, "东"},
+        {"   ", "", "", OutcomeCode::EmptyInput, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.station + "|" + c.from + "|" + c.to).toStdString());
+        enter("", c.station, c.from, c.to);
+        click(w().Command1);
+        EXPECT_EQ(state().intOutState, c.outcome);
+        EXPECT_EQ(c.station.isEmpty() ? state().strStnaFrom : state().strQueryFrom, c.stored);
+        EXPECT_EQ(w().txtStnaFrom->text(), c.from);
+        EXPECT_EQ(w().txtQueryFrom->text(), c.station);
+    }
+
+    // Enter in an origin box holding blanks alone starts nothing, as in an empty one.
+    enter("", "", "  ", "南门");
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    pressEnter(w().txtStnaFrom);
+    EXPECT_EQ(queries.size(), 0);
 }
 
 TEST_F(QueryCommandTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
@@ -113,6 +167,19 @@ TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
     }
 }
 
+// The busy pointer shows over the whole program while the query writes its answer, also over
+// the control just clicked, and is gone afterwards.
+TEST_F(QueryCommandTest, BusyPointerShowsWhileTheQueryRuns) {
+    std::vector<bool> busyWhileWriting;
+    QObject::connect(w().d1, &QTextEdit::textChanged, &w(),
+                     [&] { busyWhileWriting.push_back(busyPointer()); });
+    enter("12", "", "", "");
+    click(w().Command1);
+    ASSERT_FALSE(busyWhileWriting.empty());
+    EXPECT_EQ(std::count(busyWhileWriting.begin(), busyWhileWriting.end(), false), 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(QueryCommandTest, PlayPictureRunsTheSameQueryAsTheButton) {
     for (QWidget* trigger : std::initializer_list<QWidget*>{w().Command1, w().Picture7}) {
         enter("", "", "东桥", "无此站");
@@ -136,7 +203,8 @@ TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
     ASSERT_EQ(told_.size(), 1u);
     EXPECT_EQ(told_[0].kind, ui::Notice::Problem);
     EXPECT_TRUE(told_[0].text.contains(QString::fromStdString(file_.string())));
-    EXPECT_EQ(w().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(told_[0].busy);
+    EXPECT_FALSE(busyPointer());
 
     std::filesystem::remove(file_);
     std::filesystem::copy_file(good, file_);

@@ -99,6 +99,25 @@ TEST_F(WebLinksTest, PicturesOpenThePublishersPages) {
     EXPECT_TRUE(told_.empty());
 }
 
+// The pictures take the focus in their place of the tab order, but only a mouse click opens a
+// page: a Space meant for a box never sends the traveller to the forum.
+TEST_F(WebLinksTest, PicturesIgnoreSpaceAndEnter) {
+    start(smallCity(), QString::fromLatin1(ui::kSiteAddress));
+    OpenedLinks opened;
+    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    for (QWidget* picture :
+         {static_cast<QWidget*>(w().Picture2), static_cast<QWidget*>(w().Picture5),
+          static_cast<QWidget*>(w().Picture7)}) {
+        SCOPED_TRACE(picture->objectName().toStdString());
+        picture->setFocus();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Select}) {
+            QTest::keyClick(picture, key);
+        }
+        EXPECT_TRUE(opened.urls.isEmpty());
+        EXPECT_EQ(queries.size(), 0);
+    }
+}
+
 // The banner asks the site for /gg.asp once the window is on screen, reads the page in the
 // charset the site names (header, else the page itself, else UTF-8), and opens its links in the
 // traveller's browser.
@@ -150,7 +169,7 @@ TEST_F(WebLinksTest, UnreachableSiteLeavesAQuietPlaceholder) {
     program_ = std::make_unique<app::Program>(
         smallCity().write(file_),
         [this](QWidget&, const QString& text, ui::Notice kind) {
-            told_.push_back({text, kind, Qt::ArrowCursor});
+            told_.push_back({text, kind, busyPointer()});
         },
         address);
     QSignalSpy finished(program_->window().WebBrowser1, &ui::Banner::finished);

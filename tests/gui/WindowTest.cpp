@@ -28,13 +28,17 @@ void WindowTest::start(const TestCity& city, const QString& site) {
 void WindowTest::startOn(const std::filesystem::path& file, const QString& site) {
     program_ = std::make_unique<app::Program>(
         file,
-        [this](QWidget& owner, const QString& text, ui::Notice kind) {
-            told_.push_back({text, kind, owner.window()->cursor().shape()});
+        [this](QWidget&, const QString& text, ui::Notice kind) {
+            told_.push_back({text, kind, busyPointer()});
         },
         site);
     program_->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w()));
     QApplication::processEvents();  // start-up's deferred steps: a problem to tell, the index
+}
+
+bool WindowTest::busyPointer() {
+    return QGuiApplication::overrideCursor() != nullptr;
 }
 
 void WindowTest::type(QWidget* box, const QString& text) {
@@ -48,6 +52,12 @@ void WindowTest::type(QWidget* box, const QString& text) {
 
 void WindowTest::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void WindowTest::doubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
 void WindowTest::pressEnter(QWidget* box) {

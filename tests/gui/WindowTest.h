@@ -24,7 +24,7 @@ class WindowTest : public ::testing::Test {
     struct Told {
         QString text;
         ui::Notice kind;
-        Qt::CursorShape pointer;  // the window's pointer while the box was up
+        bool busy;  // the busy pointer was up while the box was
     };
 
     // A site where nothing listens: the banner gives up at once.
@@ -43,6 +43,10 @@ class WindowTest : public ::testing::Test {
     // Types text as key presses, one character each, as a keyboard delivers it.
     static void type(QWidget* box, const QString& text);
     static void click(QWidget* widget);
+    // Whether the program shows its busy pointer, wherever the pointer is.
+    static bool busyPointer();
+    // A double-click as the window system delivers it: press, release, double-click, release.
+    static void doubleClick(QWidget* widget, QPoint at);
     static void pressEnter(QWidget* box);
 
     TempDir dir_;

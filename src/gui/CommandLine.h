@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+namespace busquery::app {
+
+// What busquery's command line asks for: the city to open, or an answer that ends the program
+// at once (help, version, a usage error).
+struct CommandLine {
+    std::filesystem::path dataFile;
+    std::optional<int> exitStatus;  // set when the program prints output and ends
+    QString output;                 // for standard output on status 0, standard error otherwise
+};
+
+// Reads the arguments (the program's name first). The city is the file --db names, else the
+// one the environment's BUSQUERY_DB names when it is not empty, else the busdata the program
+// finds beside itself or in its install.
+CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb);
+
+}  // namespace busquery::app

@@ -1,0 +1,13 @@
+#include "gui/QtTranslations.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace busquery::ui {
+
+bool installQtTranslations(QTranslator& translator, const QString& folder) {
+    if (!translator.load(QStringLiteral("qtbase_zh_CN"), folder)) return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+}  // namespace busquery::ui
