@@ -39,6 +39,7 @@ nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>
     auto message = outcomeMessage(answer.outcome);
     json["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
     json["records"] = answer.records;
+    if (!answer.city.empty()) json["city"] = answer.city;
     auto& list = json["pieces"] = nlohmann::ordered_json::array();
     for (const auto& piece : pieces) {
         list.push_back({{"text", piece.text},

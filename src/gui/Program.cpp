@@ -32,6 +32,7 @@ void Program::start() {
     afterFirstPaint(window_, [this] {
         try {
             data_.refresh();
+            pruneLineList(window_, data_.index());
         } catch (const std::exception&) {
             // Nothing to say yet: the next keystroke or query that needs the data reports it.
         }

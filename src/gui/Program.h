@@ -6,6 +6,7 @@
 #include "gui/FrmMain.h"
 #include "gui/QueryCommand.h"
 #include "network/BusData.h"
+#include "store/City.h"
 
 namespace busquery::app {
 
@@ -13,7 +14,7 @@ namespace busquery::app {
 class Program {
   public:
     Program(std::filesystem::path dataFile, ui::Notifier notifier,
-            const QString& site = QString::fromLatin1(ui::kSiteAddress));
+            const QString& site = QString::fromLatin1(kSiteAddress));
 
     ui::FrmMain& window() { return window_; }
     const QueryCommand& command() const { return command_; }

@@ -4,6 +4,11 @@
 #include "gui/Notifier.h"
 #include "gui/Skin.h"
 #include "network/BusData.h"
+#include "query/LineLookup.h"
+#include "store/City.h"
+
+#include <QComboBox>
+#include <QSet>
 
 namespace busquery::app {
 
@@ -29,6 +34,17 @@ std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data) {
     window.txtQueryLnna->addItems(lines);
     window.txtQueryLnna->setCurrentIndex(-1);  // the list is filled, the box itself stays empty
     return problem;
+}
+
+void pruneLineList(ui::FrmMain& window, const NetworkIndex& index) {
+    QSet<QString> offers;
+    for (const char* category : kLineCategories) offers.insert(QString::fromUtf8(category));
+    for (int n = 1; n <= kNightLines; ++n) offers.insert(QStringLiteral("夜%1").arg(n));
+    QComboBox& box = *window.txtQueryLnna;
+    for (int i = box.count() - 1; i >= 0; --i) {
+        const QString item = box.itemText(i);
+        if (offers.contains(item) && !lineLookupFinds(index, item.toStdString())) box.removeItem(i);
+    }
 }
 
 }  // namespace busquery::app

@@ -5,7 +5,8 @@
 
 namespace busquery {
 class BusData;
-}
+struct NetworkIndex;
+}  // namespace busquery
 namespace busquery::ui {
 class FrmMain;
 }
@@ -15,12 +16,14 @@ namespace busquery::app {
 // The six line categories at the head of the line list.
 inline constexpr const char* kLineCategories[] = {"机场快线",   "地铁",   "公交地铁接驳专线",
                                                   "莲花山专线", "大学城", "高峰快线"};
-// Night lines 夜1 to 夜49 close the line list.
-inline constexpr int kNightLines = 49;
-
 // Prepares the window before it is shown: the skin, the banner, the line list (categories,
 // the lines of table no, the night lines) and the data date. When busdata cannot be used the
 // window still opens; the problem, naming the file, is returned for the traveller.
 std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data);
+
+// Once the network is loaded: takes the categories and night lines that would find no line of
+// the database out of the line list, so an imported city offers only its own kinds of line.
+// Velmorina's data sets hold every one of them, and their list stays as it is.
+void pruneLineList(ui::FrmMain& window, const NetworkIndex& index);
 
 }  // namespace busquery::app

@@ -5,9 +5,6 @@
 
 namespace busquery::ui {
 
-// The publisher's web site: every link and the banner are pages of it.
-inline constexpr char kSiteAddress[] = "https://bus.velmorina.example";
-
 // The addresses the picture buttons open and the banner shows, on a site address given as
 // scheme and host without a closing "/".
 class WebLinks {

@@ -34,6 +34,7 @@ struct Answer {
     QueryMode mode = QueryMode::None;
     OutcomeCode outcome = OutcomeCode::EmptyInput;  // intOutState after the query
     std::int32_t records = 0;                       // lngRecordNum after the query
+    std::string city;  // the city the database answered for; empty when none was read
 
     std::vector<LineEntry> lines;        // line lookup
     std::vector<StationEntry> stations;  // station lookup

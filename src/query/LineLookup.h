@@ -15,6 +15,9 @@ namespace busquery {
 // NoLine.
 std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state);
 
+// Whether a line lookup of the request would list anything.
+bool lineLookupFinds(const NetworkIndex& index, std::string_view request);
+
 // The name prefix a line request looks for: the request without "路", plus "路" when numeric.
 std::string linePrefix(std::string_view request);
 

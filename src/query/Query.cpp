@@ -63,6 +63,7 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
         data_.refresh();
         const NetworkIndex& index = data_.index();
         result.mode = mode;
+        result.city = index.city;
         switch (mode) {
             case QueryMode::Line:
                 result.lines = lineLookup(index, state_);

@@ -126,3 +126,26 @@ TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
 
 }  // namespace
 }  // namespace busquery::cli
+
+namespace busquery::cli {
+namespace {
+
+TEST(CliCityTest, AnImportedCityIsAnsweredAndNamed) {
+    test::TempDir dir;
+    const std::string db = test::TestCity{}
+                               .line("1路", "Antakalnis;Centras;", "(05:00-23:00)", 1, "vilnius")
+                               .line("无轨电车1路", "Centras;Žirmūnai;", "", 2, "vilnius")
+                               .station("Centras", "1路;无轨电车1路;")
+                               .write(dir / "busdata")
+                               .string();
+    const test::CliRun line = test::runCliWith({"--db", db, "--format", "json", "line", "1"});
+    EXPECT_EQ(line.status, 0) << line.err;
+    const auto json = nlohmann::json::parse(line.out);
+    EXPECT_EQ(json["city"], "vilnius");
+    ASSERT_EQ(json["lines"].size(), 1u);
+    EXPECT_EQ(json["lines"][0]["lnna"], "1路");
+    EXPECT_EQ(test::runCliWith({"--db", db, "line", "无轨电车"}).status, 0);
+}
+
+}  // namespace
+}  // namespace busquery::cli

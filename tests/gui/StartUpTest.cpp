@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "WindowTest.h"
+#include "gui/StartUp.h"
+#include "support/SampleFixture.h"
 
 namespace busquery::test {
 namespace {
@@ -20,6 +22,17 @@ QStringList expectedList(const QStringList& lineIds) {
     return items;
 }
 
+// A city with a line of every category and every night line, so that the line list offers all.
+TestCity everyKindOfLine() {
+    TestCity city;
+    for (const char* category :
+         {"机场快线", "地铁", "公交地铁接驳专线", "莲花山专线", "大学城", "高峰快线"}) {
+        city.line(std::string(category) + "1号", "甲;乙;");
+    }
+    for (int n = 1; n <= 49; ++n) city.line("夜" + std::to_string(n) + "路", "甲;乙;");
+    return city;
+}
+
 class StartUpTest : public WindowTest {};
 
 TEST_F(StartUpTest, LineListHoldsCategoriesTheRowsOfNoAndNightLines) {
@@ -34,7 +47,7 @@ TEST_F(StartUpTest, LineListHoldsCategoriesTheRowsOfNoAndNightLines) {
     };
     for (const auto& c : cases) {
         TempDir dir;
-        TestCity city;
+        TestCity city = everyKindOfLine();
         city.lineIds = c.lineIds;
         startOn(city.write(dir / "busdata"));
         const QStringList items = lineList(*w().txtQueryLnna);
@@ -45,6 +58,43 @@ TEST_F(StartUpTest, LineListHoldsCategoriesTheRowsOfNoAndNightLines) {
         EXPECT_TRUE(told_.empty());
         program_.reset();
     }
+}
+
+TEST_F(StartUpTest, LineListOffersOnlyTheKindsOfLineTheCityHas) {
+    struct Case {
+        TestCity city;
+        QStringList kept;  // of the categories and night lines
+    };
+    TestCity velmorina;
+    velmorina.lineIds = {"1", "2"};
+    velmorina.line("地铁1号线上行", "甲;乙;").line("夜3路", "甲;乙;").line("12路", "甲;丙;");
+    TestCity imported;
+    imported.line("1路", "甲;乙;", "", 1, "vilnius")
+        .line("无轨电车1路", "乙;丙;", "", 2, "vilnius");
+    imported.line("地铁2号线", "甲;丙;", "", 3, "riga");  // another city's line is not offered
+    const Case cases[] = {
+        {velmorina, {"地铁", "1", "2", "夜3"}},  // the rows of table no stay as stored
+        {imported, {}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        startOn(c.city.write(dir / "busdata"));
+        BusData data(dir / "busdata");
+        data.refresh();
+        app::pruneLineList(w(), data.index());
+        EXPECT_EQ(lineList(*w().txtQueryLnna), c.kept);
+        program_.reset();
+    }
+}
+
+TEST_F(StartUpTest, TheSampleCityOffersEveryCategoryAndNightLine) {
+    startOn(sampleCityFile());
+    const QStringList before = lineList(*w().txtQueryLnna);
+    BusData data(sampleCityFile());
+    data.refresh();
+    app::pruneLineList(w(), data.index());
+    EXPECT_EQ(lineList(*w().txtQueryLnna), before);
+    EXPECT_EQ(before.size(), 6 + static_cast<int>(data.database().lineIds().size()) + 49);
 }
 
 TEST_F(StartUpTest, DataDateIsShownExactlyAsStored) {

@@ -71,7 +71,7 @@ class BannerSite : public QObject {
 class WebLinksTest : public WindowTest {};
 
 TEST_F(WebLinksTest, PicturesOpenThePublishersPages) {
-    start(smallCity(), QString::fromLatin1(ui::kSiteAddress));
+    start(smallCity(), QString::fromLatin1(kSiteAddress));
     OpenedLinks opened;
     struct Case {
         QString user, password;
@@ -102,7 +102,7 @@ TEST_F(WebLinksTest, PicturesOpenThePublishersPages) {
 // The pictures take the focus in their place of the tab order, but only a mouse click opens a
 // page: a Space meant for a box never sends the traveller to the forum.
 TEST_F(WebLinksTest, PicturesIgnoreSpaceAndEnter) {
-    start(smallCity(), QString::fromLatin1(ui::kSiteAddress));
+    start(smallCity(), QString::fromLatin1(kSiteAddress));
     OpenedLinks opened;
     QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
     for (QWidget* picture :
