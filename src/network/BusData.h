@@ -30,6 +30,7 @@ class BusData {
   private:
     std::filesystem::path file_;
     std::optional<FileIdentity> loaded_;
+    std::unique_ptr<OpenedFile> header_;  // the loaded file, for reading its header cheaply
     std::unique_ptr<BusDatabase> database_;
     std::unique_ptr<NetworkIndex> index_;
 };

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include "store/DatabaseHeader.h"
-#include "store/FileStart.h"
 
 namespace busquery {
 namespace {
@@ -14,11 +13,13 @@ std::int64_t nanoseconds(const struct timespec& time) {
 
 }  // namespace
 
-std::optional<FileIdentity> FileIdentity::of(const std::filesystem::path& file) {
+std::optional<FileIdentity> FileIdentity::of(const std::filesystem::path& file,
+                                             const OpenedFile* kept) {
     struct stat st {};
     // Only a regular file is ever opened: opening a pipe or a device may block or act on it.
     if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    auto start = readFileStart(file, DatabaseHeader::kSize);
+    auto start = kept && kept->is(st) ? kept->readStart(DatabaseHeader::kSize)
+                                      : readFileStart(file, DatabaseHeader::kSize);
     if (!start) return std::nullopt;
     DatabaseHeader header(std::move(*start));
 

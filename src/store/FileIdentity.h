@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "store/FileStart.h"
+
 namespace busquery {
 
 // What tells one content of busdata from the next without reading it all: a replaced file gets
@@ -25,8 +27,10 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 
     // A stat and one read of the first 100 bytes (and a stat of the log in write-ahead-log
-    // mode). Nothing when the file cannot be read or is not a regular file.
-    static std::optional<FileIdentity> of(const std::filesystem::path& file);
+    // mode). Nothing when the file cannot be read or is not a regular file. The header is read
+    // through `kept` when that is still the file the path names.
+    static std::optional<FileIdentity> of(const std::filesystem::path& file,
+                                          const OpenedFile* kept = nullptr);
 };
 
 }  // namespace busquery
