@@ -1,6 +1,6 @@
 // A feed's CSV table read from memory in chunks of a size the first byte picks, so that quotes,
-// line ends and the byte order mark fall across chunk boundaries. Records come in file order
-// and no field exceeds the limits.
+// line ends and the byte order mark fall across chunk boundaries. Records come in file order,
+// on a line the file has, and no field exceeds the limits.
 
 #include <algorithm>
 #include <cstddef>
@@ -47,9 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  });
         const auto id = table.column("stop_id");
         const auto name = table.column("stop_name");
-        std::uint64_t lastLine = 0;
+        // Lines end with LF: records that end with a lone CR share their line.
+        const auto lines = static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n'));
+        std::uint64_t lastLine = 1;
         table.forEachRow([&](const busquery::CsvRow& row) {
-            if (row.line() <= lastLine) busquery::fuzz::fault();
+            if (row.line() < lastLine || row.line() > lines + 1) busquery::fuzz::fault();
             lastLine = row.line();
             if (row[id].size() > busquery::kMaxFieldBytes ||
                 row[name].size() > busquery::kMaxFieldBytes) {
