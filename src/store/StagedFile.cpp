@@ -153,10 +153,11 @@ void StagedFile::guard() {
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < kSignalCount; ++i) {
-        // A signal the caller ignores (nohup ignores SIGHUP) must not end the process now.
+        // Only a signal that would end the process is ours to catch. One the caller ignores
+        // (nohup ignores SIGHUP) or handles itself (a timer's SIGALRM) must not end it now.
         struct sigaction current = {};
         if (sigaction(kSignals[i], nullptr, &current) != 0) continue;
-        if ((current.sa_flags & SA_SIGINFO) == 0 && current.sa_handler == SIG_IGN) continue;
+        if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) continue;
         installed_[i] = sigaction(kSignals[i], &action, &previous_[i]) == 0;
     }
     guarded_ = true;

@@ -14,7 +14,8 @@ namespace busquery {
 // is named ".NAME.importing-PID-XXXXXX" after the target and this process. It is removed when
 // the object goes away uncommitted, and also when the process is ended, while the object lives,
 // by a signal that can be caught (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGUSR1, …); the
-// signal then takes its default course, and signals the process ignores stay ignored. One staged
+// signal then takes its default course; signals the process ignores or handles itself are left
+// to it. One staged
 // file at a time is guarded against signals. What processes that no longer run left staged in
 // the target's folder (after SIGKILL or a power cut) is removed when the next one is made there.
 class StagedFile {

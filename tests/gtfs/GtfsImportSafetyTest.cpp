@@ -180,6 +180,25 @@ TEST_F(GtfsImportSafetyTest, ASignalTheCallerIgnoresStaysIgnored) {
         ::testing::ExitedWithCode(0), "");
 }
 
+// A host that handles a signal itself (a timer's SIGALRM, a reload on SIGHUP) keeps running
+// through it while an import is being written.
+TEST_F(GtfsImportSafetyTest, ASignalTheCallerHandlesStaysWithItsHandler) {
+    static volatile std::sig_atomic_t handled = 0;
+    EXPECT_EXIT(
+        {
+            for (int signal : {SIGALRM, SIGHUP, SIGUSR1}) {
+                std::signal(signal, [](int) { handled = handled + 1; });
+            }
+            {
+                StagedFile staged(outFolder_ / "busdata");
+                std::ofstream(staged.path()) << "half a database";
+                for (int signal : {SIGALRM, SIGHUP, SIGUSR1}) std::raise(signal);
+            }
+            std::exit(handled == 3 && folderNames(outFolder_).empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 // A process that was killed outright had no chance to clean up: the next import in the same
 // folder does it, and leaves alone what belongs to a process still running or is not its own.
 TEST_F(GtfsImportSafetyTest, StagedFilesOfEndedProcessesAreRemovedAtTheStart) {
