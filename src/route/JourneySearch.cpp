@@ -16,6 +16,7 @@ void JourneySearch::reset(const JourneyNetwork& network) {
         stations_ = stations;
         labels_.assign(std::size_t{2} * (kMaxRides + 1) * stations, Label{});
         stamp_.assign(stations, 0);
+        nearStamp_.assign(stations, 0);
         bestRide_.assign(stations, kInfinite);
         bestAny_.assign(stations, kInfinite);
         bestSearch_.assign(stations, 0);
@@ -28,6 +29,7 @@ void JourneySearch::reset(const JourneyNetwork& network) {
     if (search_ == UINT32_MAX || roundStamp_ > UINT32_MAX - 2 * (kMaxRides + 2)) {
         std::fill(labels_.begin(), labels_.end(), Label{});
         std::fill(stamp_.begin(), stamp_.end(), 0);
+        std::fill(nearStamp_.begin(), nearStamp_.end(), 0);
         std::fill(bestSearch_.begin(), bestSearch_.end(), 0);
         std::fill(lineStamp_.begin(), lineStamp_.end(), 0);
         search_ = 0;
@@ -298,30 +300,65 @@ std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::Fold
     walkRound(network, 0, kInfinite);
     markImproved();
 
+    // The stations one ride (and maybe a walk) from the destination: an arrival at one of them
+    // tells that the next round reaches it, and its endings are known without scanning it.
+    ++roundStamp_;
+    const std::uint32_t nearStamp = roundStamp_;
+    nearDestination_.clear();
+    auto addNear = [&](std::uint32_t station) {
+        for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
+            const auto& stops = network.lines[stop.line].stops;
+            for (std::uint32_t p = 0; p < stop.position; ++p) {
+                const std::uint32_t at = stops[p];
+                if (at == kNone || nearStamp_[at] == nearStamp) continue;
+                nearStamp_[at] = nearStamp;
+                nearDestination_.push_back(at);
+            }
+        }
+    };
+    addNear(to);
+    for (const JourneyNetwork::Walk& into : network.walksTo[to]) addNear(into.to);
+
     std::uint32_t fewest = 0;
     std::uint32_t best = kInfinite;
     found_.clear();
-    for (std::uint32_t round = 1; round <= kMaxRides && !marked_.empty(); ++round) {
+    for (std::uint32_t round = 0; round < kMaxRides; ++round) {
+        // The labels of `round` are complete: endings with one ride more can be listed.
+        const bool near = std::any_of(
+            nearDestination_.begin(), nearDestination_.end(),
+            [&](std::uint32_t s) { return has(ride(round, s)) || has(walk(round, s)); });
+        if (near) {
+            const std::uint32_t limit = fewest == 0 ? kInfinite : best - kSavingForAnotherRide;
+            collectEndings(network, round + 1, limit);
+            const std::size_t before = found_.size();
+            // The cheapest arrival may pass a station twice: only a journey that passes the
+            // check counts as found.
+            keepJourneys(network, round + 1);
+            if (fewest != 0) break;
+            if (found_.size() > before) {
+                fewest = round + 1;
+                best = found_[before].cost;
+            }
+        } else if (fewest != 0) {
+            break;
+        }
+        if (fewest != 0 && (fewest >= kMaxRides || best < kSavingForAnotherRide + 2)) break;
         std::uint32_t limit = kInfinite;
         if (fewest != 0) {
-            if (round > fewest + 1 || best < kSavingForAnotherRide) break;
-            limit = best - kSavingForAnotherRide;
+            // Only journeys of one ride more that cost at least kSavingForAnotherRide less are
+            // still wanted: their arrivals after this round cost at most limit.
+            limit = best - kSavingForAnotherRide - 1;
+            std::erase_if(marked_, [&](std::uint32_t s) {
+                bool onFoot = false;
+                const std::uint32_t cost = boardingCost(round, s, onFoot);
+                return cost == kInfinite || cost + 1 > limit;
+            });
         }
-        round_ = round;
-        scanRound(network, round, limit);
-        walkRound(network, round, limit);
+        if (marked_.empty()) break;
+        round_ = round + 1;
+        scanRound(network, round + 1, limit);
+        walkRound(network, round + 1, limit);
         markImproved();
-        bool onFoot = false;
-        if (boardingCost(round, to, onFoot) == kInfinite) continue;
-        // The cheapest arrival may pass a station twice (a walk there and a walk away again
-        // after coming back by ride): only a journey that passes the check counts as found.
-        collectEndings(network, round, limit);
-        const std::size_t before = found_.size();
-        keepJourneys(network, round);
-        if (fewest == 0 && found_.size() > before) {
-            fewest = round;
-            best = found_[before].cost;
-        }
     }
 
     std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {

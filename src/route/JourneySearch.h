@@ -124,9 +124,11 @@ class JourneySearch {
     std::vector<std::uint32_t> lineStart_;   // per line: earliest stop to scan from this round
     std::vector<std::uint32_t> lineStamp_;
     std::uint32_t roundStamp_ = 0;
-    std::vector<std::uint32_t> marked_;   // stations improved in the round before
-    std::vector<std::uint32_t> touched_;  // stations given a label this round
-    std::vector<std::uint32_t> lines_;    // lines to scan this round
+    std::vector<std::uint32_t> nearStamp_;        // per station: in nearDestination_ of a search
+    std::vector<std::uint32_t> nearDestination_;  // boarding there, a ride reaches the destination
+    std::vector<std::uint32_t> marked_;           // stations improved in the round before
+    std::vector<std::uint32_t> touched_;          // stations given a label this round
+    std::vector<std::uint32_t> lines_;            // lines to scan this round
     std::vector<Ending> endings_;
     std::vector<Step> steps_;
     std::vector<std::uint32_t> visited_;  // the stations of the journey being rebuilt
