@@ -77,6 +77,31 @@ void loadStations(BusDatabase& database, NetworkIndex& index) {
     }
 }
 
+bool hasWalkTable(SQLite::Database& db) {
+    SQLite::Statement columns(db,
+                              "SELECT count(*) FROM pragma_table_info('nstwalk') "
+                              "WHERE lower(name) IN ('stna', 'tostna', 'metres')");
+    return columns.executeStep() && columns.getColumn(0).getInt() == 3;
+}
+
+// Older files have no nstwalk: they answer as before, with rides only.
+void loadWalks(BusDatabase& database, NetworkIndex& index) {
+    SQLite::Database& db = database.connection();
+    if (!hasWalkTable(db)) return;
+    SQLite::Statement statement(db, "SELECT stna, tostna, metres FROM nstwalk");
+    while (statement.executeStep()) {
+        const SQLite::Column metres = statement.getColumn(2);
+        if (statement.getColumn(0).isNull() || statement.getColumn(1).isNull() || metres.isNull()) {
+            continue;
+        }
+        const std::int64_t length = metres.getInt64();
+        if (length < 0 || length > UINT32_MAX) continue;
+        index.walks.push_back(WalkInfo{statement.getColumn(0).getString(),
+                                       statement.getColumn(1).getString(),
+                                       static_cast<std::uint32_t>(length)});
+    }
+}
+
 // The stations in the order of their names' pinyin collation; equal names keep table order.
 struct StationNameOrder {
     std::vector<std::uint32_t> places;
@@ -113,6 +138,7 @@ NetworkIndex NetworkIndex::build(BusDatabase& database) {
     try {
         loadLines(database, index);
         loadStations(database, index);
+        loadWalks(database, index);
     } catch (const Error&) {
         throw;
     } catch (const std::exception& e) {

@@ -18,7 +18,7 @@ struct LineInfo {
     std::string lnna;
     std::string fltime;
     std::string passstna;
-    bool inCity = false;             // citycode is the database's city (ASCII case ignored)
+    bool inCity = false;  // citycode is the database's city (ASCII case ignored)
 };
 
 // One row of nstinfo. Null columns read as the empty text.
@@ -28,6 +28,14 @@ struct StationInfo {
     std::string near;
     std::string passlnna;
     std::vector<std::string> lines;  // Passlnna read as a name list
+};
+
+// One row of the optional table nstwalk: a walk between two different stations. Each direction
+// is a row of its own.
+struct WalkInfo {
+    std::string stna;
+    std::string tostna;
+    std::uint32_t metres = 0;
 };
 
 // The network of one busdata content, in memory. Every query answers from it instead of issuing
@@ -41,6 +49,9 @@ struct NetworkIndex {
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
     std::vector<StationInfo> stations;           // table (rowid) order
+    // nstwalk; empty for a file without the table. Rows without both names or
+    // with a missing or negative length are left out.
+    std::vector<WalkInfo> walks;
 
     static NetworkIndex build(BusDatabase& database);
 

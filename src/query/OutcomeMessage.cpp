@@ -18,9 +18,12 @@ std::optional<std::string> outcomeMessage(OutcomeCode code) {
             return "未选择终点站";
         case OutcomeCode::NoRoute:
             return "没有适合路线！";
+        case OutcomeCode::SameStation:
+            return "起点和终点相同，无需乘车！";
         case OutcomeCode::Listed:
         case OutcomeCode::StationsListed:
         case OutcomeCode::PlansListed:
+        case OutcomeCode::JourneysListed:
             break;
     }
     return std::nullopt;

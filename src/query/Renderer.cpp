@@ -73,6 +73,52 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
     pane.append(to + "\r\n");
 }
 
+// "第n种方案(共约N站，换乘k次)：从 甲 坐59路(8站)在 乙 换乘 76路(9站)在 丙 步行约320米到 丁 换乘
+// 8路(6站)到 戊" on one line of the pane: the plan line's words and colours, with walks in green.
+// A walk first reads "从 甲 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
+void writeJourney(ResultPane& pane, std::size_t number, const Plan& journey,
+                  const std::string& from, const std::string& to) {
+    std::size_t rides = 0;
+    for (const PlanLeg& leg : journey.legs) rides += leg.kind == PlanLeg::Kind::Ride ? 1 : 0;
+    pane.setColour(colours::kStationBlue);
+    pane.append("第" + std::to_string(number) + "种方案(共约" + std::to_string(journey.C) +
+                "站，换乘" + std::to_string(rides - 1) + "次)：");
+    pane.setColour(colours::kBlack);
+    pane.append("从 ");
+    pane.setColour(colours::kPurple);
+    pane.append(from);
+    const auto& legs = journey.legs;
+    for (std::size_t i = 0; i < legs.size(); ++i) {
+        const PlanLeg& leg = legs[i];
+        const bool last = i + 1 == legs.size();
+        if (leg.kind == PlanLeg::Kind::Walk) {
+            pane.setColour(colours::kGreen);
+            pane.append(" 步行约" + std::to_string(leg.metres) + (last ? "米到 " : "米到"));
+        } else {
+            // A ride boards with "坐" at the start of the journey or after a first walk; a
+            // change of line has said "换乘" already.
+            const bool boards = i == 0 || (i == 1 && legs[0].kind == PlanLeg::Kind::Walk);
+            pane.setColour(colours::kBlack);
+            pane.append((boards ? " 坐" : "") + rideText(leg) + (last ? "到 " : "在"));
+        }
+        if (last) {
+            pane.setColour(colours::kPurple);
+            pane.append(to + "\r\n");
+            return;
+        }
+        pane.setColour(colours::kRed);
+        pane.append(" " + leg.to);
+        const PlanLeg& next = legs[i + 1];
+        if (next.kind == PlanLeg::Kind::Walk && i + 2 == legs.size()) {
+            pane.setColour(colours::kBlack);
+            pane.append(" 下车");
+        } else if (next.kind == PlanLeg::Kind::Ride && (i > 0 || leg.kind == PlanLeg::Kind::Ride)) {
+            pane.setColour(colours::kPurple);
+            pane.append(" 换乘 ");
+        }
+    }
+}
+
 }  // namespace
 
 void render(const Answer& answer, ResultPane& pane) {
@@ -84,7 +130,13 @@ void render(const Answer& answer, ResultPane& pane) {
     }
     for (const DirectLine& line : answer.direct) writeDirectLine(pane, line);
     std::size_t number = 0;
-    for (const Plan& plan : answer.plans) writePlan(pane, ++number, plan, answer.from, answer.to);
+    for (const Plan& plan : answer.plans) {
+        if (answer.outcome == OutcomeCode::JourneysListed) {
+            writeJourney(pane, ++number, plan, answer.from, answer.to);
+        } else {
+            writePlan(pane, ++number, plan, answer.from, answer.to);
+        }
+    }
 }
 
 }  // namespace busquery

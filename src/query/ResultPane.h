@@ -19,6 +19,7 @@ inline constexpr Rgb kOlive{128, 128, 0};
 inline constexpr Rgb kStationBlue{51, 102, 255};
 inline constexpr Rgb kPurple{100, 0, 100};
 inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kGreen{0, 128, 0};
 }  // namespace colours
 
 // Line break inside the pane's text: carriage return, line feed.

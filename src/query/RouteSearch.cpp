@@ -1,13 +1,25 @@
 #include "query/RouteSearch.h"
 
+#include <optional>
+
 #include "query/RouteStationName.h"
 #include "route/DirectRouteSearch.h"
+#include "route/JourneySearch.h"
 #include "route/PlanRanking.h"
 #include "route/TransferRouteSearch.h"
+#include "text/AsciiCase.h"
 
 namespace busquery {
+namespace {
 
-void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
+// The station a route box names, when nstinfo has it.
+std::optional<RouteIndex::FoldedId> knownStation(const RouteIndex& routes, std::string_view name) {
+    auto folded = routes.find(name);
+    if (!folded || routes.firstStation[*folded] == RouteIndex::kNone) return std::nullopt;
+    return folded;
+}
+
+void searchRoute(const NetworkIndex& index, QueryState& state, Answer& answer) {
     state.lngRecordNum = 0;
     const std::string_view from = routeStationName(state.strStnaFrom);
     const std::string_view to = routeStationName(state.strStnaTo);
@@ -22,6 +34,14 @@ void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
     }
     answer.from = from;
     answer.to = to;
+
+    const RouteIndex& routes = index.derived<RouteIndex>();
+    // One station in both boxes needs no ride. A name that is no station goes on to the
+    // search, which answers NoOrigin as for any unknown origin.
+    if (equalsIgnoreAsciiCase(from, to) && knownStation(routes, from)) {
+        state.intOutState = OutcomeCode::SameStation;
+        return;
+    }
 
     answer.direct = directRouteSearch(index, from, to);
     state.lngRecordNum = static_cast<std::int32_t>(answer.direct.size());
@@ -42,11 +62,23 @@ void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
             break;
     }
     if (search.arrPlan.empty()) {
-        state.intOutState = OutcomeCode::NoRoute;
+        // Both stations exist (the search above found them): look further, with more changes
+        // and walks between stations.
+        thread_local JourneySearch journeys;
+        answer.plans = journeys.run(index, *routes.find(from), *routes.find(to));
+        state.intOutState =
+            answer.plans.empty() ? OutcomeCode::NoRoute : OutcomeCode::JourneysListed;
         return;
     }
-    answer.plans = rankedPlans(search, index.derived<RouteIndex>(), from, to);
+    answer.plans = rankedPlans(search, routes, from, to);
     state.intOutState = OutcomeCode::PlansListed;
+}
+
+}  // namespace
+
+void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
+    searchRoute(index, state, answer);
+    answer.outcome = state.intOutState;  // the renderer tells journeys from plans by it
 }
 
 }  // namespace busquery

@@ -177,13 +177,6 @@ TEST(RouteSearchTest, TransferPlans) {
         {"子",
          "丑",
          {OutcomeCode::PlansListed, 0, plan(1, 2, "子", "3路(1站)", "上行村", "4路(1站)", "丑")}},
-        // There and back: out on one direction, back on the other; 寅 is the last stop of 5路下行.
-        {"寅",
-         "寅",
-         {OutcomeCode::PlansListed, 0,
-          plan(1, 2, "寅", "5路(1站)", "卯", "5路(1站)", "寅") +
-              plan(2, 4, "寅", "5路(2站)", "辰", "5路(2站)", "寅") +
-              plan(3, 6, "寅", "5路(3站)", "巳", "5路(3站)", "寅")}},
         // A line passing the transfer station twice gives a piece for each pass.
         {"酉",
          "壬",
