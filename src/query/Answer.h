@@ -31,6 +31,9 @@ struct StationEntry {
 // What one query came to, as data. The renderer turns it into the pieces of the result pane;
 // the CLI also prints it as JSON. Only the part of the query's mode is filled.
 struct Answer {
+    Answer() = default;
+    explicit Answer(QueryMode queryMode) : mode(queryMode) {}
+
     QueryMode mode = QueryMode::None;
     OutcomeCode outcome = OutcomeCode::EmptyInput;  // intOutState after the query
     std::int32_t records = 0;                       // lngRecordNum after the query

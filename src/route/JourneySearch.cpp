@@ -75,7 +75,6 @@ void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round
         const auto& stops = network.lines[lineNo].stops;
         std::uint32_t board = kNone;
         std::uint32_t boardCost = 0;
-        bool boardFromWalk = false;
         for (auto p = lineStart_[lineNo]; p < stops.size(); ++p) {
             const std::uint32_t station = stops[p];
             if (station == kNone) continue;
@@ -98,7 +97,6 @@ void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round
             if (cost != kInfinite && (board == kNone || cost + board < boardCost + p)) {
                 board = p;
                 boardCost = cost;
-                boardFromWalk = fromWalk;
             }
         }
     }
