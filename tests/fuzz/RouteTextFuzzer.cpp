@@ -6,27 +6,13 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "network/BusData.h"
+#include "FuzzSampleCity.h"
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
-#include "support/SampleFixture.h"
-
-namespace {
-
-busquery::BusData& sampleCity() {
-    static busquery::BusData data = [] {
-        busquery::BusData opened(busquery::test::sampleCityFile());
-        opened.refresh();
-        return opened;
-    }();
-    return data;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [from, to] = busquery::fuzz::twoTexts(busquery::fuzz::inputText(data, size));
-    busquery::Query query(sampleCity());
+    busquery::Query query(busquery::fuzz::sampleCity());
     busquery::PieceRecorder pane;
     busquery::QueryInput input;
     input.from = std::string(from);

@@ -6,30 +6,16 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "network/BusData.h"
+#include "FuzzSampleCity.h"
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
 #include "search/SuggestionSearch.h"
 #include "store/Error.h"
-#include "support/SampleFixture.h"
-
-namespace {
-
-busquery::BusData& sampleCity() {
-    static busquery::BusData data = [] {
-        busquery::BusData opened(busquery::test::sampleCityFile());
-        opened.refresh();
-        return opened;
-    }();
-    return data;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto [stationText, pickedLine] =
         busquery::fuzz::twoTexts(busquery::fuzz::inputText(data, size));
-    busquery::BusData& city = sampleCity();
+    busquery::BusData& city = busquery::fuzz::sampleCity();
 
     const std::string cleaned = busquery::cleanSuggestionText(stationText);
     if (busquery::startsSuggestionSearch(cleaned)) {
