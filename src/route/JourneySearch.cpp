@@ -12,32 +12,168 @@ constexpr std::uint32_t kInfinite = UINT32_MAX;
 
 void JourneySearch::reset(const JourneyNetwork& network) {
     const std::uint32_t stations = network.stationCount();
-    if (stations_ != stations || lineStart_.size() != network.lines.size()) {
+    const std::size_t lines = network.lines.size();
+    if (stations_ != stations || lineStart_.size() != lines) {
         stations_ = stations;
-        labels_.assign(std::size_t{2} * (kMaxRides + 1) * stations, Label{});
+        labels_.assign(std::size_t{kLabelsPerStation} * stations, Label{});
+        labelled_.clear();
+        boardings_.assign(std::size_t{kMaxRides + 1} * stations, Boarding{});
         stamp_.assign(stations, 0);
-        nearStamp_.assign(stations, 0);
         bestRide_.assign(stations, kInfinite);
         bestAny_.assign(stations, kInfinite);
         bestSearch_.assign(stations, 0);
-        lineStart_.assign(network.lines.size(), 0);
-        lineStamp_.assign(network.lines.size(), 0);
+        onward_.assign(stations, kNoWay);
+        fewest_.assign(stations, kUnset);
+        fewestBoarding_.assign(stations, kUnset);
+        lineStart_.assign(lines, 0);
+        lineStamp_.assign(lines, 0);
+        lastStop_.assign(kLevels * lines, 0);
+        lastStopStamp_.assign(kLevels * lines, 0);
+        query_ = 0;
         search_ = 0;
         roundStamp_ = 0;
     }
-    // Numbers that wrapped would make marks of long ago look current.
-    if (search_ == UINT32_MAX || roundStamp_ > UINT32_MAX - 2 * (kMaxRides + 2)) {
-        std::fill(labels_.begin(), labels_.end(), Label{});
+    // Numbers that wrapped would make marks of long ago look current; a query takes at most a
+    // pass per number of rides and a few stamps per round.
+    if (query_ == UINT32_MAX || search_ > UINT32_MAX - 2 * kMaxRides ||
+        roundStamp_ > UINT32_MAX - 64 * (kMaxRides + 2)) {
         std::fill(stamp_.begin(), stamp_.end(), 0);
-        std::fill(nearStamp_.begin(), nearStamp_.end(), 0);
         std::fill(bestSearch_.begin(), bestSearch_.end(), 0);
         std::fill(lineStamp_.begin(), lineStamp_.end(), 0);
+        std::fill(lastStopStamp_.begin(), lastStopStamp_.end(), 0);
+        query_ = 0;
         search_ = 0;
         roundStamp_ = 0;
     }
+    ++query_;
+    // A byte a station, cleared whole: cheaper than a stamp to read on every stop scanned.
+    std::fill(fewest_.begin(), fewest_.end(), kUnset);
+    std::fill(fewestBoarding_.begin(), fewestBoarding_.end(), kUnset);
+    std::fill(onward_.begin(), onward_.end(), kNoWay);
+    levelsKnown_ = 0;
+    found_.clear();
+}
+
+void JourneySearch::startPass() {
     ++search_;
+    for (std::uint32_t at : labelled_) labels_[at] = Label{};
+    labelled_.clear();
     marked_.clear();
     endings_.clear();
+}
+
+void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level) {
+    auto& improved = improved_[level];
+    improved.clear();
+    const std::size_t lineCount = network.lines.size();
+    auto bounded = [](std::uint32_t cost) {
+        return static_cast<std::uint16_t>(std::min<std::uint32_t>(cost, kFar - 1));
+    };
+    auto reach = [&](std::uint32_t station, std::uint32_t cost) {
+        Onward& entry = onward_[station];
+        if (bounded(cost) >= entry.any[level]) return;
+        if (entry.listed != level) {
+            entry.listed = static_cast<std::uint8_t>(level);
+            improved.push_back(station);
+        }
+        std::fill(entry.any + level, std::end(entry.any), bounded(cost));
+        if (fewest_[station] != kUnset) return;
+        fewest_[station] = static_cast<std::uint8_t>(level);
+        if (level >= kNearLevels) return;
+        for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
+            const std::size_t at = level * lineCount + stop.line;
+            if (lastStopStamp_[at] != query_) {
+                lastStopStamp_[at] = query_;
+                lastStop_[at] = stop.position;
+            } else {
+                lastStop_[at] = std::max(lastStop_[at], stop.position);
+            }
+        }
+    };
+    // Boarding at the station, or walking to it first.
+    auto board = [&](std::uint32_t station, std::uint32_t cost) {
+        Onward& entry = onward_[station];
+        if (bounded(cost) >= entry.board[level]) return;
+        std::fill(entry.board + level, std::end(entry.board), bounded(cost));
+        if (fewestBoarding_[station] == kUnset) {
+            fewestBoarding_[station] = static_cast<std::uint8_t>(level);
+        }
+        reach(station, cost);
+        for (const JourneyNetwork::Walk& into : network.walksTo[station]) {
+            reach(into.to, cost + walkCost(into.metres));
+        }
+    };
+    if (level == 0) {
+        board(destination_, 0);
+    } else {
+        // Every line through a station the level before improved, backwards from its last such
+        // stop, keeping the cheapest way on from the stops behind.
+        ++roundStamp_;
+        backLines_.clear();
+        for (std::uint32_t station : improved_[level - 1]) {
+            for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
+                if (lineStamp_[stop.line] != roundStamp_) {
+                    lineStamp_[stop.line] = roundStamp_;
+                    lineStart_[stop.line] = stop.position;
+                    backLines_.push_back(stop.line);
+                } else {
+                    lineStart_[stop.line] = std::max(lineStart_[stop.line], stop.position);
+                }
+            }
+        }
+        for (std::uint32_t lineNo : backLines_) {
+            const auto stops = network.stops[lineNo];
+            std::uint32_t best = kInfinite;  // cost on from a later stop, plus its position
+            for (std::uint32_t p = lineStart_[lineNo] + 1; p-- > 0;) {
+                const std::uint32_t station = stops[p];
+                if (station == kNone) continue;
+                if (best != kInfinite) board(station, best - p);
+                const std::uint16_t on = onward_[station].any[level - 1];
+                if (on != kFar) best = std::min(best, on + p);
+            }
+        }
+    }
+    levelsKnown_ = level + 1;
+}
+
+std::uint32_t JourneySearch::costOn(std::uint32_t station, std::uint32_t rides, bool onFoot) const {
+    const Onward& entry = onward_[station];
+    const std::uint32_t level = std::min(rides, levelsKnown_ - 1);
+    const std::uint16_t way = onFoot ? entry.board[level] : entry.any[level];
+    const std::uint32_t known = way == kFar ? kInfinite : way;
+    // Each ride of a longer way rides a stop at least.
+    return rides < levelsKnown_ ? known : std::min(known, levelsKnown_);
+}
+
+std::uint32_t JourneySearch::scanEnd(const JourneyNetwork& network, std::uint32_t line,
+                                     std::uint32_t rides) const {
+    const auto stops = network.stops[line];
+    const auto length = static_cast<std::uint32_t>(stops.size());
+    if (rides >= levelsKnown_) return length;
+    if (rides >= kNearLevels) {
+        const std::size_t at = rides * network.lines.size() + line;
+        if (lastStopStamp_[at] != query_) {
+            std::uint32_t end = length;
+            while (end > 0 && (stops[end - 1] == kNone || levelOf(stops[end - 1]) > rides)) --end;
+            lastStopStamp_[at] = query_;
+            lastStop_[at] = end;
+        }
+        return lastStop_[at];
+    }
+    std::uint32_t end = 0;
+    for (std::uint32_t level = 0; level <= rides; ++level) {
+        const std::size_t at = level * network.lines.size() + line;
+        if (lastStopStamp_[at] == query_) end = std::max(end, lastStop_[at] + 1);
+    }
+    return end;
+}
+
+bool JourneySearch::wanted(std::uint32_t round, std::uint32_t station, std::uint32_t cost,
+                           bool onFoot) const {
+    if (round + levelOf(station, onFoot) > passRides_) return false;
+    if (!byCost_) return cost <= passLimit_;
+    const std::uint32_t on = costOn(station, passRides_ - round, onFoot);
+    return on != kInfinite && cost + on <= passLimit_;
 }
 
 std::uint32_t JourneySearch::boardingCost(std::uint32_t round, std::uint32_t station,
@@ -53,10 +189,10 @@ std::uint32_t JourneySearch::boardingCost(std::uint32_t round, std::uint32_t sta
     return cost;
 }
 
-void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round,
-                              std::uint32_t limit) {
+void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round) {
     ++roundStamp_;
     lines_.clear();
+    const std::uint32_t togo = passRides_ - round;
     for (std::uint32_t station : marked_) {
         for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
             if (lineStamp_[stop.line] != roundStamp_) {
@@ -72,18 +208,21 @@ void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round
     ++roundStamp_;  // stamps of the stations labelled in this round
     touched_.clear();
     for (std::uint32_t lineNo : lines_) {
-        const auto& stops = network.lines[lineNo].stops;
+        const auto stops = network.stops[lineNo];
+        const std::uint32_t end = scanEnd(network, lineNo, togo);
         std::uint32_t board = kNone;
         std::uint32_t boardCost = 0;
-        for (auto p = lineStart_[lineNo]; p < stops.size(); ++p) {
+        bool boardOnFoot = false;
+        for (auto p = lineStart_[lineNo]; p < end; ++p) {
             const std::uint32_t station = stops[p];
             if (station == kNone) continue;
             // A ride back to where it boarded would stop there twice.
             if (board != kNone && station != origin_ && station != stops[board]) {
                 const std::uint32_t cost = boardCost + (p - board);
                 Label& label = ride(round, station);
-                if (cost <= limit && (!has(label) || cost < label.cost)) {
-                    label = Label{search_, cost};
+                if ((!has(label) || cost < label.cost) && wanted(round, station, cost, false)) {
+                    set(label, cost);
+                    boarding(round, station) = Boarding{lineNo, board, boardOnFoot};
                     if (stamp_[station] != roundStamp_) {
                         stamp_[station] = roundStamp_;
                         touched_.push_back(station);
@@ -97,13 +236,13 @@ void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round
             if (cost != kInfinite && (board == kNone || cost + board < boardCost + p)) {
                 board = p;
                 boardCost = cost;
+                boardOnFoot = fromWalk;
             }
         }
     }
 }
 
-void JourneySearch::walkRound(const JourneyNetwork& network, std::uint32_t round,
-                              std::uint32_t limit) {
+void JourneySearch::walkRound(const JourneyNetwork& network, std::uint32_t round) {
     const std::size_t rides = touched_.size();
     for (std::size_t i = 0; i < rides; ++i) {
         const std::uint32_t from = touched_[i];
@@ -116,11 +255,11 @@ void JourneySearch::walkRound(const JourneyNetwork& network, std::uint32_t round
             const std::uint32_t cost = base + walkCost(walks[w].metres);
             const Label& byRide = ride(round, to);
             Label& label = walk(round, to);
-            if (cost > limit || (has(byRide) && byRide.cost <= cost) ||
-                (has(label) && label.cost <= cost)) {
+            if ((has(byRide) && byRide.cost <= cost) || (has(label) && label.cost <= cost) ||
+                !wanted(round, to, cost, true)) {
                 continue;
             }
-            label = Label{search_, cost};
+            set(label, cost);
             if (stamp_[to] != roundStamp_) {
                 stamp_[to] = roundStamp_;
                 touched_.push_back(to);
@@ -150,7 +289,10 @@ void JourneySearch::markImproved() {
         if (has(byWalk) && byWalk.cost <= bestAny_[station]) improved = true;
         if (has(byRide)) bestAny_[station] = std::min(bestAny_[station], byRide.cost);
         if (has(byWalk)) bestAny_[station] = std::min(bestAny_[station], byWalk.cost);
-        if (improved && station != destination_) marked_.push_back(station);
+        // Only a station from which the rides left reach the destination is worth boarding at.
+        if (improved && station != destination_ && round_ + levelOf(station, true) <= passRides_) {
+            marked_.push_back(station);
+        }
     }
 }
 
@@ -158,7 +300,7 @@ void JourneySearch::addEndings(const JourneyNetwork& network, std::uint32_t roun
                                std::uint32_t limit, std::uint32_t station, std::uint32_t extra,
                                std::uint32_t walkFrom, std::uint32_t walkIndex) {
     for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-        const auto& stops = network.lines[stop.line].stops;
+        const auto stops = network.stops[stop.line];
         for (std::uint32_t p = 0; p < stop.position; ++p) {
             const std::uint32_t at = stops[p];
             if (at == kNone || at == destination_ || at == station) continue;
@@ -208,20 +350,44 @@ bool JourneySearch::trace(const JourneyNetwork& network, std::uint32_t round, st
         }
         return false;
     }
+    // The ride the label was set by first: the rest only when that one passes a station twice.
+    const Boarding& first = boarding(round, station);
+    auto tryRide = [&](std::uint32_t line, std::uint32_t board, std::uint32_t alight, bool fromWalk,
+                       std::uint32_t before) {
+        const std::uint32_t at = network.stops[line][board];
+        steps_.push_back(Step{false, line, board, alight, at, station, 0, 0});
+        visited_.push_back(at);
+        if (trace(network, round - 1, at, fromWalk, before)) return true;
+        visited_.pop_back();
+        steps_.pop_back();
+        return false;
+    };
+    const Label& label = ride(round, station);
+    const bool hasFirst = has(label) && label.cost == cost;
+    std::uint32_t firstAlight = kNone;
+    if (hasFirst) {
+        const std::uint32_t at = network.stops[first.line][first.board];
+        const std::uint32_t before =
+            (first.onFoot ? walk(round - 1, at) : ride(round - 1, at)).cost;
+        firstAlight = first.board + (cost - before);
+        if (!seen(at) && tryRide(first.line, first.board, firstAlight, first.onFoot, before)) {
+            return true;
+        }
+    }
     for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-        const auto& stops = network.lines[stop.line].stops;
+        const auto stops = network.stops[stop.line];
         for (std::uint32_t p = 0; p < stop.position; ++p) {
             const std::uint32_t at = stops[p];
             const std::uint32_t stops_ridden = stop.position - p;
             if (at == kNone || stops_ridden > cost || seen(at)) continue;
             for (bool fromWalk : {false, true}) {
+                if (hasFirst && stop.line == first.line && p == first.board &&
+                    stop.position == firstAlight && fromWalk == first.onFoot) {
+                    continue;
+                }
                 const Label& before = fromWalk ? walk(round - 1, at) : ride(round - 1, at);
                 if (!has(before) || before.cost != cost - stops_ridden) continue;
-                steps_.push_back(Step{false, stop.line, p, stop.position, at, station, 0, 0});
-                visited_.push_back(at);
-                if (trace(network, round - 1, at, fromWalk, before.cost)) return true;
-                visited_.pop_back();
-                steps_.pop_back();
+                if (tryRide(stop.line, p, stop.position, fromWalk, before.cost)) return true;
             }
         }
     }
@@ -240,7 +406,7 @@ bool JourneySearch::rebuild(const JourneyNetwork& network, const Ending& ending)
         visited_.push_back(ending.walkFrom);
         cost -= walkCost(walk.metres);
     }
-    const auto& stops = network.lines[ending.line].stops;
+    const auto stops = network.stops[ending.line];
     const std::uint32_t boardAt = stops[ending.board];
     if (std::find(visited_.begin(), visited_.end(), boardAt) != visited_.end()) return false;
     steps_.push_back(
@@ -264,7 +430,7 @@ Plan JourneySearch::toPlan(const NetworkIndex& index, const JourneyNetwork& netw
             leg.to = index.walks[step.row].tostna;
             leg.metres = step.metres;
         } else {
-            const std::uint32_t line = network.lines[step.line].line;
+            const std::uint32_t line = network.lines[step.line];
             const auto& names = routes.lines[line].stops;
             leg.kind = PlanLeg::Kind::Ride;
             leg.stops = step.alight - step.board;
@@ -278,85 +444,61 @@ Plan JourneySearch::toPlan(const NetworkIndex& index, const JourneyNetwork& netw
     return plan;
 }
 
-std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::FoldedId from,
-                                     RouteIndex::FoldedId to) {
+void JourneySearch::searchPass(const JourneyNetwork& network, std::uint32_t rides,
+                               std::uint32_t limit, bool byCost) {
+    startPass();
+    passRides_ = rides;
+    passLimit_ = limit;
+    byCost_ = byCost;
+
+    // Round 0: the origin, and the stations a walk from it reaches.
+    set(ride(0, origin_), 0);
+    ++roundStamp_;
+    touched_.assign(1, origin_);
+    stamp_[origin_] = roundStamp_;
+    round_ = 0;
+    walkRound(network, 0);
+    markImproved();
+    for (std::uint32_t round = 1; round < rides; ++round) {
+        if (marked_.empty()) return;
+        round_ = round;
+        scanRound(network, round);
+        walkRound(network, round);
+        markImproved();
+    }
+    // The labels of the round before the last ride are complete: the endings can be listed.
+    collectEndings(network, rides, limit);
+    // The cheapest arrival may pass a station twice: only a journey that passes the check
+    // counts as found.
+    keepJourneys(network, rides);
+}
+
+std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::FoldedId origin,
+                                     RouteIndex::FoldedId destination) {
     const JourneyNetwork& network = index.derived<JourneyNetwork>();
     std::vector<Plan> plans;
-    if (from >= network.stationCount() || to >= network.stationCount() || from == to) {
+    if (origin >= network.stationCount() || destination >= network.stationCount() ||
+        origin == destination) {
         return plans;
     }
+    const std::uint32_t from = network.stationOf[origin];
+    const std::uint32_t to = network.stationOf[destination];
     reset(network);
     origin_ = from;
     destination_ = to;
 
-    // Round 0: the origin, and the stations a walk from it reaches.
-    ride(0, from) = Label{search_, 0};
-    ++roundStamp_;
-    touched_.assign(1, from);
-    stamp_[from] = roundStamp_;
-    round_ = 0;
-    walkRound(network, 0, kInfinite);
-    markImproved();
-
-    // The stations one ride (and maybe a walk) from the destination: an arrival at one of them
-    // tells that the next round reaches it, and its endings are known without scanning it.
-    ++roundStamp_;
-    const std::uint32_t nearStamp = roundStamp_;
-    nearDestination_.clear();
-    auto addNear = [&](std::uint32_t station) {
-        for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-            const auto& stops = network.lines[stop.line].stops;
-            for (std::uint32_t p = 0; p < stop.position; ++p) {
-                const std::uint32_t at = stops[p];
-                if (at == kNone || nearStamp_[at] == nearStamp) continue;
-                nearStamp_[at] = nearStamp;
-                nearDestination_.push_back(at);
-            }
-        }
-    };
-    addNear(to);
-    for (const JourneyNetwork::Walk& into : network.walksTo[to]) addNear(into.to);
-
     std::uint32_t fewest = 0;
-    std::uint32_t best = kInfinite;
-    found_.clear();
-    for (std::uint32_t round = 0; round < kMaxRides; ++round) {
-        // The labels of `round` are complete: endings with one ride more can be listed.
-        const bool near = std::any_of(
-            nearDestination_.begin(), nearDestination_.end(),
-            [&](std::uint32_t s) { return has(ride(round, s)) || has(walk(round, s)); });
-        if (near) {
-            const std::uint32_t limit = fewest == 0 ? kInfinite : best - kSavingForAnotherRide;
-            collectEndings(network, round + 1, limit);
-            const std::size_t before = found_.size();
-            // The cheapest arrival may pass a station twice: only a journey that passes the
-            // check counts as found.
-            keepJourneys(network, round + 1);
-            if (fewest != 0) break;
-            if (found_.size() > before) {
-                fewest = round + 1;
-                best = found_[before].cost;
-            }
-        } else if (fewest != 0) {
-            break;
-        }
-        if (fewest != 0 && (fewest >= kMaxRides || best < kSavingForAnotherRide + 2)) break;
-        std::uint32_t limit = kInfinite;
-        if (fewest != 0) {
-            // Only journeys of one ride more that cost at least kSavingForAnotherRide less are
-            // still wanted: their arrivals after this round cost at most limit.
-            limit = best - kSavingForAnotherRide - 1;
-            std::erase_if(marked_, [&](std::uint32_t s) {
-                bool onFoot = false;
-                const std::uint32_t cost = boardingCost(round, s, onFoot);
-                return cost == kInfinite || cost + 1 > limit;
-            });
-        }
-        if (marked_.empty()) break;
-        round_ = round + 1;
-        scanRound(network, round + 1, limit);
-        walkRound(network, round + 1, limit);
-        markImproved();
+    for (std::uint32_t rides = 1; rides <= kMaxRides && fewest == 0; ++rides) {
+        // One level more than the pass uses tells whether the origin is too far for it.
+        while (levelsKnown_ < std::min(kLevels, rides + 1)) addLevel(network, levelsKnown_);
+        if (levelOf(from) > rides) continue;
+        searchPass(network, rides, kInfinite, false);
+        if (!found_.empty()) fewest = rides;
+    }
+    // Journeys with one ride more, if one may cost kSavingForAnotherRide less than the best.
+    if (fewest != 0 && fewest < kMaxRides &&
+        found_.front().cost >= kSavingForAnotherRide + costOn(from, fewest + 1, false)) {
+        searchPass(network, fewest + 1, found_.front().cost - kSavingForAnotherRide, true);
     }
 
     std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
@@ -382,7 +524,7 @@ void JourneySearch::keepJourneys(const JourneyNetwork& network, std::uint32_t ro
         if (!rebuild(network, ending)) continue;
         std::vector<std::uint32_t> lines;
         for (const Step& step : steps_) {
-            if (!step.walk) lines.push_back(network.lines[step.line].line);
+            if (!step.walk) lines.push_back(network.lines[step.line]);
         }
         // The cheapest journey of each sequence of lines.
         if (std::any_of(found_.begin() + static_cast<std::ptrdiff_t>(first), found_.end(),
