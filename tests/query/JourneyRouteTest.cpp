@@ -211,6 +211,23 @@ TEST(JourneyRoute, WalkTableRowsThatNameNoStationOrNoLengthAreLeftOut) {
     EXPECT_EQ(asked.answer.plans[0].legs[1], (PlanLeg{PlanLeg::Kind::Walk, {}, "b", "c", 0, 260}));
 }
 
+TEST(JourneyRoute, WalkOfTheLongestLengthCostsWhatItIsLong) {
+    // The longest walk the table may hold, 4,294,967,295 m, once counted as nothing.
+    JourneyCity city(
+        TestCity{}
+            .line("1路", "甲;乙;")
+            .line("2路", "丙;丁;")
+            .line("3路", "甲;子;丑;寅;卯;戊;")
+            .line("4路", "己;丁;")
+            .station("甲", "1路;3路;")
+            .station("丁", "2路;4路;"),
+        "INSERT INTO nstwalk VALUES ('乙', '丙', 4294967295);" + walk("戊", "己", 100));
+    const Asked asked = city.ask("甲", "丁");
+    ASSERT_EQ(asked.answer.plans.size(), 2u);
+    EXPECT_EQ(lineSequence(asked.answer.plans[0]), (std::vector<std::string>{"3路", "4路"}));
+    EXPECT_EQ(lineSequence(asked.answer.plans[1]), (std::vector<std::string>{"1路", "2路"}));
+}
+
 TEST(JourneyRoute, DatabaseWithoutWalkTableRidesOnly) {
     const TestCity city = TestCity{}
                               .line("1路", "甲;乙;")
