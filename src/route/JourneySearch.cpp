@@ -495,8 +495,9 @@ std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::Fold
         searchPass(network, rides, kInfinite, false);
         if (!found_.empty()) fewest = rides;
     }
-    // Journeys with one ride more, if one may cost kSavingForAnotherRide less than the best.
-    if (fewest != 0 && fewest < kMaxRides &&
+    // Journeys with one ride more, if there is room for them after those found and one may cost
+    // kSavingForAnotherRide less than the best.
+    if (fewest != 0 && fewest < kMaxRides && found_.size() < kMaxJourneys &&
         found_.front().cost >= kSavingForAnotherRide + costOn(from, fewest + 1, false)) {
         searchPass(network, fewest + 1, found_.front().cost - kSavingForAnotherRide, true);
     }
@@ -514,11 +515,14 @@ void JourneySearch::keepJourneys(const JourneyNetwork& network, std::uint32_t ro
         return std::tie(a.cost, a.line, a.alight, a.board, a.fromWalk, a.walkFrom) <
                std::tie(b.cost, b.line, b.alight, b.board, b.fromWalk, b.walkFrom);
     });
+    // Journeys with fewer rides, found before, come first: only the places after them are left.
     const std::size_t first = found_.size();
+    const std::size_t room = kMaxJourneys - std::min(first, kMaxJourneys);
     for (const Ending& ending : endings_) {
-        // Endings come cheapest first: past the tenth journey only its ties may still matter.
-        if (found_.size() - first >= kMaxJourneys &&
-            ending.cost > found_[first + kMaxJourneys - 1].cost) {
+        // Endings come cheapest first: past the last place only the ties of its journey may
+        // still matter.
+        if (found_.size() - first >= room &&
+            (room == 0 || ending.cost > found_[first + room - 1].cost)) {
             break;
         }
         if (!rebuild(network, ending)) continue;
