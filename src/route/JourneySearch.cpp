@@ -25,6 +25,7 @@ void JourneySearch::reset(const JourneyNetwork& network) {
         onward_.assign(stations, kNoWay);
         fewest_.assign(stations, kUnset);
         fewestBoarding_.assign(stations, kUnset);
+        leveled_.clear();
         lineStart_.assign(lines, 0);
         lineStamp_.assign(lines, 0);
         lastStop_.assign(kLevels * lines, 0);
@@ -46,10 +47,13 @@ void JourneySearch::reset(const JourneyNetwork& network) {
         roundStamp_ = 0;
     }
     ++query_;
-    // A byte a station, cleared whole: cheaper than a stamp to read on every stop scanned.
-    std::fill(fewest_.begin(), fewest_.end(), kUnset);
-    std::fill(fewestBoarding_.begin(), fewestBoarding_.end(), kUnset);
-    std::fill(onward_.begin(), onward_.end(), kNoWay);
+    // Cleared station by station, not stamped: cheaper to read on every stop scanned.
+    for (std::uint32_t station : leveled_) {
+        onward_[station] = kNoWay;
+        fewest_[station] = kUnset;
+        fewestBoarding_[station] = kUnset;
+    }
+    leveled_.clear();
     levelsKnown_ = 0;
     found_.clear();
 }
@@ -69,9 +73,17 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
     auto bounded = [](std::uint32_t cost) {
         return static_cast<std::uint16_t>(std::min<std::uint32_t>(cost, kFar - 1));
     };
+    // Notes a station before its first change in this query; every change writes the last
+    // level, so it is unchanged while both last levels are.
+    auto note = [&](const Onward& entry, std::uint32_t station) {
+        if (entry.board[kLevels - 1] == kFar && entry.any[kLevels - 1] == kFar) {
+            leveled_.push_back(station);
+        }
+    };
     auto reach = [&](std::uint32_t station, std::uint32_t cost) {
         Onward& entry = onward_[station];
         if (bounded(cost) >= entry.any[level]) return;
+        note(entry, station);
         if (entry.listed != level) {
             entry.listed = static_cast<std::uint8_t>(level);
             improved.push_back(station);
@@ -94,6 +106,7 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
     auto board = [&](std::uint32_t station, std::uint32_t cost) {
         Onward& entry = onward_[station];
         if (bounded(cost) >= entry.board[level]) return;
+        note(entry, station);
         std::fill(entry.board + level, std::end(entry.board), bounded(cost));
         if (fewestBoarding_[station] == kUnset) {
             fewestBoarding_[station] = static_cast<std::uint8_t>(level);

@@ -191,7 +191,7 @@ class JourneySearch {
     // destination with at most that many rides, boarding there (`board`) or maybe walking first
     // (`any`); and the last level that listed it as improved. Costs are kept in 16 bits, those
     // beyond as the largest that fits below kFar, which only ever says less than they are; the
-    // whole array is small enough to clear at every query.
+    // stations changed in a query are listed to be cleared before the next.
     static constexpr std::uint16_t kFar = UINT16_MAX;
     static constexpr std::uint8_t kUnset = UINT8_MAX;
     struct Onward {
@@ -203,6 +203,7 @@ class JourneySearch {
     std::vector<Onward> onward_;
     std::vector<std::uint8_t> fewest_;  // per station: the fewest rides of any way on, or kUnset
     std::vector<std::uint8_t> fewestBoarding_;      // the same, boarding there
+    std::vector<std::uint32_t> leveled_;            // the stations whose onward_ this query changed
     std::uint32_t levelsKnown_ = 0;                 // levels found in this query
     std::vector<std::uint32_t> improved_[kLevels];  // the stations `any` improved at a level
     // level × lines + line: for the near levels, which have few stations, the last stop at a
