@@ -121,20 +121,8 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
     } else {
         // Every line through a station the level before improved, backwards from its last such
         // stop, keeping the cheapest way on from the stops behind.
-        ++roundStamp_;
-        backLines_.clear();
-        for (std::uint32_t station : improved_[level - 1]) {
-            for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-                if (lineStamp_[stop.line] != roundStamp_) {
-                    lineStamp_[stop.line] = roundStamp_;
-                    lineStart_[stop.line] = stop.position;
-                    backLines_.push_back(stop.line);
-                } else {
-                    lineStart_[stop.line] = std::max(lineStart_[stop.line], stop.position);
-                }
-            }
-        }
-        for (std::uint32_t lineNo : backLines_) {
+        gatherLines(network, improved_[level - 1], true);
+        for (std::uint32_t lineNo : lines_) {
             const auto stops = network.stops[lineNo];
             std::uint32_t best = kInfinite;  // cost on from a later stop, plus its position
             for (std::uint32_t p = lineStart_[lineNo] + 1; p-- > 0;) {
@@ -184,7 +172,7 @@ std::uint32_t JourneySearch::scanEnd(const JourneyNetwork& network, std::uint32_
 bool JourneySearch::wanted(std::uint32_t round, std::uint32_t station, std::uint32_t cost,
                            bool onFoot) const {
     if (round + levelOf(station, onFoot) > passRides_) return false;
-    if (!byCost_) return cost <= passLimit_;
+    if (passLimit_ == kInfinite) return true;
     const std::uint32_t on = costOn(station, passRides_ - round, onFoot);
     return on != kInfinite && cost + on <= passLimit_;
 }
@@ -202,21 +190,27 @@ std::uint32_t JourneySearch::boardingCost(std::uint32_t round, std::uint32_t sta
     return cost;
 }
 
-void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round) {
+void JourneySearch::gatherLines(const JourneyNetwork& network,
+                                const std::vector<std::uint32_t>& stations, bool latest) {
     ++roundStamp_;
     lines_.clear();
-    const std::uint32_t togo = passRides_ - round;
-    for (std::uint32_t station : marked_) {
+    for (std::uint32_t station : stations) {
         for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
+            std::uint32_t& start = lineStart_[stop.line];
             if (lineStamp_[stop.line] != roundStamp_) {
                 lineStamp_[stop.line] = roundStamp_;
-                lineStart_[stop.line] = stop.position;
+                start = stop.position;
                 lines_.push_back(stop.line);
-            } else if (stop.position < lineStart_[stop.line]) {
-                lineStart_[stop.line] = stop.position;
+            } else {
+                start = latest ? std::max(start, stop.position) : std::min(start, stop.position);
             }
         }
     }
+}
+
+void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round) {
+    const std::uint32_t togo = passRides_ - round;
+    gatherLines(network, marked_, false);
 
     ++roundStamp_;  // stamps of the stations labelled in this round
     touched_.clear();
@@ -458,11 +452,10 @@ Plan JourneySearch::toPlan(const NetworkIndex& index, const JourneyNetwork& netw
 }
 
 void JourneySearch::searchPass(const JourneyNetwork& network, std::uint32_t rides,
-                               std::uint32_t limit, bool byCost) {
+                               std::uint32_t limit) {
     startPass();
     passRides_ = rides;
     passLimit_ = limit;
-    byCost_ = byCost;
 
     // Round 0: the origin, and the stations a walk from it reaches.
     set(ride(0, origin_), 0);
@@ -505,14 +498,14 @@ std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::Fold
         // One level more than the pass uses tells whether the origin is too far for it.
         while (levelsKnown_ < std::min(kLevels, rides + 1)) addLevel(network, levelsKnown_);
         if (levelOf(from) > rides) continue;
-        searchPass(network, rides, kInfinite, false);
+        searchPass(network, rides, kInfinite);
         if (!found_.empty()) fewest = rides;
     }
     // Journeys with one ride more, if there is room for them after those found and one may cost
     // kSavingForAnotherRide less than the best.
     if (fewest != 0 && fewest < kMaxRides && found_.size() < kMaxJourneys &&
         found_.front().cost >= kSavingForAnotherRide + costOn(from, fewest + 1, false)) {
-        searchPass(network, fewest + 1, found_.front().cost - kSavingForAnotherRide, true);
+        searchPass(network, fewest + 1, found_.front().cost - kSavingForAnotherRide);
     }
 
     std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {

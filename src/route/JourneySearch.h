@@ -121,8 +121,7 @@ class JourneySearch {
     bool wanted(std::uint32_t round, std::uint32_t station, std::uint32_t cost, bool onFoot) const;
     // One pass for journeys of exactly `rides` rides that cost at most `limit`; adds those it
     // finds to found_.
-    void searchPass(const JourneyNetwork& network, std::uint32_t rides, std::uint32_t limit,
-                    bool byCost);
+    void searchPass(const JourneyNetwork& network, std::uint32_t rides, std::uint32_t limit);
     Label& ride(std::uint32_t round, std::uint32_t station) {
         return labels_[kLabelsPerStation * station + 2 * round];
     }
@@ -141,6 +140,10 @@ class JourneySearch {
     // The cheapest arrival of a round to board from, and whether it was on foot; kNone if none.
     std::uint32_t boardingCost(std::uint32_t round, std::uint32_t station, bool& fromWalk);
 
+    // The lines through the stations into lines_, each once, and in lineStart_ its earliest stop
+    // at one of them, or its latest.
+    void gatherLines(const JourneyNetwork& network, const std::vector<std::uint32_t>& stations,
+                     bool latest);
     void scanRound(const JourneyNetwork& network, std::uint32_t round);
     void walkRound(const JourneyNetwork& network, std::uint32_t round);
     void markImproved();
@@ -167,8 +170,7 @@ class JourneySearch {
     std::uint32_t query_ = 0;   // one per run
     std::uint32_t search_ = 0;  // one per pass
     std::uint32_t passRides_ = 0;
-    std::uint32_t passLimit_ = 0;
-    bool byCost_ = false;
+    std::uint32_t passLimit_ = 0;  // UINT32_MAX: no limit
     std::uint32_t origin_ = 0;
     std::uint32_t destination_ = 0;
     // The labels of a station, by ride and on foot in every round, fill one cache line: a scan
@@ -184,7 +186,7 @@ class JourneySearch {
     std::vector<std::uint32_t> bestAny_;  // the same for any arrival
     std::vector<std::uint32_t> bestSearch_;  // the search bestRide_ and bestAny_ belong to
     std::uint32_t round_ = 0;                // the round being searched
-    std::vector<std::uint32_t> lineStart_;   // per line: earliest stop to scan from this round
+    std::vector<std::uint32_t> lineStart_;   // per line: the stop gatherLines found
     std::vector<std::uint32_t> lineStamp_;
     std::uint32_t roundStamp_ = 0;
     // What the backward search knows of a station: per level the cheapest way on to the
@@ -211,10 +213,9 @@ class JourneySearch {
     // asked, the end of the scan for that level or a nearer one.
     mutable std::vector<std::uint32_t> lastStop_;
     mutable std::vector<std::uint32_t> lastStopStamp_;
-    std::vector<std::uint32_t> backLines_;  // lines scanned backwards for a level
-    std::vector<std::uint32_t> marked_;     // stations improved in the round before
-    std::vector<std::uint32_t> touched_;    // stations given a label this round
-    std::vector<std::uint32_t> lines_;      // lines to scan this round
+    std::vector<std::uint32_t> marked_;   // stations improved in the round before
+    std::vector<std::uint32_t> touched_;  // stations given a label this round
+    std::vector<std::uint32_t> lines_;    // lines to scan this round, or backwards for a level
     std::vector<Ending> endings_;
     std::vector<Step> steps_;
     std::vector<std::uint32_t> visited_;  // the stations of the journey being rebuilt
