@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "TimeCounters.h"
 #include "network/BusData.h"
 #include "query/RouteSearch.h"
 #include "reference/ReferenceRouteSearch.h"
@@ -82,14 +83,8 @@ City& cityNamed(const std::string& name) {
 }
 
 void report(benchmark::State& state, const City& city, std::vector<double>& micros) {
-    std::sort(micros.begin(), micros.end());
-    auto at = [&](double share) {
-        return micros[std::min(micros.size() - 1, static_cast<std::size_t>(share * micros.size()))];
-    };
     state.counters["pairs"] = static_cast<double>(city.pairs.size());
-    state.counters["median_us"] = at(0.5);
-    state.counters["p99_us"] = at(0.99);
-    state.counters["max_us"] = micros.back();
+    reportTimes(state, micros);
 }
 
 // One pair per iteration, each pair once.

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "TimeCounters.h"
 #include "network/BusData.h"
 #include "query/PieceRecorder.h"
 #include "query/Renderer.h"
@@ -92,16 +93,6 @@ City& cityOfScale(int scale) {
     return *city;
 }
 
-void report(benchmark::State& state, std::vector<double>& micros) {
-    std::sort(micros.begin(), micros.end());
-    auto at = [&](double share) {
-        return micros[std::min(micros.size() - 1, static_cast<std::size_t>(share * micros.size()))];
-    };
-    state.counters["median_us"] = at(0.5);
-    state.counters["p99_us"] = at(0.99);
-    state.counters["max_us"] = micros.back();
-}
-
 // One query per iteration, the pairs in turn; the iteration count says how many pairs.
 void askPairs(benchmark::State& state, bool reference, const std::vector<StationPair>& pairs,
               BusData& data) {
@@ -127,7 +118,7 @@ void askPairs(benchmark::State& state, bool reference, const std::vector<Station
         state.SetIterationTime(took.count());
         micros.push_back(took.count() * 1e6);
     }
-    report(state, micros);
+    reportTimes(state, micros);
 }
 
 void BM_RandomPairs(benchmark::State& state) {

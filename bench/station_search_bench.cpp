@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "TimeCounters.h"
 #include "network/BusData.h"
 #include "query/PieceRecorder.h"
 #include "query/Renderer.h"
@@ -100,11 +101,7 @@ void timeEach(benchmark::State& state, const std::vector<std::string>& texts, An
         results += static_cast<double>(answer(text));
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
     }
-    std::sort(micros.begin(), micros.end());
-    auto at = [&](double q) { return micros[static_cast<std::size_t>(q * (micros.size() - 1))]; };
-    state.counters["median_us"] = at(0.5);
-    state.counters["p99_us"] = at(0.99);
-    state.counters["max_us"] = micros.back();
+    reportTimes(state, micros);
     state.counters["results_per_text"] = results / static_cast<double>(micros.size());
 }
 
