@@ -7,6 +7,8 @@
 
 namespace busquery {
 
+struct NetworkIndex;
+
 // Minutes after midnight of a service day. A trip that runs past midnight keeps counting
 // (24:10 is 1450) on the day it belongs to, as the feed writes it.
 using ServiceMinute = std::uint16_t;
@@ -57,6 +59,9 @@ struct Timetable {
     bool calendarGiven = true;  // false: the feed had no calendar and every service runs daily
 
     std::vector<MinimumChange> minimumChanges;
+
+    // The timetable of the network's database, read on first need: network.derived<Timetable>().
+    static Timetable build(const NetworkIndex& network);
 
     bool empty() const { return trips.empty(); }
 
