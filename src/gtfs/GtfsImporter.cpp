@@ -122,22 +122,13 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     TripStops tripStops = TripStops::read(stopTimesTable, stops, trips, summary, stopTimesProgress);
     summary.stopTimes = tripStops.rows();
 
-    GtfsNetwork network = GtfsNetwork::build(stops, routes, trips, tripStops, frequencies,
-                                             transfers, options.citycode, summary);
+    GtfsNetwork network =
+        GtfsNetwork::build(GtfsTables{stops, routes, trips, tripStops, frequencies, transfers},
+                           options.citycode, summary);
     if (network.lines.empty()) {
         throw Error(ErrorKind::BadData,
                     "GTFS 数据 “" + options.feed.string() + "” 中没有可导入的线路");
     }
-    summary.routes = network.routes;
-    summary.lines = network.lines.size();
-    summary.branchLines = network.branchLines;
-    summary.stations = network.stations.size();
-    summary.trips = network.trips;
-    summary.tripsInOrder = network.tripsInOrder;
-    summary.positions = network.positions.size();
-    summary.namesSplit = network.namesSplit;
-    summary.mergedLines = network.mergedLines;
-    summary.walks = network.walks.size();
     if (options.date) {
         summary.date = *options.date;
     } else if (auto date = feedStartDate(feed, summary)) {

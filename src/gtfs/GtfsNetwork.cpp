@@ -153,164 +153,238 @@ std::vector<std::uint32_t> mergeRepeatedLines(std::vector<PlannedLine>& planned,
     return mergedInto;
 }
 
-}  // namespace
+// Builds the network phase by phase; each phase reads what the ones before it left in the
+// members and writes its own counts into the summary.
+class NetworkBuilder {
+  public:
+    NetworkBuilder(const GtfsTables& feed, std::string_view citycode, ImportSummary& summary)
+        : feed_(feed), citycode_(citycode), summary_(summary) {}
 
-GtfsNetwork GtfsNetwork::build(const GtfsStops& stops, const GtfsRoutes& routes,
-                               const GtfsTrips& trips, const TripStops& tripStops,
-                               const GtfsFrequencies& frequencies, const GtfsTransfers& transfers,
-                               std::string_view citycode, ImportSummary& summary) {
-    StopPatterns collected = StopPatterns::collect(routes, trips, tripStops, frequencies, summary);
-    collected.inferDirections(routes, stops);
-
-    std::vector<std::uint32_t> groupOrder(collected.groups.size());
-    for (std::uint32_t g = 0; g < groupOrder.size(); ++g) groupOrder[g] = g;
-    std::stable_sort(groupOrder.begin(), groupOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return groupBefore(collected.groups[a], collected.groups[b], routes);
-    });
-
-    GtfsNetwork network;
-    network.trips = collected.trips;
-    std::vector<std::uint32_t> coveredStamp(stops.stationNames.size(), kNone);
-    std::vector<PlannedLine> planned;
-    for (std::uint32_t g : groupOrder) {
-        std::vector<PlannedLine> lines =
-            planGroup(g, collected.groups[g], collected.patterns, coveredStamp);
-        planned.insert(planned.end(), lines.begin(), lines.end());
+    GtfsNetwork build() {
+        collectPatterns();
+        planLines();
+        writeLines();
+        placeStations();
+        nameStations();
+        writeStations();
+        joinWalks();
+        countTripsInOrder();
+        reportUnservedStops();
+        return std::move(network_);
     }
-    const std::vector<std::uint32_t> mergedInto = mergeRepeatedLines(planned, collected, routes);
 
-    // The lines, in lnid order, as planned lines and station numbers.
-    std::vector<std::uint32_t> lineOfPlanned(planned.size(), kNone);
-    std::vector<std::uint32_t> plannedOfLine;
-    std::unordered_set<std::string> takenNames;
-    std::unordered_set<std::string> listedIds;
-    std::vector<bool> routeHasLine(routes.routes.size(), false);
-    for (std::uint32_t i = 0; i < planned.size(); ++i) {
-        const PlannedLine& plan = planned[i];
-        const PatternGroup& group = collected.groups[plan.group];
-        const GtfsRoute& route = routes.routes[group.route];
-        if (!routeHasLine[group.route]) {
-            routeHasLine[group.route] = true;
-            ++network.routes;
-        }
-        if (mergedInto[i] != i) {
-            lineOfPlanned[i] = lineOfPlanned[mergedInto[i]];
-            ++network.mergedLines;
-            continue;
-        }
-        lineOfPlanned[i] = static_cast<std::uint32_t>(network.lines.size());
-        plannedOfLine.push_back(i);
-        LineRow line;
-        line.lnid = static_cast<std::int64_t>(network.lines.size()) + 1;
-        line.citycode = std::string(citycode);
-        line.lnna = uniqueName(route, group.direction, plan.branch, takenNames);
-        line.fltime = serviceTimes(plan.departures);
-        if (plan.branch > 0) ++network.branchLines;
-        if (listedIds.insert(asciiLower(route.listName)).second) {
-            network.lineIds.push_back(route.listName);
-        }
-        network.lines.push_back(std::move(line));
+  private:
+    const std::vector<std::uint32_t>& stationsOfLine(std::uint32_t line) const {
+        return collected_.patterns[planned_[plannedOfLine_[line]].pattern].stations;
     }
-    auto stationsOfLine = [&](std::uint32_t line) -> const std::vector<std::uint32_t>& {
-        return collected.patterns[planned[plannedOfLine[line]].pattern].stations;
-    };
 
-    // Stations in the order they first appear on the lines, with what names them apart.
-    std::vector<std::uint32_t> stationRow(stops.stationNames.size(), kNone);
-    std::vector<std::uint32_t> rowStation;
-    std::vector<std::vector<std::uint32_t>> linesAt;  // by row, in lnid order
-    for (std::uint32_t line = 0; line < network.lines.size(); ++line) {
-        for (std::uint32_t s : stationsOfLine(line)) {
-            if (stationRow[s] == kNone) {
-                stationRow[s] = static_cast<std::uint32_t>(rowStation.size());
-                rowStation.push_back(s);
-                linesAt.emplace_back();
+    void collectPatterns() {
+        collected_ = StopPatterns::collect(feed_.routes, feed_.trips, feed_.tripStops,
+                                           feed_.frequencies, summary_);
+        collected_.inferDirections(feed_.routes, feed_.stops);
+        summary_.trips = collected_.trips;
+    }
+
+    // Every group's lines in lnid order, and for each the line it became part of.
+    void planLines() {
+        std::vector<std::uint32_t> groupOrder(collected_.groups.size());
+        for (std::uint32_t g = 0; g < groupOrder.size(); ++g) groupOrder[g] = g;
+        std::stable_sort(
+            groupOrder.begin(), groupOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+                return groupBefore(collected_.groups[a], collected_.groups[b], feed_.routes);
+            });
+        std::vector<std::uint32_t> coveredStamp(feed_.stops.stationNames.size(), kNone);
+        for (std::uint32_t g : groupOrder) {
+            std::vector<PlannedLine> lines =
+                planGroup(g, collected_.groups[g], collected_.patterns, coveredStamp);
+            planned_.insert(planned_.end(), lines.begin(), lines.end());
+        }
+        mergedInto_ = mergeRepeatedLines(planned_, collected_, feed_.routes);
+    }
+
+    // The line rows, named, without their stations yet, and the line list.
+    void writeLines() {
+        lineOfPlanned_.assign(planned_.size(), kNone);
+        std::unordered_set<std::string> takenNames;
+        std::unordered_set<std::string> listedIds;
+        std::vector<bool> routeHasLine(feed_.routes.routes.size(), false);
+        std::uint64_t routes = 0;
+        std::uint64_t branchLines = 0;
+        std::uint64_t mergedLines = 0;
+        for (std::uint32_t i = 0; i < planned_.size(); ++i) {
+            const PlannedLine& plan = planned_[i];
+            const PatternGroup& group = collected_.groups[plan.group];
+            const GtfsRoute& route = feed_.routes.routes[group.route];
+            if (!routeHasLine[group.route]) {
+                routeHasLine[group.route] = true;
+                ++routes;
             }
-            std::vector<std::uint32_t>& lines = linesAt[stationRow[s]];
-            if (lines.empty() || lines.back() != line) lines.push_back(line);
+            if (mergedInto_[i] != i) {
+                lineOfPlanned_[i] = lineOfPlanned_[mergedInto_[i]];
+                ++mergedLines;
+                continue;
+            }
+            lineOfPlanned_[i] = static_cast<std::uint32_t>(network_.lines.size());
+            plannedOfLine_.push_back(i);
+            LineRow line;
+            line.lnid = static_cast<std::int64_t>(network_.lines.size()) + 1;
+            line.citycode = std::string(citycode_);
+            line.lnna = uniqueName(route, group.direction, plan.branch, takenNames);
+            line.fltime = serviceTimes(plan.departures);
+            if (plan.branch > 0) ++branchLines;
+            if (listedIds.insert(asciiLower(route.listName)).second) {
+                network_.lineIds.push_back(route.listName);
+            }
+            network_.lines.push_back(std::move(line));
         }
+        summary_.routes = routes;
+        summary_.lines = network_.lines.size();
+        summary_.branchLines = branchLines;
+        summary_.mergedLines = mergedLines;
     }
-    std::vector<StationFacts> facts;
-    for (std::uint32_t row = 0; row < rowStation.size(); ++row) {
-        const std::uint32_t s = rowStation[row];
-        const std::vector<std::uint32_t>& lines = linesAt[row];
-        std::uint32_t busiest = lines.front();
-        for (std::uint32_t line : lines) {
-            if (planned[plannedOfLine[line]].trips > planned[plannedOfLine[busiest]].trips) {
-                busiest = line;
+
+    // Station rows in the order the stations first appear on the lines, with the lines at each.
+    void placeStations() {
+        stationRow_.assign(feed_.stops.stationNames.size(), kNone);
+        for (std::uint32_t line = 0; line < network_.lines.size(); ++line) {
+            for (std::uint32_t s : stationsOfLine(line)) {
+                if (stationRow_[s] == kNone) {
+                    stationRow_[s] = static_cast<std::uint32_t>(rowStation_.size());
+                    rowStation_.push_back(s);
+                    linesAt_.emplace_back();
+                }
+                std::vector<std::uint32_t>& lines = linesAt_[stationRow_[s]];
+                if (lines.empty() || lines.back() != line) lines.push_back(line);
             }
         }
-        const std::vector<std::uint32_t>& way = stationsOfLine(busiest);
-        const std::uint32_t terminus = way.back() != s ? way.back() : way.front();
-        const auto& descriptions = stops.stationDescriptions[s];
-        facts.push_back(StationFacts{
-            stops.stationNames[s], descriptions.empty() ? std::string() : descriptions[0],
-            stops.stationZones[s], static_cast<std::uint32_t>(lines.size()),
-            terminus != s ? stops.stationNames[terminus] : std::string()});
-    }
-    const std::vector<std::string> names = nameStationsApart(facts, network.namesSplit);
-
-    for (std::uint32_t line = 0; line < network.lines.size(); ++line) {
-        for (std::uint32_t s : stationsOfLine(line)) {
-            network.lines[line].passstna += names[stationRow[s]] + ";";
-        }
-    }
-    std::vector<std::optional<GeoPoint>> positions;
-    for (std::uint32_t row = 0; row < rowStation.size(); ++row) {
-        const std::uint32_t s = rowStation[row];
-        const auto& descriptions = stops.stationDescriptions[s];
-        StationRow station{names[row],
-                           descriptions.empty() ? std::string() : descriptions[0],
-                           joinDescriptions(descriptions, 1),
-                           {}};
-        for (std::uint32_t line : linesAt[row]) station.passlnna += network.lines[line].lnna + ";";
-        network.stations.push_back(std::move(station));
-        positions.push_back(stops.stationPositions[s]);
-        if (positions.back()) {
-            network.positions.push_back(
-                PositionRow{names[row], positions.back()->lat, positions.back()->lon});
-        }
     }
 
-    std::vector<RowTransfer> rowTransfers;
-    for (const StationTransfer& transfer : transfers.transfers) {
-        if (stationRow[transfer.from] == kNone || stationRow[transfer.to] == kNone) {
-            summary.skip("transfers.txt", "换乘的站点没有线路经过", 0, "stop_name",
-                         stops.stationNames[stationRow[transfer.from] == kNone ? transfer.from
-                                                                               : transfer.to]);
-            continue;
+    void nameStations() {
+        const GtfsStops& stops = feed_.stops;
+        std::vector<StationFacts> facts;
+        for (std::uint32_t row = 0; row < rowStation_.size(); ++row) {
+            const std::uint32_t s = rowStation_[row];
+            const std::vector<std::uint32_t>& lines = linesAt_[row];
+            std::uint32_t busiest = lines.front();
+            for (std::uint32_t line : lines) {
+                if (planned_[plannedOfLine_[line]].trips >
+                    planned_[plannedOfLine_[busiest]].trips) {
+                    busiest = line;
+                }
+            }
+            const std::vector<std::uint32_t>& way = stationsOfLine(busiest);
+            const std::uint32_t terminus = way.back() != s ? way.back() : way.front();
+            const auto& descriptions = stops.stationDescriptions[s];
+            facts.push_back(StationFacts{
+                stops.stationNames[s], descriptions.empty() ? std::string() : descriptions[0],
+                stops.stationZones[s], static_cast<std::uint32_t>(lines.size()),
+                terminus != s ? stops.stationNames[terminus] : std::string()});
         }
-        rowTransfers.push_back(
-            RowTransfer{stationRow[transfer.from], stationRow[transfer.to], transfer.metres});
+        names_ = nameStationsApart(facts, summary_.namesSplit);
     }
-    network.walks = stationWalks(network.stations, positions, rowTransfers, summary);
+
+    void writeStations() {
+        const GtfsStops& stops = feed_.stops;
+        for (std::uint32_t line = 0; line < network_.lines.size(); ++line) {
+            for (std::uint32_t s : stationsOfLine(line)) {
+                network_.lines[line].passstna += names_[stationRow_[s]] + ";";
+            }
+        }
+        for (std::uint32_t row = 0; row < rowStation_.size(); ++row) {
+            const std::uint32_t s = rowStation_[row];
+            const auto& descriptions = stops.stationDescriptions[s];
+            StationRow station{names_[row],
+                               descriptions.empty() ? std::string() : descriptions[0],
+                               joinDescriptions(descriptions, 1),
+                               {}};
+            for (std::uint32_t line : linesAt_[row]) {
+                station.passlnna += network_.lines[line].lnna + ";";
+            }
+            network_.stations.push_back(std::move(station));
+            const std::optional<GeoPoint>& position = stops.stationPositions[s];
+            if (position) {
+                network_.positions.push_back(
+                    PositionRow{names_[row], position->lat, position->lon});
+            }
+        }
+        summary_.stations = network_.stations.size();
+        summary_.positions = network_.positions.size();
+    }
+
+    void joinWalks() {
+        const GtfsStops& stops = feed_.stops;
+        std::vector<RowTransfer> rowTransfers;
+        for (const StationTransfer& transfer : feed_.transfers.transfers) {
+            if (stationRow_[transfer.from] == kNone || stationRow_[transfer.to] == kNone) {
+                summary_.skip(
+                    "transfers.txt", "换乘的站点没有线路经过", 0, "stop_name",
+                    stops.stationNames[stationRow_[transfer.from] == kNone ? transfer.from
+                                                                           : transfer.to]);
+                continue;
+            }
+            rowTransfers.push_back(
+                RowTransfer{stationRow_[transfer.from], stationRow_[transfer.to], transfer.metres});
+        }
+        std::vector<std::optional<GeoPoint>> positions;
+        for (std::uint32_t s : rowStation_) positions.push_back(stops.stationPositions[s]);
+        network_.walks = stationWalks(network_.stations, positions, rowTransfers, summary_);
+        summary_.walks = network_.walks.size();
+    }
 
     // Every trip is checked against the lines written for its route: a traveller boards at the
     // trip's first station and rides, in order, to its last.
-    std::vector<std::vector<std::uint32_t>> linesOfRoute(routes.routes.size());
-    for (std::uint32_t i = 0; i < planned.size(); ++i) {
-        linesOfRoute[collected.groups[planned[i].group].route].push_back(lineOfPlanned[i]);
+    void countTripsInOrder() {
+        std::vector<std::vector<std::uint32_t>> linesOfRoute(feed_.routes.routes.size());
+        for (std::uint32_t i = 0; i < planned_.size(); ++i) {
+            linesOfRoute[collected_.groups[planned_[i].group].route].push_back(lineOfPlanned_[i]);
+        }
+        std::uint64_t inOrder = 0;
+        for (const PatternGroup& group : collected_.groups) {
+            const auto& lines = linesOfRoute[group.route];
+            for (std::uint32_t p : group.patterns) {
+                const StopPattern& pattern = collected_.patterns[p];
+                if (std::any_of(lines.begin(), lines.end(), [&](std::uint32_t line) {
+                        return ridesInOrder(stationsOfLine(line), pattern.stations.front(),
+                                            pattern.stations.back());
+                    })) {
+                    inOrder += pattern.trips;
+                }
+            }
+        }
+        summary_.tripsInOrder = inOrder;
     }
-    for (const PatternGroup& group : collected.groups) {
-        const auto& lines = linesOfRoute[group.route];
-        for (std::uint32_t p : group.patterns) {
-            const StopPattern& pattern = collected.patterns[p];
-            if (std::any_of(lines.begin(), lines.end(), [&](std::uint32_t line) {
-                    return ridesInOrder(stationsOfLine(line), pattern.stations.front(),
-                                        pattern.stations.back());
-                })) {
-                network.tripsInOrder += pattern.trips;
+
+    void reportUnservedStops() {
+        const GtfsStops& stops = feed_.stops;
+        for (std::uint32_t s = 0; s < stops.stationNames.size(); ++s) {
+            if (stationRow_[s] == kNone) {
+                summary_.skip("stops.txt", "没有线路经过的站点，未导入", 0, "stop_name",
+                              stops.stationNames[s]);
             }
         }
     }
 
-    for (std::uint32_t s = 0; s < stops.stationNames.size(); ++s) {
-        if (stationRow[s] == kNone) {
-            summary.skip("stops.txt", "没有线路经过的站点，未导入", 0, "stop_name",
-                         stops.stationNames[s]);
-        }
-    }
-    return network;
+    const GtfsTables& feed_;
+    std::string_view citycode_;
+    ImportSummary& summary_;
+    GtfsNetwork network_;
+
+    StopPatterns collected_;
+    std::vector<PlannedLine> planned_;
+    std::vector<std::uint32_t> mergedInto_;  // by planned line: the one it became part of
+    std::vector<std::uint32_t> lineOfPlanned_;
+    std::vector<std::uint32_t> plannedOfLine_;  // by line (lnid order)
+    std::vector<std::uint32_t> stationRow_;     // by GtfsStops station; kNone where unserved
+    std::vector<std::uint32_t> rowStation_;
+    std::vector<std::vector<std::uint32_t>> linesAt_;  // by row, in lnid order
+    std::vector<std::string> names_;                   // by row
+};
+
+}  // namespace
+
+GtfsNetwork GtfsNetwork::build(const GtfsTables& feed, std::string_view citycode,
+                               ImportSummary& summary) {
+    return NetworkBuilder(feed, citycode, summary).build();
 }
 
 }  // namespace busquery

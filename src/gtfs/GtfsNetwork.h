@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +14,16 @@
 #include "store/BusDatabaseWriter.h"
 
 namespace busquery {
+
+// The tables of a feed that the network is built from.
+struct GtfsTables {
+    const GtfsStops& stops;
+    const GtfsRoutes& routes;
+    const GtfsTrips& trips;
+    const TripStops& tripStops;
+    const GtfsFrequencies& frequencies;
+    const GtfsTransfers& transfers;
+};
 
 // The rows of the bus database that a feed gives.
 //
@@ -44,18 +53,11 @@ struct GtfsNetwork {
     std::vector<PositionRow> positions;  // of the stations that have one, in station order
     std::vector<WalkRow> walks;
     std::vector<std::string> lineIds;  // table no: each route's list name once, in lnid order
-    std::uint64_t routes = 0;          // routes that gave a line
-    std::uint64_t branchLines = 0;
-    std::uint64_t trips = 0;  // trips whose stops made a pattern
-    // Of them, trips some line of their route carries from their first station to their last.
-    std::uint64_t tripsInOrder = 0;
-    std::uint64_t mergedLines = 0;  // lines that repeated an earlier one and became part of it
-    std::uint64_t namesSplit = 0;   // names that stand for several stations, named apart
 
-    static GtfsNetwork build(const GtfsStops& stops, const GtfsRoutes& routes,
-                             const GtfsTrips& trips, const TripStops& tripStops,
-                             const GtfsFrequencies& frequencies, const GtfsTransfers& transfers,
-                             std::string_view citycode, ImportSummary& summary);
+    // Counts what it made, merged and named apart into the summary, and notes there what it
+    // leaves out.
+    static GtfsNetwork build(const GtfsTables& feed, std::string_view citycode,
+                             ImportSummary& summary);
 };
 
 }  // namespace busquery
