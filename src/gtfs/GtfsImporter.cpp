@@ -129,12 +129,17 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
         throw Error(ErrorKind::BadData,
                     "GTFS 数据 “" + options.feed.string() + "” 中没有可导入的线路");
     }
+    const std::optional<ServiceDays> days = serviceDays(feed);
+    if (days) {
+        summary.firstServiceDay = days->first;
+        summary.lastServiceDay = days->last;
+    }
     if (options.date) {
         summary.date = *options.date;
     } else if (auto date = feedStartDate(feed, summary)) {
         summary.date = *date;
     } else {
-        summary.date = serviceStartDate(feed).value_or(today());
+        summary.date = days ? days->timetableStart : today();
     }
 
     writeDatabase(staged, network, summary.date);

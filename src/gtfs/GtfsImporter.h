@@ -15,8 +15,8 @@ struct GtfsImportOptions {
     std::filesystem::path feed;  // a GTFS .zip or a folder of its .txt files
     std::filesystem::path out;   // the bus database to write
     std::string citycode = std::string(kCityCode);
-    // The data date; else the feed's feed_start_date, else the first day of its calendar
-    // (serviceStartDate), else the day of the import.
+    // The data date; else the feed's feed_start_date, else the start of its timetable
+    // (ServiceDays::timetableStart), else the day of the import.
     std::optional<std::string> date;
 };
 

@@ -9,6 +9,7 @@
 #include "gtfs/StationNames.h"
 #include "gtfs/StationWalks.h"
 #include "gtfs/StopPatterns.h"
+#include "gtfs/TransitMode.h"
 #include "text/AsciiCase.h"
 #include "text/NaturalOrder.h"
 
@@ -86,16 +87,20 @@ std::string_view directionWord(Direction direction) {
     return "";
 }
 
-// The line's name, unique ignoring ASCII case among the names already taken.
-std::string uniqueName(const GtfsRoute& route, Direction direction, std::uint32_t branch,
-                       std::unordered_set<std::string>& taken) {
-    std::string stem = route.name;
-    if (branch > 0) stem += "支线" + (branch > 1 ? std::to_string(branch) : std::string());
-    std::string name = stem + std::string(directionWord(direction));
-    for (int copy = 2; !taken.insert(asciiLower(name)).second; ++copy) {
-        name = stem + "(" + std::to_string(copy) + ")" + std::string(directionWord(direction));
-    }
-    return name;
+std::string branchWord(std::uint32_t branch) {
+    if (branch == 0) return {};
+    return "支线" + (branch > 1 ? std::to_string(branch) : std::string());
+}
+
+// Whether two lines are variants of one another: at least half of the shorter one's stations
+// are on the longer one too.
+bool areVariants(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+    const auto& shorter = a.size() <= b.size() ? a : b;
+    const auto& longer = a.size() <= b.size() ? b : a;
+    const auto shared = std::count_if(shorter.begin(), shorter.end(), [&](std::uint32_t s) {
+        return std::find(longer.begin(), longer.end(), s) != longer.end();
+    });
+    return 2 * static_cast<std::size_t>(shared) >= shorter.size();
 }
 
 // First and last departure as (05:30-23:45); a last departure in the night after the service
@@ -205,7 +210,7 @@ class NetworkBuilder {
     // The line rows, named, without their stations yet, and the line list.
     void writeLines() {
         lineOfPlanned_.assign(planned_.size(), kNone);
-        std::unordered_set<std::string> takenNames;
+        std::unordered_map<std::string, std::uint32_t> takenNames;  // by the planned line
         std::unordered_set<std::string> listedIds;
         std::vector<bool> routeHasLine(feed_.routes.routes.size(), false);
         std::uint64_t routes = 0;
@@ -229,9 +234,10 @@ class NetworkBuilder {
             LineRow line;
             line.lnid = static_cast<std::int64_t>(network_.lines.size()) + 1;
             line.citycode = std::string(citycode_);
-            line.lnna = uniqueName(route, group.direction, plan.branch, takenNames);
+            bool branch = false;
+            line.lnna = lineName(i, takenNames, branch);
             line.fltime = serviceTimes(plan.departures);
-            if (plan.branch > 0) ++branchLines;
+            if (branch) ++branchLines;
             if (listedIds.insert(asciiLower(route.listName)).second) {
                 network_.lineIds.push_back(route.listName);
             }
@@ -241,6 +247,46 @@ class NetworkBuilder {
         summary_.lines = network_.lines.size();
         summary_.branchLines = branchLines;
         summary_.mergedLines = mergedLines;
+    }
+
+    // The planned line's name, unique ignoring ASCII case among the names already taken. A name
+    // another route holds goes to the variant as a branch when the two share their stations,
+    // else the route's long name tells it apart; only when neither does, a number.
+    std::string lineName(std::uint32_t i, std::unordered_map<std::string, std::uint32_t>& taken,
+                         bool& branch) {
+        const PlannedLine& plan = planned_[i];
+        const PatternGroup& group = collected_.groups[plan.group];
+        const GtfsRoute& route = feed_.routes.routes[group.route];
+        const std::string direction(directionWord(group.direction));
+        auto take = [&](const std::string& name) {
+            return taken.try_emplace(asciiLower(name), i).second;
+        };
+        branch = plan.branch > 0;
+        std::string name = route.name + branchWord(plan.branch) + direction;
+        auto holder = taken.find(asciiLower(name));
+        if (holder == taken.end()) {
+            take(name);
+            return name;
+        }
+        const std::vector<std::uint32_t>& stations = collected_.patterns[plan.pattern].stations;
+        if (areVariants(stations, collected_.patterns[planned_[holder->second].pattern].stations)) {
+            branch = true;
+            for (std::uint32_t number = plan.branch + 1;; ++number) {
+                name = route.name + branchWord(number) + direction;
+                if (take(name)) return name;
+            }
+        }
+        if (!route.longName.empty() && !equalsIgnoreAsciiCase(route.longName, route.listName)) {
+            name = route.name + "（" + route.longName + "）" + branchWord(plan.branch) + direction;
+            if (take(name)) return name;
+        }
+        for (int copy = 2;; ++copy) {
+            name =
+                route.name + branchWord(plan.branch) + "(" + std::to_string(copy) + ")" + direction;
+            if (take(name)) break;
+        }
+        summary_.numberedLines.push_back(name);
+        return name;
     }
 
     // Station rows in the order the stations first appear on the lines, with the lines at each.
@@ -264,23 +310,23 @@ class NetworkBuilder {
         std::vector<StationFacts> facts;
         for (std::uint32_t row = 0; row < rowStation_.size(); ++row) {
             const std::uint32_t s = rowStation_[row];
-            const std::vector<std::uint32_t>& lines = linesAt_[row];
-            std::uint32_t busiest = lines.front();
-            for (std::uint32_t line : lines) {
-                if (planned_[plannedOfLine_[line]].trips >
-                    planned_[plannedOfLine_[busiest]].trips) {
-                    busiest = line;
-                }
+            StationFacts station{stops.stationNames[s], stops.stationPositions[s], {}};
+            std::vector<std::uint32_t> routesSeen;
+            for (std::uint32_t line : linesAt_[row]) {
+                const std::uint32_t r =
+                    collected_.groups[planned_[plannedOfLine_[line]].group].route;
+                if (std::find(routesSeen.begin(), routesSeen.end(), r) != routesSeen.end())
+                    continue;
+                routesSeen.push_back(r);
+                const GtfsRoute& route = feed_.routes.routes[r];
+                station.lines.push_back(
+                    route.number.empty()
+                        ? ServingLine{route.name, {}}
+                        : ServingLine{route.number, std::string(numberWord(route.mode))});
             }
-            const std::vector<std::uint32_t>& way = stationsOfLine(busiest);
-            const std::uint32_t terminus = way.back() != s ? way.back() : way.front();
-            const auto& descriptions = stops.stationDescriptions[s];
-            facts.push_back(StationFacts{
-                stops.stationNames[s], descriptions.empty() ? std::string() : descriptions[0],
-                stops.stationZones[s], static_cast<std::uint32_t>(lines.size()),
-                terminus != s ? stops.stationNames[terminus] : std::string()});
+            facts.push_back(std::move(station));
         }
-        names_ = nameStationsApart(facts, summary_.namesSplit);
+        names_ = nameStationsApart(facts, summary_.namesApart);
     }
 
     void writeStations() {

@@ -24,6 +24,7 @@ void nameRoutes(std::vector<GtfsRoute>& routes) {
     }
     for (GtfsRoute& route : routes) {
         if (isNumericText(route.listName)) {
+            route.number = route.listName;
             route.name = numberedLineName(route.mode, route.listName);
         } else if (modeOfName[asciiLower(route.listName)] == kManyModes) {
             route.name = std::string(modeWord(route.mode)) + route.listName;
@@ -65,7 +66,8 @@ GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
         }
         GtfsRoute route;
         route.listName = cleanFeedText(row[shortColumn]);
-        if (route.listName.empty()) route.listName = cleanFeedText(row[longColumn]);
+        route.longName = cleanFeedText(row[longColumn]);
+        if (route.listName.empty()) route.listName = route.longName;
         if (route.listName.empty()) {
             summary.skip(kFile, "线路名称为空", row.line(), "route_id", id);
             return;

@@ -22,6 +22,8 @@ struct GtfsRoute {
     // The route's entry in the line list (table no): the short name, else the long name; the
     // whole name where it carries a mode word, as 1 would list the bus.
     std::string listName;
+    std::string number;                     // the short name where it is a number, else empty
+    std::string longName;                   // route_long_name, may be empty
     std::optional<std::int64_t> sortOrder;  // route_sort_order
     TransitMode mode = TransitMode::Bus;
 };

@@ -79,8 +79,56 @@ class UnionFind {
     std::vector<std::uint32_t> parent_;
 };
 
+GeoPoint positionOf(const Place& place) {
+    return {place.sum.lat / place.positioned, place.sum.lon / place.positioned};
+}
+
+// Splits places that chain into one group until every place lies within kSameStationMetres of
+// its part's position, the mean of the part's stops: the place farthest from that position and
+// the place farthest from it seed two parts, and every place joins the nearer seed.
+std::vector<std::vector<std::uint32_t>> splitFarApart(std::vector<std::uint32_t> group,
+                                                      const std::vector<Place>& places) {
+    std::vector<std::vector<std::uint32_t>> parts;
+    std::vector<std::vector<std::uint32_t>> pending{std::move(group)};
+    while (!pending.empty()) {
+        std::vector<std::uint32_t> part = std::move(pending.back());
+        pending.pop_back();
+        Place whole;
+        for (std::uint32_t p : part) {
+            whole.sum.lat += places[p].sum.lat;
+            whole.sum.lon += places[p].sum.lon;
+            whole.positioned += places[p].positioned;
+        }
+        auto farthestFrom = [&](GeoPoint from) {
+            return *std::max_element(part.begin(), part.end(),
+                                     [&](std::uint32_t a, std::uint32_t b) {
+                                         return greatCircleMetres(from, positionOf(places[a])) <
+                                                greatCircleMetres(from, positionOf(places[b]));
+                                     });
+        };
+        const GeoPoint centre = positionOf(whole);
+        const GeoPoint first = positionOf(places[farthestFrom(centre)]);
+        if (greatCircleMetres(centre, first) <= kSameStationMetres) {
+            parts.push_back(std::move(part));
+            continue;
+        }
+        const GeoPoint second = positionOf(places[farthestFrom(first)]);
+        std::vector<std::uint32_t> nearFirst;
+        std::vector<std::uint32_t> nearSecond;
+        for (std::uint32_t p : part) {
+            const GeoPoint at = positionOf(places[p]);
+            (greatCircleMetres(at, first) <= greatCircleMetres(at, second) ? nearFirst : nearSecond)
+                .push_back(p);
+        }
+        pending.push_back(std::move(nearSecond));
+        pending.push_back(std::move(nearFirst));
+    }
+    return parts;
+}
+
 // For every place, the place that stands for its station: places of one name within reach of
-// each other are one, places without a position go to the positioned one with most stops.
+// each other are one unless that puts a place too far from the station's position, places
+// without a position go to the positioned station with most stops.
 std::vector<std::uint32_t> stationPlaces(const std::vector<Place>& places, std::size_t nameGroups) {
     std::vector<std::vector<std::uint32_t>> ofName(nameGroups);
     for (std::uint32_t p = 0; p < places.size(); ++p) ofName[places[p].nameGroup].push_back(p);
@@ -96,23 +144,33 @@ std::vector<std::uint32_t> stationPlaces(const std::vector<Place>& places, std::
         for (std::uint32_t p : group) {
             if (places[p].positioned == 0) continue;
             positioned.push_back(p);
-            points.push_back({places[p].sum.lat / places[p].positioned,
-                              places[p].sum.lon / places[p].positioned});
+            points.push_back(positionOf(places[p]));
         }
         UnionFind clusters(positioned.size());
         for (auto [a, b] : pairsWithin(points, kSameStationMetres)) clusters.join(a, b);
-        std::vector<std::uint32_t> stopsOfCluster(positioned.size(), 0);
+        std::vector<std::vector<std::uint32_t>> chained(positioned.size());
         for (std::uint32_t k = 0; k < positioned.size(); ++k) {
-            representative[positioned[k]] = positioned[clusters.find(k)];
-            stopsOfCluster[clusters.find(k)] += places[positioned[k]].stops;
+            chained[clusters.find(k)].push_back(positioned[k]);
+        }
+        std::uint32_t home = kNone;
+        std::uint32_t homeStops = 0;
+        for (std::vector<std::uint32_t>& cluster : chained) {
+            if (cluster.empty()) continue;
+            for (const std::vector<std::uint32_t>& part :
+                 splitFarApart(std::move(cluster), places)) {
+                std::uint32_t stops = 0;
+                for (std::uint32_t p : part) {
+                    representative[p] = part.front();
+                    stops += places[p].stops;
+                }
+                if (stops > homeStops) {
+                    home = part.front();
+                    homeStops = stops;
+                }
+            }
         }
         // Without a position a place can only go by its name: to the name's main station, or
         // with the name's other unplaced places where none has a position.
-        std::uint32_t home = kNone;
-        if (!positioned.empty()) {
-            auto most = std::max_element(stopsOfCluster.begin(), stopsOfCluster.end());
-            home = positioned[static_cast<std::size_t>(most - stopsOfCluster.begin())];
-        }
         for (std::uint32_t p : group) {
             if (places[p].positioned > 0) continue;
             if (home == kNone) home = p;

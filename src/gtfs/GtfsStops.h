@@ -19,9 +19,10 @@ inline constexpr double kSameStationMetres = 1000;
 // stops.txt read as stations. A stop with a parent_station counts as the place at the top of
 // its parent chain. Places whose names are the same (ASCII letter case aside, as the bus
 // database compares names) are one station where they lie within kSameStationMetres of each
-// other, directly or through other places of the name; a name used farther apart gives one
-// station per place, which the network names apart. Places without coordinates join the
-// station of their name with the most stops.
+// other, directly or through other places of the name, as long as every place lies within
+// kSameStationMetres of the station's position; a chain of places longer than that is split
+// until it does. A name used farther apart gives one station per place, which the network names
+// apart. Places without coordinates join the station of their name with the most stops.
 struct GtfsStops {
     static constexpr std::uint32_t kNoStation = std::numeric_limits<std::uint32_t>::max();
 

@@ -59,9 +59,27 @@ std::string ImportSummary::text() const {
     text += "  其中 " + std::to_string(tripsInOrder) +
             " 个班次可由本路线的一条线路从首站按顺序乘到末站\n";
     text += "  有坐标的站点 " + std::to_string(positions) + " 个，同名异地分开命名的站名 " +
-            std::to_string(namesSplit) + " 个，合并重复线路 " + std::to_string(mergedLines) +
+            std::to_string(namesApart.size()) + " 个，合并重复线路 " + std::to_string(mergedLines) +
             " 条，步行连接 " + std::to_string(walks) + " 条\n";
     text += "  城市代码 " + citycode + "，数据日期 " + date + "\n";
+    if (!firstServiceDay.empty()) {
+        text += "  时刻表运营日：首日 " + firstServiceDay + "，末日 " + lastServiceDay + "\n";
+    }
+    for (const NamedApart& named : namesApart) {
+        text += "  同名异地：" + displayText(named.name) + " → ";
+        for (std::size_t i = 0; i < named.names.size(); ++i) {
+            text += (i > 0 ? "、" : "") + displayText(named.names[i]);
+        }
+        text += "\n";
+    }
+    if (!numberedLines.empty()) {
+        text +=
+            "  名称相同、无从区分而加编号的线路 " + std::to_string(numberedLines.size()) + " 条：";
+        for (std::size_t i = 0; i < numberedLines.size(); ++i) {
+            text += (i > 0 ? "、" : "") + displayText(numberedLines[i]);
+        }
+        text += "\n";
+    }
     if (skipped.empty()) {
         text += "没有跳过任何数据。\n";
     } else {

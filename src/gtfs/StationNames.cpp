@@ -1,15 +1,90 @@
 #include "gtfs/StationNames.h"
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "text/AsciiCase.h"
-#include "text/NumericText.h"
 
 namespace busquery {
+namespace {
+
+constexpr std::size_t kMostLinesShown = 3;
+
+bool sameLine(const ServingLine& a, const ServingLine& b) {
+    return a.text == b.text && a.word == b.word;
+}
+
+bool servesLine(const StationFacts& station, const ServingLine& line) {
+    return std::any_of(station.lines.begin(), station.lines.end(),
+                       [&](const ServingLine& own) { return sameLine(own, line); });
+}
+
+// 1/2号线 where the lines shown are numbers of one word, else each line in full: 3路/A.
+std::string linesText(const std::vector<ServingLine>& lines) {
+    const bool oneWord = std::all_of(lines.begin(), lines.end(), [&](const ServingLine& line) {
+        return !line.word.empty() && line.word == lines.front().word;
+    });
+    std::string text;
+    for (const ServingLine& line : lines) {
+        if (!text.empty()) text += "/";
+        text += line.text;
+        if (!oneWord) text += line.word;
+    }
+    if (oneWord) text += lines.front().word;
+    return text;
+}
+
+// The lines a station's name shows: those no other place of the name has, else all of them;
+// at most kMostLinesShown, in lnid order.
+std::string shownLines(const StationFacts& station, const std::vector<std::size_t>& shared,
+                       const std::vector<StationFacts>& stations) {
+    std::vector<ServingLine> own;
+    for (const ServingLine& line : station.lines) {
+        if (std::none_of(shared.begin(), shared.end(), [&](std::size_t other) {
+                return &stations[other] != &station && servesLine(stations[other], line);
+            })) {
+            own.push_back(line);
+        }
+    }
+    if (own.empty()) own = station.lines;
+    if (own.size() > kMostLinesShown) own.resize(kMostLinesShown);
+    return own.empty() ? std::string() : linesText(own);
+}
+
+// The side of town the station lies on, seen from the mean position of the other places of its
+// name; empty where a position is missing.
+std::string sideOfTown(std::size_t station, const std::vector<std::size_t>& shared,
+                       const std::vector<StationFacts>& stations) {
+    if (!stations[station].position) return {};
+    GeoPoint others;
+    std::size_t count = 0;
+    for (std::size_t other : shared) {
+        if (other == station) continue;
+        if (!stations[other].position) return {};
+        others.lat += stations[other].position->lat;
+        others.lon += stations[other].position->lon;
+        ++count;
+    }
+    const GeoPoint at = *stations[station].position;
+    const double north = at.lat - others.lat / count;
+    const double east = (at.lon - others.lon / count) * std::cos(at.lat * std::numbers::pi / 180);
+    if (north == 0 && east == 0) return {};
+    // Eight sectors of 45 degrees, counter-clockwise from east.
+    static constexpr std::array<const char*, 8> kSides = {"东", "东北", "北", "西北",
+                                                          "西", "西南", "南", "东南"};
+    const double turns = std::atan2(north, east) / (2 * std::numbers::pi);
+    const auto sector = static_cast<long>(std::lround(turns * 8));
+    return kSides[static_cast<std::size_t>((sector % 8 + 8) % 8)];
+}
+
+}  // namespace
 
 std::vector<std::string> nameStationsApart(const std::vector<StationFacts>& stations,
-                                           std::uint64_t& namesSplit) {
+                                           std::vector<NamedApart>& apart) {
     std::vector<std::string> names;
     std::unordered_set<std::string> taken;
     std::unordered_map<std::string, std::vector<std::size_t>> byName;
@@ -26,41 +101,41 @@ std::vector<std::string> nameStationsApart(const std::vector<StationFacts>& stat
     for (const std::string& key : order) {
         const std::vector<std::size_t>& shared = byName[key];
         if (shared.size() < 2) continue;
-        ++namesSplit;
-        std::size_t keeper = shared.front();
-        for (std::size_t s : shared) {
-            if (stations[s].lines > stations[keeper].lines) keeper = s;
-        }
-        const StationFacts& kept = stations[keeper];
-        for (std::size_t s : shared) {
-            if (s == keeper) continue;
+        std::vector<std::string> lineTexts;
+        for (std::size_t s : shared) lineTexts.push_back(shownLines(stations[s], shared, stations));
+        NamedApart named{stations[shared.front()].name, {}};
+        for (std::size_t k = 0; k < shared.size(); ++k) {
+            const std::size_t s = shared[k];
             const StationFacts& station = stations[s];
-            std::vector<std::string> candidates;
-            if (!station.description.empty() &&
-                !equalsIgnoreAsciiCase(station.description, kept.description)) {
-                candidates.push_back(station.name + "（" + station.description + "）");
-            }
-            if (!station.zone.empty() && !equalsIgnoreAsciiCase(station.zone, kept.zone)) {
-                candidates.push_back(station.name + "·" + station.zone +
-                                     (isNumericText(station.zone) ? "区" : ""));
-            }
-            if (!station.terminus.empty() && !equalsIgnoreAsciiCase(station.terminus, key)) {
-                candidates.push_back(station.name + "（往" + station.terminus + "）");
-            }
+            const std::string& lines = lineTexts[k];
+            const bool linesDiffer =
+                !lines.empty() && std::count(lineTexts.begin(), lineTexts.end(), lines) == 1;
+            const std::string side = sideOfTown(s, shared, stations);
+            std::vector<std::string> additions;
+            if (linesDiffer) additions.push_back(lines);
+            if (!side.empty()) additions.push_back(side);
+            if (!lines.empty() && !side.empty()) additions.push_back(lines + "·" + side);
+            if (!lines.empty()) additions.push_back(lines);
             std::string chosen;
-            for (const std::string& candidate : candidates) {
+            for (const std::string& addition : additions) {
+                std::string candidate = station.name + "（" + addition + "）";
                 if (!taken.contains(asciiLower(candidate))) {
-                    chosen = candidate;
+                    chosen = std::move(candidate);
                     break;
                 }
             }
+            // Places alike in every respect a traveller can see still need names apart.
+            const std::string last = additions.empty() ? std::string("另一处") : additions.front();
             for (int number = 2; chosen.empty(); ++number) {
-                std::string candidate = station.name + "（" + std::to_string(number) + "）";
-                if (!taken.contains(asciiLower(candidate))) chosen = candidate;
+                std::string candidate =
+                    station.name + "（" + last + "·" + std::to_string(number) + "）";
+                if (!taken.contains(asciiLower(candidate))) chosen = std::move(candidate);
             }
             taken.insert(asciiLower(chosen));
-            names[s] = std::move(chosen);
+            names[s] = chosen;
+            named.names.push_back(std::move(chosen));
         }
+        apart.push_back(std::move(named));
     }
     return names;
 }

@@ -1,26 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "gtfs/ImportSummary.h"
+#include "store/StationGeometry.h"
+
 namespace busquery {
+
+// A line as a station's name shows it: its number and the word after it (12 and 路, 1 and 号线),
+// or its name with no word.
+struct ServingLine {
+    std::string text;
+    std::string word;
+};
 
 // What tells a station apart from others of its name.
 struct StationFacts {
-    std::string name;         // the name the feed gives it
-    std::string description;  // its first stop_desc, may be empty
-    std::string zone;         // its zone_id, may be empty
-    std::uint32_t lines = 0;  // the lines that stop there
-    std::string terminus;  // where its busiest line ends (or starts, if it ends here); may be empty
+    std::string name;  // the name the feed gives it
+    std::optional<GeoPoint> position;
+    std::vector<ServingLine> lines;  // the routes that stop there, each once, in lnid order
 };
 
-// The names of the stations, in the same order. A name the feed gives to several stations
-// (places far apart) stays with the one most lines stop at (the first of them on a tie); each
-// other gets an addition a traveller can tell apart: its stop_desc in full-width brackets, else
-// its zone after "·", else the terminus of its busiest line (（往…）), else a number (（2）).
-// Every name returned differs from every other, ASCII letter case aside.
+// The names of the stations, in the same order. Where the feed gives one name to several
+// stations (places far apart), each of them adds what a traveller can check on the spot, in
+// full-width brackets: the lines that stop there (those no other place of the name has where
+// there are any, at most three) where no other place of the name shows the same, else its side of
+// town relative to the other places of the name (东, 东北, …), else both. Nothing is added that
+// reads like a direction of travel or is a bare number. Every name returned differs from every
+// other, ASCII letter case aside; `apart` receives each name that was split, in the order met.
 std::vector<std::string> nameStationsApart(const std::vector<StationFacts>& stations,
-                                           std::uint64_t& namesSplit);
+                                           std::vector<NamedApart>& apart);
 
 }  // namespace busquery

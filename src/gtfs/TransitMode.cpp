@@ -73,16 +73,20 @@ std::string_view modeWord(TransitMode mode) {
     return "";
 }
 
-std::string numberedLineName(TransitMode mode, std::string_view number) {
+std::string_view numberWord(TransitMode mode) {
     switch (mode) {
         case TransitMode::Subway:
         case TransitMode::Rail:
         case TransitMode::CableCar:
         case TransitMode::Monorail:
-            return std::string(modeWord(mode)) + std::string(number) + "号线";
+            return "号线";
         default:
-            return std::string(modeWord(mode)) + std::string(number) + "路";
+            return "路";
     }
+}
+
+std::string numberedLineName(TransitMode mode, std::string_view number) {
+    return std::string(modeWord(mode)) + std::string(number) + std::string(numberWord(mode));
 }
 
 }  // namespace busquery

@@ -26,6 +26,9 @@ TransitMode transitModeOf(std::optional<std::int64_t> routeType);
 // The word a Chinese traveller puts before a line of the mode (地铁, 无轨电车, …); empty for buses.
 std::string_view modeWord(TransitMode mode);
 
+// The word after a line's number: 号线 for lines of rail, 路 for the others.
+std::string_view numberWord(TransitMode mode);
+
 // A numbered route's line name: 12路 for a bus, 地铁1号线, 有轨电车1路, 无轨电车1路, 铁路1号线,
 // 轮渡1路, 索道1号线, 单轨1号线 for the others.
 std::string numberedLineName(TransitMode mode, std::string_view number);

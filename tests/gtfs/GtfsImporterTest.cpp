@@ -133,10 +133,10 @@ TEST_F(GtfsImporterTest, NamesStayUniqueAndListSafe) {
 
     EXPECT_THAT(lineRows(out_),
                 ElementsAre("1|velmorina|7路上行|(05:00-05:00)|Main St;Elm；;",
-                            "2|velmorina|7路(2)上行|(06:00-06:00)|Elm；;Main St;",
+                            "2|velmorina|7路支线上行|(06:00-06:00)|Elm；;Main St;",
                             "3|velmorina|X；Y ［快］|(07:00-07:00)|Main St;Elm；;"));
-    EXPECT_THAT(stationRows(out_), ElementsAre("Main St|||7路上行;7路(2)上行;X；Y ［快］;",
-                                               "Elm；|||7路上行;7路(2)上行;X；Y ［快］;"));
+    EXPECT_THAT(stationRows(out_), ElementsAre("Main St|||7路上行;7路支线上行;X；Y ［快］;",
+                                               "Elm；|||7路上行;7路支线上行;X；Y ［快］;"));
 }
 
 TEST_F(GtfsImporterTest, DepartureTimesComeFromTheFirstStopOrFrequencies) {

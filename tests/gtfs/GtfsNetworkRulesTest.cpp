@@ -17,8 +17,10 @@ using test::lineRows;
 using test::tableRows;
 using test::TempDir;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::UnorderedElementsAre;
+using ::testing::UnorderedElementsAreArray;
 
 // Degrees of latitude per metre on the sphere walks are measured on.
 constexpr double kDegreesPerMetre = 180 / (6371008.8 * std::numbers::pi);
@@ -42,15 +44,15 @@ class FeedBuilder {
         return *this;
     }
     FeedBuilder& route(const std::string& id, const std::string& shortName,
-                       const std::string& type = "3") {
-        routes_ += id + "," + shortName + "," + type + "\n";
+                       const std::string& type = "3", const std::string& longName = "") {
+        routes_ += id + "," + shortName + "," + type + "," + longName + "\n";
         return *this;
     }
     // direction "" for none; start as HH:MM:SS.
     FeedBuilder& trip(const std::string& id, const std::string& route, const std::string& direction,
-                      const std::vector<std::string>& stops,
-                      const std::string& start = "06:00:00") {
-        trips_ += route + "," + id + "," + direction + "\n";
+                      const std::vector<std::string>& stops, const std::string& start = "06:00:00",
+                      const std::string& service = "WK") {
+        trips_ += route + "," + id + "," + direction + "," + service + "\n";
         const int hours = std::stoi(start.substr(0, start.find(':')));
         const int minutes = std::stoi(start.substr(start.find(':') + 1, 2));
         for (std::size_t k = 0; k < stops.size(); ++k) {
@@ -78,8 +80,8 @@ class FeedBuilder {
 
   private:
     std::string stops_ = "stop_id,stop_name,stop_lat,stop_lon,stop_desc,zone_id,parent_station\n";
-    std::string routes_ = "route_id,route_short_name,route_type\n";
-    std::string trips_ = "route_id,trip_id,direction_id\n";
+    std::string routes_ = "route_id,route_short_name,route_type,route_long_name\n";
+    std::string trips_ = "route_id,trip_id,direction_id,service_id\n";
     std::string times_ = "trip_id,stop_id,stop_sequence,departure_time\n";
     std::vector<std::pair<std::string, std::string>> extra_;
 };
@@ -210,12 +212,12 @@ TEST_F(GtfsNetworkRulesTest, ARouteRepeatedUnderNewIdsIsOneLine) {
     EXPECT_EQ(lines(),
               (std::vector<std::string>{
                   "22路上行|(05:00-23:00)|A;B;C;", "22路下行|(05:30-07:00)|C;B;A;",
-                  "22路(2)上行|(08:00-08:00)|A;B;D;", "22路(2)下行|(08:30-08:30)|D;B;A;"}));
+                  "22路支线上行|(08:00-08:00)|A;B;D;", "22路支线下行|(08:30-08:30)|D;B;A;"}));
     EXPECT_EQ(summary.mergedLines, 4u);
     EXPECT_EQ(summary.lines, 4u);
     EXPECT_THAT(tableRows(out_, "SELECT lineid FROM \"no\""), ElementsAre("22"));
     EXPECT_THAT(tableRows(out_, "SELECT Passlnna FROM nstinfo WHERE stna = 'B'"),
-                ElementsAre("22路上行;22路下行;22路(2)上行;22路(2)下行;"));
+                ElementsAre("22路上行;22路下行;22路支线上行;22路支线下行;"));
 
     // With direction_id the same: the feed's directions, the same stations.
     FeedBuilder fed = lineOfStops();
@@ -288,72 +290,199 @@ TEST_F(GtfsNetworkRulesTest, StopsOfOneNameAreOneStationOnlyWhereTheyLieClose) {
         .stop("n2", "Near", 50, 0)  // 50 m: one station, placed between its stops
         .stop("c1", "Chain", 0, 3000)
         .stop("c2", "Chain", 800, 3000)
-        .stop("c3", "Chain", 1600, 3000)  // each within 1 km of the next: one station
-        .stop("d1", "Desc", 0, 6000, "South")
-        .stop("d2", "Desc", 5000, 6000, "North")  // 5 km away: a place of its own
-        .stop("z1", "Zone", 0, 9000, "", "1")
-        .stop("z2", "Zone", 5000, 9000, "", "2")
-        .stop("e1", "End", 0, 12000)
-        .stop("e2", "End", 5000, 12000)
-        .stop("T", "Terminus", 6000, 12000)
+        .stop("c3", "Chain", 1600, 3000)  // each within 1 km of the middle: one station
+        // Along 2 km of street: 2000 would lie 1120 m from the mean of all five.
+        .stop("l1", "Long", 0, 6000)
+        .stop("l2", "Long", 400, 6000)
+        .stop("l3", "Long", 800, 6000)
+        .stop("l4", "Long", 1200, 6000)
+        .stop("l5", "Long", 2000, 6000)
         .unplacedStop("u1", "Unplaced")
         .unplacedStop("u2", "Unplaced")
         .route("r1", "1")
-        .route("r2", "2")
-        .route("r3", "3");
-    feed.trip("a", "r1", "", {"n1", "c1", "d2", "z2", "u1", "e2", "T"})
-        .trip("b", "r2", "", {"n2", "c3", "d1", "z1", "e1", "u2"})
-        .trip("c", "r3", "", {"c2", "d1", "z1", "e1"});
+        .route("r2", "2");
+    feed.trip("a", "r1", "", {"n1", "c1", "l1", "l2", "l3", "u1"})
+        .trip("b", "r2", "", {"n2", "c2", "c3", "l4", "l5", "u2"});
     ImportSummary summary = import(feed);
 
-    // The second and third lines make each name's southern place its main one.
     EXPECT_THAT(tableRows(out_, "SELECT stna FROM nstinfo ORDER BY rowid"),
-                ElementsAre("Near", "Chain", "Desc（North）", "Zone·2区", "Unplaced",
-                            "End（往Terminus）", "Terminus", "Desc", "Zone", "End"));
-    EXPECT_EQ(summary.namesSplit, 3u);
-    EXPECT_EQ(summary.stations, 10u);
-    EXPECT_EQ(summary.positions, 9u);
-    EXPECT_THAT(
-        tableRows(out_, "SELECT Passstna FROM nlninfo WHERE lnna = '1路'"),
-        ElementsAre("Near;Chain;Desc（North）;Zone·2区;Unplaced;End（往Terminus）;Terminus;"));
+                ElementsAre("Near", "Chain", "Long（1路）", "Unplaced", "Long（2路）"));
+    EXPECT_EQ(summary.positions, 4u);
     // Positions are the mean of the stops; a station without any has none.
     std::vector<std::string> north;
-    for (const std::string& row : tableRows(
-             out_, "SELECT stna, lat FROM nstpos WHERE stna IN ('Near', 'Chain', 'Unplaced')")) {
+    for (const std::string& row : tableRows(out_, "SELECT stna, lat FROM nstpos")) {
         const double lat = std::stod(row.substr(row.find('|') + 1));
         north.push_back(row.substr(0, row.find('|')) + " " +
                         std::to_string(std::lround((lat - 31.0) / kDegreesPerMetre)));
     }
-    EXPECT_THAT(north, UnorderedElementsAre("Near 25", "Chain 800"));
+    EXPECT_THAT(north, ElementsAre("Near 25", "Chain 800", "Long（1路） 400", "Long（2路） 1600"));
 }
 
-TEST_F(GtfsNetworkRulesTest, DataDateWithoutFeedInfo) {
+TEST_F(GtfsNetworkRulesTest, PlacesOfOneNameAreNamedByTheirLinesElseTheirSide) {
+    struct Case {
+        const char* what;
+        FeedBuilder feed;
+        std::vector<std::string> stations;  // in any order
+        std::string summaryLine;
+    };
+    const Case cases[] = {
+        {"three places served by different lines",
+         FeedBuilder()
+             .stop("m1", "Mid", 0, 0)
+             .stop("m2", "Mid", 0, 5000)
+             .stop("m3", "Mid", 0, 10000)
+             .stop("P", "P", 600, 0)
+             .route("r1", "1")
+             .route("r2", "2")
+             .route("r3", "3")
+             .trip("a", "r1", "", {"m1", "P"})
+             .trip("b", "r2", "", {"m2", "P"})
+             .trip("c", "r3", "", {"m3", "P"}),
+         {"Mid（1路）", "Mid（2路）", "Mid（3路）", "P"},
+         "  同名异地：Mid → Mid（1路）、Mid（2路）、Mid（3路）\n"},
+        {"numbers share their word; at most three lines, those only there first",
+         FeedBuilder()
+             .stop("x1", "86 St", 0, 0)
+             .stop("x2", "86 St", 0, 5000)
+             .stop("P", "P", 600, 0)
+             .route("r1", "1", "1")
+             .route("r2", "2", "1")
+             .route("rA", "A", "1")
+             .route("rB", "B", "1")
+             .route("rC", "C", "1")
+             .route("rD", "D", "1")
+             .trip("a", "r1", "", {"x1", "P"})
+             .trip("b", "r2", "", {"x1", "P"})
+             .trip("c", "rA", "", {"x2", "P"})
+             .trip("d", "rB", "", {"x2", "P"})
+             .trip("e", "rC", "", {"x2", "P"})
+             .trip("f", "rD", "", {"x2", "x1"}),
+         {"86 St（1/2号线）", "86 St（A/B/C）", "P"},
+         "  同名异地：86 St → 86 St（A/B/C）、86 St（1/2号线）\n"},
+        {"two places with the same lines, on either side of town",
+         FeedBuilder()
+             .stop("w", "Pair", 0, 0)
+             .stop("X", "往来桥", 0, 2500)  // the feed's own name stays as it is
+             .stop("e", "Pair", 0, 5000)
+             .route("r5", "5")
+             .trip("a", "r5", "", {"w", "X", "e"}),
+         {"Pair（西）", "往来桥", "Pair（东）"},
+         "  同名异地：Pair → Pair（西）、Pair（东）\n"},
+        {"a chain of stops along 2 km of street, split in two",
+         FeedBuilder()
+             .stop("l1", "Long", 0, 0)
+             .stop("l2", "Long", 400, 0)
+             .stop("l3", "Long", 800, 0)
+             .stop("l4", "Long", 1200, 0)
+             .stop("l5", "Long", 2000, 0)
+             .stop("P", "P", 3000, 0)
+             .route("r1", "1")
+             .trip("a", "r1", "", {"l1", "l2", "l3", "l4", "l5", "P"}),
+         {"Long（南）", "Long（北）", "P"},
+         "  同名异地：Long → Long（南）、Long（北）\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImportSummary summary = import(c.feed);
+        EXPECT_THAT(tableRows(out_, "SELECT stna FROM nstinfo"),
+                    UnorderedElementsAreArray(c.stations));
+        EXPECT_THAT(summary.text(), HasSubstr(c.summaryLine));
+        EXPECT_EQ(summary.namesApart.size(), 1u);
+    }
+}
+
+TEST_F(GtfsNetworkRulesTest, RoutesOfOneShortNameAreToldApartWithoutABareNumber) {
+    struct Case {
+        const char* what;
+        FeedBuilder feed;
+        std::vector<std::string> lines;
+        std::vector<std::string> numbered;
+    };
+    const Case cases[] = {
+        {"three routes with different long names",
+         lineOfStops()
+             .route("s1", "S", "1", "42 St Shuttle")
+             .route("s2", "S", "1", "Franklin Av Shuttle")
+             .route("s3", "S", "1", "Rockaway Park Shuttle")
+             .trip("a", "s1", "", {"A", "B"})
+             .trip("b", "s2", "", {"C", "D"})
+             .trip("c", "s3", "", {"E", "F", "G"}),
+         {"S|(06:00-06:00)|A;B;", "S（Franklin Av Shuttle）|(06:00-06:00)|C;D;",
+          "S（Rockaway Park Shuttle）|(06:00-06:00)|E;F;G;"},
+         {}},
+        {"a variant via another stop is a branch, whatever its long name",
+         lineOfStops()
+             .route("v1", "22", "3", "A-D")
+             .route("v2", "22", "3", "A-D (morning)")
+             .trip("a", "v1", "", {"A", "B", "C", "D"})
+             .trip("b", "v2", "", {"A", "B", "E", "D"}, "05:10:00"),
+         {"22路|(06:00-06:00)|A;B;C;D;", "22路支线|(05:10-05:10)|A;B;E;D;"},
+         {}},
+        {"nothing tells them apart: a number, and the summary says so",
+         lineOfStops()
+             .route("n1", "9")
+             .route("n2", "9")
+             .trip("a", "n1", "", {"A", "B"})
+             .trip("b", "n2", "", {"E", "F"}),
+         {"9路|(06:00-06:00)|A;B;", "9路(2)|(06:00-06:00)|E;F;"},
+         {"9路(2)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ImportSummary summary = import(c.feed);
+        EXPECT_EQ(lines(), c.lines);
+        EXPECT_EQ(summary.numberedLines, c.numbered);
+    }
+}
+
+TEST_F(GtfsNetworkRulesTest, DataDateIsWhereTheTimetableStarts) {
     struct Case {
         const char* what;
         std::vector<std::pair<std::string, std::string>> files;
         std::string date;  // "" for the day of the import
+        std::string firstDay;
+        std::string lastDay;
     };
+    const std::string calendarHeader =
+        "service_id,monday,tuesday,wednesday,thursday,friday,saturday,sunday,start_date,"
+        "end_date\n";
     const Case cases[] = {
         {"feed_info first",
          {{"feed_info.txt", "feed_publisher_name,feed_start_date\nX,20190316\n"},
-          {"calendar.txt", "service_id,start_date,end_date\nWK,20150901,20160901\n"}},
-         "2019.3.16"},
-        {"the earliest start_date of calendar.txt",
-         {{"calendar.txt",
-           "service_id,start_date,end_date\nWK,20150901,20160901\nSA,20140301,20160901\n"
-           "XX,2014,20160901\n"},
-          {"calendar_dates.txt", "service_id,date,exception_type\nWK,20100101,2\n"}},
-         "2014.3.1"},
-        {"else the earliest date of calendar_dates.txt",
+          {"calendar.txt", calendarHeader + "WK,1,1,1,1,1,1,1,20150901,20160901\n"}},
+         "2019.3.16",
+         "2015.9.1",
+         "2016.9.1"},
+        {"a small service and a holiday added years before do not count",
+         {{"calendar.txt", calendarHeader + "OLD,1,1,1,1,1,1,1,20150606,20191231\n"
+                                            "WK,1,1,1,1,1,0,0,20190304,20191231\n"},
+          {"calendar_dates.txt", "service_id,date,exception_type\nWK,20120101,1\n"}},
+         "2019.3.4",
+         "2012.1.1",
+         "2019.12.31"},
+        {"a timetable starting on a weekend starts on its first busy day",
+         {{"calendar.txt", calendarHeader + "WK,1,1,1,1,1,0,0,20260103,20261231\n"
+                                            "OLD,0,0,0,0,0,1,1,20260103,20261231\n"}},
+         "2026.1.5",
+         "2026.1.3",
+         "2026.12.31"},
+        {"calendar_dates.txt alone; removed days and dates that are none do not run",
          {{"calendar_dates.txt",
-           "service_id,date,exception_type\nWK,20240105,1\nWK,20231224,1\nWK,20231399,1\n"}},
-         "2023.12.24"},
-        {"else the day of the import", {}, ""},
+           "service_id,date,exception_type\nWK,20240105,1\nWK,20231224,1\nWK,20231399,1\n"
+           "WK,20231220,1\nWK,20231220,2\n"}},
+         "2023.12.24",
+         "2023.12.24",
+         "2024.1.5"},
+        {"else the day of the import", {}, "", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         FeedBuilder feed = lineOfStops();
-        feed.route("r", "1").trip("t", "r", "", {"A", "B"});
+        // Four trips on the weekdays' service, one on the other.
+        feed.route("r", "1").trip("o", "r", "", {"A", "B"}, "05:00:00", "OLD");
+        for (int k = 0; k < 4; ++k) {
+            feed.trip("t" + std::to_string(k), "r", "", {"A", "B"}, "06:00:00");
+        }
         for (const auto& [name, content] : c.files) feed.file(name, content);
         ImportSummary summary = import(feed);
         if (c.date.empty()) {
@@ -362,6 +491,8 @@ TEST_F(GtfsNetworkRulesTest, DataDateWithoutFeedInfo) {
         } else {
             EXPECT_EQ(summary.date, c.date);
         }
+        EXPECT_EQ(summary.firstServiceDay + " " + summary.lastServiceDay,
+                  c.firstDay + " " + c.lastDay);
         EXPECT_THAT(tableRows(out_, "SELECT date FROM dbdate"), ElementsAre(summary.date));
     }
 }
