@@ -1,5 +1,7 @@
 #include "gtfs/TransitMode.h"
 
+#include "store/ModeWords.h"
+
 namespace busquery {
 
 TransitMode transitModeOf(std::optional<std::int64_t> routeType) {
@@ -52,25 +54,9 @@ TransitMode transitModeOf(std::optional<std::int64_t> routeType) {
 }
 
 std::string_view modeWord(TransitMode mode) {
-    switch (mode) {
-        case TransitMode::Bus:
-            return "";
-        case TransitMode::Tram:
-            return "有轨电车";
-        case TransitMode::Subway:
-            return "地铁";
-        case TransitMode::Rail:
-            return "铁路";
-        case TransitMode::Ferry:
-            return "轮渡";
-        case TransitMode::CableCar:
-            return "索道";
-        case TransitMode::Trolleybus:
-            return "无轨电车";
-        case TransitMode::Monorail:
-            return "单轨";
-    }
-    return "";
+    // The words follow the modes after the bus, in their order.
+    const auto index = static_cast<std::size_t>(mode);
+    return index == 0 ? std::string_view() : kModeWords[index - 1];
 }
 
 std::string_view numberWord(TransitMode mode) {

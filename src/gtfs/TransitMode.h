@@ -7,7 +7,8 @@
 
 namespace busquery {
 
-// The kind of vehicle a route runs, as route_type gives it.
+// The kind of vehicle a route runs, as route_type gives it. The modes after the bus are in the
+// order of their words in kModeWords.
 enum class TransitMode : std::uint8_t {
     Bus,
     Tram,  // tram, streetcar, light rail

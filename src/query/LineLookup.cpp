@@ -1,7 +1,9 @@
 #include "query/LineLookup.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "store/ModeWords.h"
 #include "text/AsciiCase.h"
 #include "text/NumericText.h"
 #include "text/Text.h"
@@ -14,11 +16,37 @@ std::string linePrefix(std::string_view request) {
     return prefix;
 }
 
+std::vector<LineEntry> numberedLinesOfEveryMode(const NetworkIndex& index,
+                                                std::string_view request) {
+    const std::string number = removeAll(request, "路");
+    std::vector<LineEntry> found;
+    if (!isNumericText(number)) return found;
+    const std::string prefix = linePrefix(number);
+    for (std::uint32_t i : index.cityLinesByLnid) {
+        const LineInfo& line = index.lines[i];
+        std::string_view name = line.lnna;
+        if (startsWithIgnoreAsciiCase(name, prefix)) continue;  // listed by its prefix already
+        for (std::string_view word : kModeWords) {
+            if (name.starts_with(word)) {
+                name.remove_prefix(word.size());
+                break;
+            }
+        }
+        if (name.starts_with(number) && (name.size() == number.size() ||
+                                         name[number.size()] < '0' || name[number.size()] > '9')) {
+            found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
+        }
+    }
+    return found;
+}
+
 bool lineLookupFinds(const NetworkIndex& index, std::string_view request) {
     const std::string prefix = linePrefix(request);
-    return std::any_of(
-        index.cityLinesByLnid.begin(), index.cityLinesByLnid.end(),
-        [&](std::uint32_t i) { return startsWithIgnoreAsciiCase(index.lines[i].lnna, prefix); });
+    return std::any_of(index.cityLinesByLnid.begin(), index.cityLinesByLnid.end(),
+                       [&](std::uint32_t i) {
+                           return startsWithIgnoreAsciiCase(index.lines[i].lnna, prefix);
+                       }) ||
+           !numberedLinesOfEveryMode(index, request).empty();
 }
 
 std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) {
@@ -31,6 +59,9 @@ std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) 
         if (!startsWithIgnoreAsciiCase(line.lnna, prefix)) continue;
         found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
     }
+    std::vector<LineEntry> numbered = numberedLinesOfEveryMode(index, state.strQueryLnna);
+    found.insert(found.end(), std::make_move_iterator(numbered.begin()),
+                 std::make_move_iterator(numbered.end()));
     state.lngRecordNum = static_cast<std::int32_t>(found.size());
     state.intOutState = found.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
     return found;

@@ -11,9 +11,14 @@
 namespace busquery {
 
 // Every line of the city whose name begins with strQueryLnna (every "路" removed; a numeric
-// request must be followed by "路"), in lnid order. Sets lngRecordNum and the outcome Listed or
-// NoLine.
+// request must be followed by "路"), in lnid order, then numberedLinesOfEveryMode. Sets
+// lngRecordNum and the outcome Listed or NoLine.
 std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state);
+
+// After the lines a numeric request lists by its prefix, the lines of other modes whose number
+// it is: 无轨电车1路, 地铁1号线, 1G, 1N for 1 (not 10路, not 夜1, not B1路), in lnid order.
+std::vector<LineEntry> numberedLinesOfEveryMode(const NetworkIndex& index,
+                                                std::string_view request);
 
 // Whether a line lookup of the request would list anything.
 bool lineLookupFinds(const NetworkIndex& index, std::string_view request);

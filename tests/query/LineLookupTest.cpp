@@ -66,7 +66,7 @@ TEST_F(LineLookupTest, RequestsAndTheLinesTheyList) {
     const Case cases[] = {
         {"12", {"12路上行", "12路下行"}},  // not 120路, not the other city's line
         {"12路", {"12路上行", "12路下行"}},
-        {"1", {}},                 // numeric: 1路…
+        {"1", {"地铁1号线"}},      // numeric: 1路…, then the metro's line 1
         {"夜1", {"夜1", "夜10"}},  // not numeric: a plain prefix, in lnid order
         {"地铁", {"地铁1号线"}},
         {"b1", {"B1路"}},    // ASCII case ignored
@@ -121,6 +121,41 @@ TEST_F(LineLookupTest, NothingFoundEmptiesThePane) {
     query.run({"777", "", "", "", ""}, pane);
     EXPECT_TRUE(pane.pieces().empty());
     EXPECT_EQ(query.state().intOutState, OutcomeCode::NoLine);
+}
+
+// A city whose number 1 runs as a bus, a trolleybus, a metro line and an express bus.
+class NumberedLinesOfEveryModeTest : public LineLookupTest {
+  protected:
+    NumberedLinesOfEveryModeTest() {
+        TestCity city;
+        city.line("地铁1号线上行", "甲;", "", 1)
+            .line("1路上行", "甲;", "", 2)
+            .line("无轨电车1路", "甲;", "", 3)
+            .line("10路", "甲;", "", 4)
+            .line("1G", "甲;", "", 5)
+            .line("夜1", "甲;", "", 6)
+            .line("有轨电车12路", "甲;", "", 7)
+            .line("1路支线", "甲;", "", 8)
+            .line("地铁1号线下行", "甲;", "", 9)
+            .line("无轨电车1路", "甲;", "", 10, "othercity");
+        file_ = city.write(dir_ / "numbered");
+    }
+};
+
+TEST_F(NumberedLinesOfEveryModeTest, FollowTheLinesTheRequestLists) {
+    struct Case {
+        const char* request;
+        Names listed;
+    };
+    const Case cases[] = {
+        {"1", {"1路上行", "1路支线", "地铁1号线上行", "无轨电车1路", "1G", "地铁1号线下行"}},
+        {"1路", {"1路上行", "1路支线", "地铁1号线上行", "无轨电车1路", "1G", "地铁1号线下行"}},
+        {"12", {"有轨电车12路"}},
+        {"1G", {"1G"}},  // no number: its prefix alone
+        {"夜1", {"夜1"}},
+        {"2", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(names(c.request), c.listed) << c.request;
 }
 
 TEST(LinePrefix, NumericTextGetsRou) {
