@@ -210,6 +210,7 @@ class NetworkBuilder {
     // The line rows, named, without their stations yet, and the line list.
     void writeLines() {
         lineOfPlanned_.assign(planned_.size(), kNone);
+        stemOfRoute_.resize(feed_.routes.routes.size());
         std::unordered_map<std::string, std::uint32_t> takenNames;  // by the planned line
         std::unordered_set<std::string> listedIds;
         std::vector<bool> routeHasLine(feed_.routes.routes.size(), false);
@@ -251,18 +252,21 @@ class NetworkBuilder {
 
     // The planned line's name, unique ignoring ASCII case among the names already taken. A name
     // another route holds goes to the variant as a branch when the two share their stations,
-    // else the route's long name tells it apart; only when neither does, a number.
+    // else the route's long name tells it apart; only when neither does, a number. A route
+    // told apart by its long name or a number keeps it for all its lines.
     std::string lineName(std::uint32_t i, std::unordered_map<std::string, std::uint32_t>& taken,
                          bool& branch) {
         const PlannedLine& plan = planned_[i];
         const PatternGroup& group = collected_.groups[plan.group];
         const GtfsRoute& route = feed_.routes.routes[group.route];
+        std::string& stem = stemOfRoute_[group.route];
+        if (stem.empty()) stem = route.name;
         const std::string direction(directionWord(group.direction));
         auto take = [&](const std::string& name) {
             return taken.try_emplace(asciiLower(name), i).second;
         };
         branch = plan.branch > 0;
-        std::string name = route.name + branchWord(plan.branch) + direction;
+        std::string name = stem + branchWord(plan.branch) + direction;
         auto holder = taken.find(asciiLower(name));
         if (holder == taken.end()) {
             take(name);
@@ -272,17 +276,22 @@ class NetworkBuilder {
         if (areVariants(stations, collected_.patterns[planned_[holder->second].pattern].stations)) {
             branch = true;
             for (std::uint32_t number = plan.branch + 1;; ++number) {
-                name = route.name + branchWord(number) + direction;
+                name = stem + branchWord(number) + direction;
                 if (take(name)) return name;
             }
         }
         if (!route.longName.empty() && !equalsIgnoreAsciiCase(route.longName, route.listName)) {
-            name = route.name + "（" + route.longName + "）" + branchWord(plan.branch) + direction;
-            if (take(name)) return name;
+            const std::string named = stem + "（" + route.longName + "）";
+            name = named + branchWord(plan.branch) + direction;
+            if (take(name)) {
+                stem = named;
+                return name;
+            }
         }
+        const std::string unnumbered = stem;
         for (int copy = 2;; ++copy) {
-            name =
-                route.name + branchWord(plan.branch) + "(" + std::to_string(copy) + ")" + direction;
+            stem = unnumbered + "(" + std::to_string(copy) + ")";
+            name = stem + branchWord(plan.branch) + direction;
             if (take(name)) break;
         }
         summary_.numberedLines.push_back(name);
@@ -311,18 +320,19 @@ class NetworkBuilder {
         for (std::uint32_t row = 0; row < rowStation_.size(); ++row) {
             const std::uint32_t s = rowStation_[row];
             StationFacts station{stops.stationNames[s], stops.stationPositions[s], {}};
-            std::vector<std::uint32_t> routesSeen;
             for (std::uint32_t line : linesAt_[row]) {
-                const std::uint32_t r =
-                    collected_.groups[planned_[plannedOfLine_[line]].group].route;
-                if (std::find(routesSeen.begin(), routesSeen.end(), r) != routesSeen.end())
-                    continue;
-                routesSeen.push_back(r);
-                const GtfsRoute& route = feed_.routes.routes[r];
-                station.lines.push_back(
-                    route.number.empty()
-                        ? ServingLine{route.name, {}}
-                        : ServingLine{route.number, std::string(numberWord(route.mode))});
+                const GtfsRoute& route =
+                    feed_.routes
+                        .routes[collected_.groups[planned_[plannedOfLine_[line]].group].route];
+                if (std::any_of(station.lines.begin(), station.lines.end(),
+                                [&](const ServingLine& seen) { return seen.name == route.name; })) {
+                    continue;  // a route repeated under another id
+                }
+                station.lines.push_back(route.number.empty()
+                                            ? ServingLine{route.name, {}, {}, {}}
+                                            : ServingLine{route.name, route.number,
+                                                          std::string(modeWord(route.mode)),
+                                                          std::string(numberWord(route.mode))});
             }
             facts.push_back(std::move(station));
         }
@@ -420,6 +430,7 @@ class NetworkBuilder {
     std::vector<std::uint32_t> mergedInto_;  // by planned line: the one it became part of
     std::vector<std::uint32_t> lineOfPlanned_;
     std::vector<std::uint32_t> plannedOfLine_;  // by line (lnid order)
+    std::vector<std::string> stemOfRoute_;      // by route: what its line names begin with
     std::vector<std::uint32_t> stationRow_;     // by GtfsStops station; kNone where unserved
     std::vector<std::uint32_t> rowStation_;
     std::vector<std::vector<std::uint32_t>> linesAt_;  // by row, in lnid order

@@ -14,27 +14,23 @@ namespace {
 
 constexpr std::size_t kMostLinesShown = 3;
 
-bool sameLine(const ServingLine& a, const ServingLine& b) {
-    return a.text == b.text && a.word == b.word;
-}
-
 bool servesLine(const StationFacts& station, const ServingLine& line) {
     return std::any_of(station.lines.begin(), station.lines.end(),
-                       [&](const ServingLine& own) { return sameLine(own, line); });
+                       [&](const ServingLine& own) { return own.name == line.name; });
 }
 
-// 1/2号线 where the lines shown are numbers of one word, else each line in full: 3路/A.
+// 1/2号线 where the lines shown are numbers of one mode, else each line's name: 3路/A.
 std::string linesText(const std::vector<ServingLine>& lines) {
-    const bool oneWord = std::all_of(lines.begin(), lines.end(), [&](const ServingLine& line) {
-        return !line.word.empty() && line.word == lines.front().word;
+    const ServingLine& first = lines.front();
+    const bool oneMode = std::all_of(lines.begin(), lines.end(), [&](const ServingLine& line) {
+        return !line.number.empty() && line.mode == first.mode && line.word == first.word;
     });
     std::string text;
     for (const ServingLine& line : lines) {
         if (!text.empty()) text += "/";
-        text += line.text;
-        if (!oneWord) text += line.word;
+        text += oneMode ? line.number : line.name;
     }
-    if (oneWord) text += lines.front().word;
+    if (oneMode) text += first.word;
     return text;
 }
 

@@ -10,10 +10,11 @@
 
 namespace busquery {
 
-// A line as a station's name shows it: its number and the word after it (12 and 路, 1 and 号线),
-// or its name with no word.
+// A line as a station's name shows it.
 struct ServingLine {
-    std::string text;
+    std::string name;    // as the line list writes it: 12路, 地铁1号线, A
+    std::string number;  // where it is numbered: its number, its mode word and the word after it
+    std::string mode;    // (1, 地铁, 号线); all three empty otherwise
     std::string word;
 };
 
