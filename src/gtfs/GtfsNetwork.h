@@ -41,8 +41,10 @@ struct GtfsTables {
 //
 // Lines are numbered (lnid) by route_sort_order (routes without one last), then by the natural
 // order of the route names, then by file order, direction and branch. Every line name is
-// unique ignoring ASCII case, as the transfer search looks lines up by name; a name the feed
-// repeats for lines that differ gets "(2)", "(3)", … before its direction word.
+// unique ignoring ASCII case, as the transfer search looks lines up by name: a route whose
+// name another route holds is its branch where the two share their stations, else goes by its
+// long name, and only where neither tells them apart gets "(2)", "(3)", … (which the summary
+// lists).
 //
 // Stations are named apart where a name stands for places far apart (nameStationsApart); the
 // ones with a position get a row of nstpos, and walks join the stations near each other or

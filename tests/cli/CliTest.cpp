@@ -142,8 +142,9 @@ TEST(CliCityTest, AnImportedCityIsAnsweredAndNamed) {
     EXPECT_EQ(line.status, 0) << line.err;
     const auto json = nlohmann::json::parse(line.out);
     EXPECT_EQ(json["city"], "vilnius");
-    ASSERT_EQ(json["lines"].size(), 1u);
+    ASSERT_EQ(json["lines"].size(), 2u);  // the bus, then the trolleybus of that number
     EXPECT_EQ(json["lines"][0]["lnna"], "1路");
+    EXPECT_EQ(json["lines"][1]["lnna"], "无轨电车1路");
     EXPECT_EQ(test::runCliWith({"--db", db, "line", "无轨电车"}).status, 0);
 }
 
