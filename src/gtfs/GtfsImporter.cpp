@@ -10,7 +10,7 @@
 #include "gtfs/GtfsStops.h"
 #include "gtfs/GtfsTransfers.h"
 #include "gtfs/GtfsTrips.h"
-#include "gtfs/ServiceStartDate.h"
+#include "gtfs/ServiceDays.h"
 #include "gtfs/TripStops.h"
 #include "store/BusDatabaseWriter.h"
 #include "store/Error.h"

@@ -48,7 +48,7 @@ std::string shownLines(const StationFacts& station, const std::vector<std::size_
     }
     if (own.empty()) own = station.lines;
     if (own.size() > kMostLinesShown) own.resize(kMostLinesShown);
-    return own.empty() ? std::string() : linesText(own);
+    return linesText(own);
 }
 
 // The side of town the station lies on, seen from the mean position of the other places of its
@@ -104,14 +104,15 @@ std::vector<std::string> nameStationsApart(const std::vector<StationFacts>& stat
             const std::size_t s = shared[k];
             const StationFacts& station = stations[s];
             const std::string& lines = lineTexts[k];
-            const bool linesDiffer =
-                !lines.empty() && std::count(lineTexts.begin(), lineTexts.end(), lines) == 1;
+            const bool linesDiffer = std::count(lineTexts.begin(), lineTexts.end(), lines) == 1;
             const std::string side = sideOfTown(s, shared, stations);
             std::vector<std::string> additions;
             if (linesDiffer) additions.push_back(lines);
-            if (!side.empty()) additions.push_back(side);
-            if (!lines.empty() && !side.empty()) additions.push_back(lines + "·" + side);
-            if (!lines.empty()) additions.push_back(lines);
+            if (!side.empty()) {
+                additions.push_back(side);
+                additions.push_back(lines + "·" + side);
+            }
+            additions.push_back(lines);
             std::string chosen;
             for (const std::string& addition : additions) {
                 std::string candidate = station.name + "（" + addition + "）";
@@ -121,10 +122,9 @@ std::vector<std::string> nameStationsApart(const std::vector<StationFacts>& stat
                 }
             }
             // Places alike in every respect a traveller can see still need names apart.
-            const std::string last = additions.empty() ? std::string("另一处") : additions.front();
             for (int number = 2; chosen.empty(); ++number) {
                 std::string candidate =
-                    station.name + "（" + last + "·" + std::to_string(number) + "）";
+                    station.name + "（" + additions.front() + "·" + std::to_string(number) + "）";
                 if (!taken.contains(asciiLower(candidate))) chosen = std::move(candidate);
             }
             taken.insert(asciiLower(chosen));

@@ -22,7 +22,7 @@ struct ServingLine {
 struct StationFacts {
     std::string name;  // the name the feed gives it
     std::optional<GeoPoint> position;
-    std::vector<ServingLine> lines;  // the routes that stop there, each once, in lnid order
+    std::vector<ServingLine> lines;  // at least one; each line name once, in lnid order
 };
 
 // The names of the stations, in the same order. Where the feed gives one name to several

@@ -1,4 +1,4 @@
-#include "gtfs/ServiceStartDate.h"
+#include "gtfs/ServiceDays.h"
 
 #include <algorithm>
 #include <array>
