@@ -432,6 +432,7 @@ TEST_F(GtfsNetworkRulesTest, RoutesOfOneShortNameAreToldApartWithoutABareNumber)
         ImportSummary summary = import(c.feed);
         EXPECT_EQ(lines(), c.lines);
         EXPECT_EQ(summary.numberedLines, c.numbered);
+        EXPECT_EQ(summary.text().find("加编号的线路") != std::string::npos, !c.numbered.empty());
     }
 }
 
