@@ -38,13 +38,13 @@ bool usable(const CsvTable& table, std::string_view file,
     return true;
 }
 
-void readWeekdays(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
+bool readWeekdays(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
                   ImportSummary& summary) {
     if (!usable(table, kCalendar,
                 {"service_id", "monday", "tuesday", "wednesday", "thursday", "friday", "saturday",
                  "sunday", "start_date", "end_date"},
                 summary)) {
-        return;
+        return false;
     }
     const auto serviceColumn = table.column("service_id");
     std::array<std::optional<std::size_t>, 7> dayColumns{};
@@ -82,11 +82,12 @@ void readWeekdays(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calenda
         days.startDate = *start;
         days.endDate = *end;
     });
+    return true;
 }
 
-void readDates(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
+bool readDates(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
                ImportSummary& summary) {
-    if (!usable(table, kDates, {"service_id", "date", "exception_type"}, summary)) return;
+    if (!usable(table, kDates, {"service_id", "date", "exception_type"}, summary)) return false;
     const auto serviceColumn = table.column("service_id");
     const auto dateColumn = table.column("date");
     const auto typeColumn = table.column("exception_type");
@@ -105,6 +106,7 @@ void readDates(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
         }
         calendar.dates.push_back(ServiceDateRow{*service, *date, type == "1"});
     });
+    return true;
 }
 
 }  // namespace
@@ -112,13 +114,12 @@ void readDates(CsvTable& table, const GtfsTrips& trips, GtfsCalendar& calendar,
 GtfsCalendar GtfsCalendar::read(CsvTable* calendarTable, CsvTable* datesTable,
                                 const GtfsTrips& trips, ImportSummary& summary) {
     GtfsCalendar calendar;
-    calendar.given = calendarTable != nullptr || datesTable != nullptr;
-    if (!calendar.given) return calendar;
     for (std::uint32_t s = 0; s < trips.serviceIds.size(); ++s) {
         calendar.services.push_back(ServiceRow{s, std::string(trips.serviceIds.id(s)), 0, 0, 0});
     }
-    if (calendarTable) readWeekdays(*calendarTable, trips, calendar, summary);
-    if (datesTable) readDates(*datesTable, trips, calendar, summary);
+    if (calendarTable) calendar.given |= readWeekdays(*calendarTable, trips, calendar, summary);
+    if (datesTable) calendar.given |= readDates(*datesTable, trips, calendar, summary);
+    if (!calendar.given) calendar.services.clear();
     return calendar;
 }
 

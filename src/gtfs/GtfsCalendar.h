@@ -16,7 +16,7 @@ namespace busquery {
 // neither file names never runs. Rows that cannot be read, or name a service no trip runs on, are
 // left out and counted. A file without the columns it needs is not used, and said so.
 struct GtfsCalendar {
-    bool given = false;  // either file is in the feed; otherwise every service runs every day
+    bool given = false;  // either file was used; otherwise every service runs every day
     std::vector<ServiceRow> services;
     std::vector<ServiceDateRow> dates;
 

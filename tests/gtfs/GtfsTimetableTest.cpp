@@ -137,6 +137,14 @@ INSTANTIATE_TEST_SUITE_P(
              "  24:50 24:55 25:00 → 东桥 s0\n"
              "s0: 01-05 01-07 01-08 01-09 01-10 01-12\n"
              "s1: 01-10 01-17 01-18\n"},
+        Case{"ACalendarWithoutItsColumnsIsNotUsed",
+             withFiles({{"calendar.txt", "service_id,start_date\nWK,20260101\n"}}),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站 s0\n"
+             "  22:30 22:35 22:40 → 北站 s0\n"
+             "12路下行\n"
+             "  24:50 24:55 25:00 → 东桥 s0\n"
+             "every day\n"},
         Case{"TripsOfOnePatternSortedByDepartureWithWaitsAndSecondsDropped",
              withFiles({{"stop_times.txt",
                          "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
