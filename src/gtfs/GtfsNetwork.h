@@ -12,7 +12,7 @@
 #include "gtfs/GtfsTrips.h"
 #include "gtfs/ImportSummary.h"
 #include "gtfs/TripStops.h"
-#include "store/BusDatabaseWriter.h"
+#include "store/BusDataRows.h"
 
 namespace busquery {
 
