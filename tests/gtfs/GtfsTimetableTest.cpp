@@ -163,6 +163,29 @@ INSTANTIATE_TEST_SUITE_P(
              "12路下行\n"
              "  25:10 25:15 25:20 → 东桥 s0\n"
              "every day\n"},
+        Case{"ShortRunsBackwardTimesAndMissingEndTimesAreLeftOut",
+             withFiles({{"trips.txt",
+                         "route_id,service_id,trip_id,direction_id\n"
+                         "R12,WK,T1,0\nR12,WK,T2,0\nR12,WK,T3,1\n"
+                         "R12,WK,T4,0\nR12,WK,T5,0\nR12,WK,T6,0\n"},
+                        {"stop_times.txt",
+                         "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                         "T1,06:00:00,06:00:00,S1a,1\nT1,06:05:00,06:05:00,S2,2\n"
+                         "T1,06:10:00,06:10:00,S3,3\n"
+                         "T2,07:00:00,07:00:00,S1a,1\nT2,07:05:00,07:05:00,S2,2\n"
+                         "T2,07:10:00,07:10:00,S3,3\n"
+                         "T3,08:00:00,08:00:00,S3,1\nT3,08:05:00,08:05:00,S1b,2\n"
+                         "T4,09:00:00,09:00:00,S1a,1\nT4,09:05:00,09:05:00,S2,2\n"
+                         "T5,10:00:00,10:00:00,S1a,1\nT5,09:55:00,09:55:00,S2,2\n"
+                         "T5,10:10:00,10:10:00,S3,3\n"
+                         "T6,11:00:00,11:00:00,S1a,1\nT6,11:05:00,11:05:00,S2,2\n"
+                         "T6,,,S3,3\n"}}),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站 s0\n"
+             "  07:00 07:05 07:10 → 北站 s0\n"
+             "12路下行\n"
+             "  08:00 08:05 → 东桥 s0\n"
+             "every day\n"},
         Case{"FrequencyTripsStandForEachDeparture",
              withFiles({{"frequencies.txt",
                          "trip_id,start_time,end_time,headway_secs\n"
