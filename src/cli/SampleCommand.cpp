@@ -9,7 +9,8 @@ namespace busquery::cli {
 SampleCommand::SampleCommand() : Command("sample", "Write the generated sample city to OUT") {}
 
 void SampleCommand::addOptions(CLI::App& command) {
-    command.add_option("OUT", out_, "New bus database file (must not exist)")->required();
+    command.add_option("OUT", out_, "Bus database to write (an existing file is replaced)")
+        ->required();
     command.add_option("--seed", options_.seed, "Seed of the generator")
         ->check(
             [](const std::string& text) {
@@ -25,12 +26,18 @@ void SampleCommand::addOptions(CLI::App& command) {
     command.add_option("--scale", options_.scale, "About K times the stations and lines")
         ->check(CLI::Range(1, kMaxSampleScale))
         ->capture_default_str();
+    command.add_flag("--timetables", options_.timetables,
+                     "Also write every line's trips through its service hours");
 }
 
 int SampleCommand::run(CliContext& context) {
     SampleCitySize size = writeSampleCity(out_, options_);
     context.out << "样例城市已写入 “" << out_ << "”：" << size.stations << " 个站点，" << size.lines
-                << " 条线路（上下行分计）\n";
+                << " 条线路（上下行分计）";
+    if (options_.timetables) {
+        context.out << "，班次 " << size.trips << " 个，停靠时刻 " << size.stopTimes << " 条";
+    }
+    context.out << "\n";
     return kExitListed;
 }
 

@@ -169,12 +169,14 @@ class NetworkBuilder {
         collectPatterns();
         planLines();
         writeLines();
+        assignTrips();
         placeStations();
         nameStations();
         writeStations();
         joinWalks();
         countTripsInOrder();
         reportUnservedStops();
+        network_.stationRow = std::move(stationRow_);
         return std::move(network_);
     }
 
@@ -296,6 +298,19 @@ class NetworkBuilder {
         }
         summary_.numberedLines.push_back(name);
         return name;
+    }
+
+    // Each trip's line: the one its stop pattern became, or the line that pattern merged into.
+    void assignTrips() {
+        std::vector<std::uint32_t> lineOfPattern(collected_.patterns.size(), kNone);
+        for (std::uint32_t i = 0; i < planned_.size(); ++i) {
+            lineOfPattern[planned_[i].pattern] = lineOfPlanned_[i];
+        }
+        network_.lineOfTrip.assign(collected_.patternOfTrip.size(), kNone);
+        for (std::uint32_t trip = 0; trip < collected_.patternOfTrip.size(); ++trip) {
+            const std::uint32_t p = collected_.patternOfTrip[trip];
+            if (p != StopPatterns::kNoPattern) network_.lineOfTrip[trip] = lineOfPattern[p];
+        }
     }
 
     // Station rows in the order the stations first appear on the lines, with the lines at each.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +12,7 @@
 #include "gtfs/GtfsTrips.h"
 #include "gtfs/ImportSummary.h"
 #include "gtfs/TripStops.h"
-#include "store/BusDatabaseWriter.h"
+#include "store/BusDataRows.h"
 
 namespace busquery {
 
@@ -55,6 +56,13 @@ struct GtfsNetwork {
     std::vector<PositionRow> positions;  // of the stations that have one, in station order
     std::vector<WalkRow> walks;
     std::vector<std::string> lineIds;  // table no: each route's list name once, in lnid order
+    // By trip number: the line whose stations the trip stops at, in order, kNone where its
+    // stops are those of no line (a short or skip-stop run, or a trip left out).
+    std::vector<std::uint32_t> lineOfTrip;
+    // By station number of GtfsStops: its row of stations, kNone where no line serves it.
+    std::vector<std::uint32_t> stationRow;
+
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
     // Counts what it made, merged and named apart into the summary, and notes there what it
     // leaves out.

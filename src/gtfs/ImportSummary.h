@@ -43,6 +43,12 @@ struct ImportSummary {
     std::vector<NamedApart> namesApart;  // names given to places far apart, named apart
     // Lines that repeat another's name with nothing to tell them apart, named with a number.
     std::vector<std::string> numberedLines;
+
+    // The timetable: nlntrip rows (a frequency trip's departures each one) and their stop times.
+    std::uint64_t timetableTrips = 0;
+    std::uint64_t timetableStopTimes = 0;
+    bool calendarGiven = true;  // false: no calendar files, every trip runs every day
+
     std::vector<RowIssue> skipped;   // left out, in the order first met
     std::vector<RowIssue> adjusted;  // kept, with a value read the way the reason says
 

@@ -13,11 +13,11 @@
 
 #include "sample/SampleNetwork.h"
 #include "sample/SampleRandom.h"
-#include "store/BusDatabaseWriter.h"
+#include "sample/SampleTrips.h"
+#include "store/BusDataRows.h"
 #include "store/City.h"
-#include "store/Error.h"
-#include "store/StagedFile.h"
 #include "store/StationGeometry.h"
+#include "store/WriteBusData.h"
 
 namespace busquery {
 namespace {
@@ -91,13 +91,19 @@ std::string clock(int minutes) {
     return twoDigits(minutes / 60) + ":" + twoDigits(minutes % 60);
 }
 
-// Service times as the line lookup shows them right after the name, such as (06:00-22:30).
-// The return direction starts and ends a little later.
-class Timetable {
-  public:
-    explicit Timetable(SampleRandom& random) : random_(random) {}
+// Service times as the line lookup shows them right after the name, such as (06:00-22:30),
+// with the windows they stand for in minutes of the service day (a night line's last bus after
+// midnight counts on past 24:00). The return direction starts and ends a little later.
+struct ServiceHours {
+    std::string text;
+    std::vector<ServiceWindow> windows;
+};
 
-    std::pair<std::string, std::string> times(RouteKind kind) {
+class ServiceHoursPlan {
+  public:
+    explicit ServiceHoursPlan(SampleRandom& random) : random_(random) {}
+
+    std::pair<ServiceHours, ServiceHours> times(RouteKind kind) {
         switch (kind) {
             case RouteKind::Bus:
                 return span(330, 9, 1200, 21);
@@ -118,9 +124,10 @@ class Timetable {
             case RouteKind::PeakExpress: {
                 const int morning = 420 + 10 * random_.between(0, 3);
                 const int evening = 1020 + 10 * random_.between(0, 3);
-                std::string text = "(" + clock(morning) + "-" + clock(morning + 120) + "," +
-                                   clock(evening) + "-" + clock(evening + 120) + ")";
-                return {text, text};
+                ServiceHours hours{"(" + clock(morning) + "-" + clock(morning + 120) + "," +
+                                       clock(evening) + "-" + clock(evening + 120) + ")",
+                                   {{morning, morning + 120}, {evening, evening + 120}}};
+                return {hours, hours};
             }
         }
         return {};
@@ -128,30 +135,25 @@ class Timetable {
 
   private:
     // First bus from first plus up to firstSteps tens of minutes, last bus likewise.
-    std::pair<std::string, std::string> span(int first, int firstSteps, int last, int lastSteps) {
+    std::pair<ServiceHours, ServiceHours> span(int first, int firstSteps, int last, int lastSteps) {
         const int from = first + 10 * random_.between(0, firstSteps);
         const int to = last + 10 * random_.between(0, lastSteps);
         const int later = 10 * random_.between(0, 3);
-        return {"(" + clock(from) + "-" + clock(to) + ")",
-                "(" + clock(from + later) + "-" + clock(to + later) + ")"};
+        auto hours = [](int a, int b) {
+            return ServiceHours{"(" + clock(a) + "-" + clock(b) + ")",
+                                {{a, b < a ? b + 24 * 60 : b}}};
+        };
+        return {hours(from, to), hours(from + later, to + later)};
     }
 
     SampleRandom& random_;
-};
-
-struct City {
-    std::vector<LineRow> lines;  // table order
-    std::vector<StationRow> stations;
-    std::vector<std::string> lineIds;
-    std::vector<PositionRow> positions;
-    std::vector<WalkRow> walks;
 };
 
 // One position per station name. Where stations on different roads share a name (镇政府 in
 // every town), the name is placed where its first station stands: a mean of places kilometres
 // apart would be a place where none of them is.
 void placeStations(const SampleNetwork& network, const std::vector<std::size_t>& stationStops,
-                   City& city) {
+                   BusDataRows& city) {
     std::unordered_map<std::string, std::size_t> placed;
     std::vector<GeoPoint> points;
     for (std::size_t stop : stationStops) {
@@ -173,10 +175,10 @@ void placeStations(const SampleNetwork& network, const std::vector<std::size_t>&
     }
 }
 
-City planCity(const SampleCityOptions& options) {
+BusDataRows planCity(const SampleCityOptions& options) {
     SampleRandom random(options.seed);
     SampleNetwork network = SampleNetwork::build(random, options.scale);
-    Timetable timetable(random);
+    ServiceHoursPlan serviceHours(random);
 
     // Numbers of the numbered lines are dealt out at random, so line 12 may run anywhere.
     std::size_t numberedCount = 0;
@@ -209,20 +211,32 @@ City planCity(const SampleCityOptions& options) {
         lnid[byListing[rank].route] = 2 * static_cast<std::int64_t>(rank) + 1;
     }
 
-    City city;
+    BusDataRows city;
+    city.date = kSampleDataDate;
     for (const auto& entry : listing) {
         const SampleRoute& route = network.routes[entry.route];
         const std::string name = lineName(route.kind, entry.number);
-        auto [outTimes, backTimes] = timetable.times(route.kind);
+        auto [outHours, backHours] = serviceHours.times(route.kind);
         std::string out, back;
-        for (std::size_t stop : route.stops) out += network.stops[stop].name + ";";
+        std::vector<const SampleStop*> outStops, backStops;
+        for (std::size_t stop : route.stops) {
+            out += network.stops[stop].name + ";";
+            outStops.push_back(&network.stops[stop]);
+        }
         for (auto it = route.stops.rbegin(); it != route.stops.rend(); ++it) {
             back += network.stops[*it].name + ";";
+            backStops.push_back(&network.stops[*it]);
         }
         city.lines.push_back(
-            {lnid[entry.route], std::string(kCityCode), name + "上行", outTimes, out});
+            {lnid[entry.route], std::string(kCityCode), name + "上行", outHours.text, out});
         city.lines.push_back(
-            {lnid[entry.route] + 1, std::string(kCityCode), name + "下行", backTimes, back});
+            {lnid[entry.route] + 1, std::string(kCityCode), name + "下行", backHours.text, back});
+        if (options.timetables) {
+            addSampleTrips(city.lines[city.lines.size() - 2].lnid, route.kind, outHours.windows,
+                           outStops, city.trips);
+            addSampleTrips(city.lines.back().lnid, route.kind, backHours.windows, backStops,
+                           city.trips);
+        }
     }
 
     // Each station lists the lines stopping there in the order lines are listed.
@@ -252,29 +266,11 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
         throw std::invalid_argument("样例城市的规模须在 1 到 " + std::to_string(kMaxSampleScale) +
                                     " 之间");
     }
-    const std::string shown = "“" + out.string() + "”";
-    auto refuseExisting = [&] {
-        if (std::filesystem::exists(out))
-            throw Error(ErrorKind::WriteFailed, "文件 " + shown + " 已存在，不会覆盖");
-    };
-    refuseExisting();
-    StagedFile staged(out);
-
-    const City city = planCity(options);
-    {
-        BusDatabaseWriter writer(staged.path(), out);
-        for (const auto& id : city.lineIds) writer.addLineId(id);
-        writer.setDate(kSampleDataDate);
-        for (const auto& line : city.lines) writer.addLine(line);
-        for (const auto& station : city.stations) writer.addStation(station);
-        for (const auto& position : city.positions) writer.addPosition(position);
-        for (const auto& walk : city.walks) writer.addWalk(walk);
-        writer.commit();
-    }
-    // Checked again: the file may have appeared while the city was written.
-    refuseExisting();
-    staged.commit();
-    return {city.stations.size(), city.lines.size()};
+    const BusDataRows city = planCity(options);
+    writeBusData(out, city);
+    SampleCitySize size{city.stations.size(), city.lines.size(), city.trips.size(), 0};
+    for (const TripRow& trip : city.trips) size.stopTimes += trip.times.arrivals.size();
+    return size;
 }
 
 }  // namespace busquery

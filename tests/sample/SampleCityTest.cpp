@@ -18,6 +18,7 @@
 #include <unordered_set>
 
 #include "network/BusData.h"
+#include "route/Timetable.h"
 #include "store/Error.h"
 #include "store/StationGeometry.h"
 #include "support/StagedFileTraps.h"
@@ -325,17 +326,18 @@ TEST(SampleCityScale, TenTimesTheStationsAndLines) {
     EXPECT_EQ(db.execAndGet("SELECT count(*) FROM nlninfo WHERE lnna LIKE '夜%'").getInt(), 98);
 }
 
-TEST(SampleCityFile, RefusesWhatItMustNotWriteAndLeavesNothingBehind) {
+TEST(SampleCityFile, ReplacesAFileRefusesWhatItMustNotWriteAndLeavesNothingBehind) {
     TempDir dir;
     const auto existing = dir / "busdata";
-    std::ofstream(existing) << "keep";
+    std::ofstream(existing) << "old";
+    writeSampleCity(existing, {});
+    EXPECT_GT(std::filesystem::file_size(existing), 3u);
     try {
-        writeSampleCity(existing, {});
-        ADD_FAILURE() << "an existing file was overwritten";
+        writeSampleCity(dir.path(), {});
+        ADD_FAILURE() << "a folder was written over";
     } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find(existing.string()), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(dir.path().string()), std::string::npos) << e.what();
     }
-    EXPECT_EQ(std::filesystem::file_size(existing), 4u);
 
     EXPECT_THROW(writeSampleCity(dir / "missing" / "busdata", {}), Error);
     EXPECT_THROW(writeSampleCity(dir / "zero", {1, 0}), std::invalid_argument);
@@ -453,6 +455,65 @@ TEST_F(SampleCityTest, StationsOfARoadLieAlongIt) {
         });
         EXPECT_TRUE(sameLat || sameLon) << road;
     }
+}
+
+}  // namespace
+}  // namespace busquery
+
+namespace busquery {
+namespace {
+
+// fltime as windows of departure minutes; a window ending before it starts ends after midnight.
+std::vector<std::pair<int, int>> serviceWindows(const std::string& fltime) {
+    std::vector<std::pair<int, int>> windows;
+    static const std::regex span(R"((\d\d):(\d\d)-(\d\d):(\d\d))");
+    for (std::sregex_iterator it(fltime.begin(), fltime.end(), span), end; it != end; ++it) {
+        const int first = std::stoi((*it)[1]) * 60 + std::stoi((*it)[2]);
+        int last = std::stoi((*it)[3]) * 60 + std::stoi((*it)[4]);
+        if (last < first) last += 24 * 60;
+        windows.emplace_back(first, last);
+    }
+    return windows;
+}
+
+// With trips, every line runs, only inside its service hours, its trips in the order they
+// leave, and the rest of the file is the city without them.
+TEST(SampleCityFile, TimetablesRunEveryLineInsideItsServiceHours) {
+    TempDir dir;
+    writeSampleCity(dir / "plain", {});
+    SampleCityOptions options;
+    options.timetables = true;
+    const SampleCitySize size = writeSampleCity(dir / "timed", options);
+
+    BusData plain(dir / "plain");
+    BusData timed(dir / "timed");
+    plain.refresh();
+    timed.refresh();
+    EXPECT_TRUE(plain.index().derived<Timetable>().empty());
+    const NetworkIndex& network = timed.index();
+    ASSERT_EQ(network.lines.size(), plain.index().lines.size());
+    const Timetable& timetable = network.derived<Timetable>();
+    EXPECT_EQ(timetable.trips.size(), size.trips);
+    EXPECT_EQ(timetable.arrivals.size(), size.stopTimes);
+    EXPECT_FALSE(timetable.calendarGiven);
+
+    std::size_t outside = 0;
+    for (std::size_t l = 0; l < network.lines.size(); ++l) {
+        EXPECT_EQ(network.lines[l].passstna, plain.index().lines[l].passstna);
+        const Timetable::Line& line = timetable.lines[l];
+        ASSERT_GT(line.tripCount, 0u) << network.lines[l].lnna;
+        const auto windows = serviceWindows(network.lines[l].fltime);
+        int previous = -1;
+        for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
+            const int departure = timetable.departuresOf(t, line).front();
+            EXPECT_GE(departure, previous);
+            previous = departure;
+            outside += std::none_of(windows.begin(), windows.end(), [&](const auto& w) {
+                return departure >= w.first && departure <= w.second;
+            });
+        }
+    }
+    EXPECT_EQ(outside, 0u);
 }
 
 }  // namespace

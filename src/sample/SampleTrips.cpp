@@ -1,0 +1,83 @@
+#include "sample/SampleTrips.h"
+
+#include <cmath>
+
+namespace busquery {
+namespace {
+
+enum class DayPart { Early, Peak, Day, Late };
+
+DayPart partOf(int minute) {
+    const int clock = minute % (24 * 60);
+    if (clock < 7 * 60) return DayPart::Early;
+    if (clock < 9 * 60 || (clock >= 17 * 60 && clock < 19 * 60)) return DayPart::Peak;
+    if (clock < 21 * 60) return DayPart::Day;
+    return DayPart::Late;
+}
+
+// Minutes between two departures.
+int headway(RouteKind kind, DayPart part) {
+    const bool peak = part == DayPart::Peak;
+    const bool quiet = part == DayPart::Early || part == DayPart::Late;
+    switch (kind) {
+        case RouteKind::Metro:
+            return peak ? 5 : quiet ? 12 : 8;
+        case RouteKind::Bus:
+        case RouteKind::MetroFeeder:
+            return peak ? 15 : quiet ? 30 : 25;
+        case RouteKind::Country:
+            return peak ? 30 : 60;
+        case RouteKind::AirportExpress:
+            return 30;
+        case RouteKind::Lianhua:
+        case RouteKind::University:
+            return peak ? 20 : 30;
+        case RouteKind::PeakExpress:
+            return 15;
+        case RouteKind::Night:
+            return 30;
+    }
+    return 30;
+}
+
+// Metres a minute, stops included.
+double speed(RouteKind kind) {
+    switch (kind) {
+        case RouteKind::Metro:
+            return 600;
+        case RouteKind::Country:
+        case RouteKind::AirportExpress:
+            return 450;
+        default:
+            return 300;
+    }
+}
+
+}  // namespace
+
+void addSampleTrips(std::int64_t lnid, RouteKind kind, const std::vector<ServiceWindow>& windows,
+                    const std::vector<const SampleStop*>& stops, std::vector<TripRow>& trips) {
+    if (stops.size() < 2) return;
+    // Minutes from the first stop to each stop.
+    std::vector<int> offsets{0};
+    double metres = 0;
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        metres +=
+            std::hypot(stops[i]->east - stops[i - 1]->east, stops[i]->south - stops[i - 1]->south);
+        offsets.push_back(static_cast<int>(metres / speed(kind)));
+    }
+    for (const ServiceWindow& window : windows) {
+        for (int departure = window.first; departure <= window.last;
+             departure += headway(kind, partOf(departure))) {
+            TripRow trip{lnid, 0, stops.back()->name, {}};
+            for (int offset : offsets) {
+                const auto minute = static_cast<std::uint16_t>(departure + offset);
+                trip.times.arrivals.push_back(minute);
+                trip.times.departures.push_back(minute);
+            }
+            trips.push_back(std::move(trip));
+        }
+    }
+}
+
+}  // namespace busquery
