@@ -53,6 +53,8 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                                      "Bus database (default: busdata beside the program)");
     app.add_option("--format", context.formatOption, "Output format")
         ->check(CLI::IsMember({"text", "ansi", "json"}));
+    app.add_flag("--verbose", context.verbose,
+                 "Also report on stderr the rows of the data file that were left out");
 
     const auto commands = allCommands();
     for (const auto& command : commands) {

@@ -155,6 +155,13 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
             summary.skip(kFile, "stop_id 重复", row.line(), "stop_id", id);
             return;
         }
+        for (auto [text, field] : {std::pair{row[nameColumn], "stop_name"},
+                                   std::pair{row[descriptionColumn], "stop_desc"},
+                                   std::pair{row[zoneColumn], "zone_id"}}) {
+            if (hasControlCharacters(text)) {
+                summary.adjust(kFile, kControlsDropped, row.line(), field, text);
+            }
+        }
         rows.push_back(
             StopRow{cleanFeedText(row[nameColumn]), std::string(row[parentColumn]),
                     cleanFeedText(row[descriptionColumn]), cleanFeedText(row[zoneColumn]),

@@ -86,7 +86,7 @@ TripStops TripStops::read(CsvTable& table, const GtfsStops& stops, const GtfsTri
                 if (text.empty()) continue;
                 auto parsed = parseGtfsTime(text);
                 if (!parsed) {
-                    summary.skip(kFile, "时间格式无效", row.line(), name, text);
+                    summary.skip(kFile, gtfsTimeProblem(text), row.line(), name, text);
                     return;
                 }
                 time = *parsed;  // the departure, read second, wins over the arrival
