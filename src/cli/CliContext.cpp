@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include <cstdlib>
 #include <ostream>
 
 #include "query/OutcomeMessage.h"
@@ -15,7 +16,12 @@ Format CliContext::format() const {
 }
 
 std::filesystem::path CliContext::dataFile() const {
-    return dbOption.empty() ? defaultDataFile() : std::filesystem::path(dbOption);
+    if (!dbOption.empty()) return dbOption;
+    // As the window does: the environment names the file where the command line does not.
+    if (const char* environment = std::getenv("BUSQUERY_DB"); environment && *environment) {
+        return environment;
+    }
+    return defaultDataFile();
 }
 
 BusData& CliContext::data() {

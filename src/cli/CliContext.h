@@ -25,7 +25,7 @@ struct CliContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    std::string dbOption;  // --db; empty for busdata beside the executable
+    std::string dbOption;  // --db; empty for the file BUSQUERY_DB names, else busdata beside it
     std::string formatOption = "text";
     bool verbose =
         false;  // --verbose: also say on stderr what the data file held that was left out

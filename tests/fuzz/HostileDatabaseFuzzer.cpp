@@ -72,7 +72,7 @@ void bindValue(SQLite::Statement& insert, int column, Bytes& bytes) {
             insert.bind(column);  // NULL
             break;
         case 1:
-            insert.bind(column, static_cast<long long>(bytes.number()));
+            insert.bind(column, bytes.number());
             break;
         case 2:
             insert.bind(column, static_cast<double>(bytes.number()) / 7.0);
