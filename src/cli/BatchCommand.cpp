@@ -13,6 +13,7 @@
 #include "cli/QueryCommand.h"
 #include "cli/Suggestions.h"
 #include "cli/Utf8Check.h"
+#include "cli/VisibleText.h"
 #include "store/Error.h"
 
 namespace busquery::cli {
@@ -28,13 +29,10 @@ Error badRequest(const std::string& reason) {
     return Error(ErrorKind::BadArgument, "无法读取请求" + reason);
 }
 
-// The line as an error message quotes it: long lines are cut at a character boundary.
+// The whole line as an error message quotes it, every control character and stray byte
+// escaped: the message is one line of text, never cut short at a NUL.
 std::string quoted(std::string_view line) {
-    constexpr std::size_t kMaxBytes = 60;
-    if (line.size() <= kMaxBytes) return " “" + std::string(line) + "”";
-    std::size_t cut = kMaxBytes;
-    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
-    return " “" + std::string(line.substr(0, cut)) + "…”";
+    return " “" + visibleText(line, EscapeStyle::Json) + "”";
 }
 
 std::string textField(const nlohmann::json& request, const char* key) {

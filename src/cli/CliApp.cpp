@@ -49,10 +49,13 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     CLI::App app("Velmorina bus and metro enquiry from the terminal", "busquery-cli");
     app.fallthrough();
     app.require_subcommand(1);
-    CLI::Option* db = app.add_option("--db", context.dbOption,
-                                     "Bus database (default: busdata beside the program)");
+    CLI::Option* db = app.add_option(
+        "--db", context.dbOption,
+        "Bus database (default: the file BUSQUERY_DB names, else busdata beside the program)");
     app.add_option("--format", context.formatOption, "Output format")
         ->check(CLI::IsMember({"text", "ansi", "json"}));
+    app.add_flag("--verbose", context.verbose,
+                 "Also report on stderr the rows of the data file that were left out");
 
     const auto commands = allCommands();
     for (const auto& command : commands) {

@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 
+#include <cstdlib>
 #include <ostream>
 
 #include "query/OutcomeMessage.h"
@@ -15,7 +16,12 @@ Format CliContext::format() const {
 }
 
 std::filesystem::path CliContext::dataFile() const {
-    return dbOption.empty() ? defaultDataFile() : std::filesystem::path(dbOption);
+    if (!dbOption.empty()) return dbOption;
+    // As the window does: the environment names the file where the command line does not.
+    if (const char* environment = std::getenv("BUSQUERY_DB"); environment && *environment) {
+        return environment;
+    }
+    return defaultDataFile();
 }
 
 BusData& CliContext::data() {
@@ -24,14 +30,36 @@ BusData& CliContext::data() {
 }
 
 int CliContext::writeAnswer(const Answer& answer) {
+    // Only the route search reads the walks; its answer comes from a loaded index.
+    if (verbose && !notesWritten_ && answer.mode == QueryMode::MultiStation) {
+        writeDataNotes(data().index());
+    }
     out << writeResult(format(), answer, answerPieces(answer));
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 
+void CliContext::writeDataNotes(const NetworkIndex& index) {
+    notesWritten_ = true;
+    if (index.walksWithoutLength > 0) {
+        err << "busquery-cli: nstwalk 中有 " << index.walksWithoutLength
+            << " 行没有以整数米记的步行距离（或缺少站名），已跳过\n";
+    }
+    if (index.walksBeyondBound > 0) {
+        err << "busquery-cli: nstwalk 中有 " << index.walksBeyondBound << " 行超出每站 "
+            << NetworkIndex::kMostWalksPerStation << " 条步行连接的上限，未读取\n";
+    }
+}
+
 void CliContext::flushOutput() {
+    if (!tryFlushOutput() && !outputLossReported) {
+        throw Error(ErrorKind::WriteFailed, "无法写入标准输出");
+    }
+}
+
+bool CliContext::tryFlushOutput() {
     // A buffered stream reports a full disk or a closed pipe only when it passes its buffer on.
     out.flush();
-    if (!out) throw Error(ErrorKind::WriteFailed, "无法写入标准输出");
+    return static_cast<bool>(out);
 }
 
 }  // namespace busquery::cli

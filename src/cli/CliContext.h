@@ -12,9 +12,10 @@
 namespace busquery::cli {
 
 // Exit statuses scripts rely on.
-inline constexpr int kExitListed = 0;   // the answer lists something
-inline constexpr int kExitMessage = 1;  // the answer is an outcome message
-inline constexpr int kExitFailure = 2;  // usage error or failure
+inline constexpr int kExitListed = 0;       // the answer lists something
+inline constexpr int kExitMessage = 1;      // the answer is an outcome message
+inline constexpr int kExitFailure = 2;      // usage error or failure
+inline constexpr int kExitSummaryLost = 3;  // import-gtfs wrote OUT, its summary was not output
 
 // What every subcommand shares: the options before it, the streams, and the data set.
 struct CliContext {
@@ -24,8 +25,10 @@ struct CliContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
-    std::string dbOption;  // --db; empty for busdata beside the executable
+    std::string dbOption;  // --db; empty for the file BUSQUERY_DB names, else busdata beside it
     std::string formatOption = "text";
+    bool verbose =
+        false;  // --verbose: also say on stderr what the data file held that was left out
 
     Format format() const;
     std::filesystem::path dataFile() const;
@@ -34,11 +37,18 @@ struct CliContext {
 
     // Writes a query's answer in the chosen format; returns the exit status it calls for.
     int writeAnswer(const Answer& answer);
-    // Passes what was written on to standard output; throws Error when it was not all taken.
+    // Passes what was written on to standard output; throws Error when it was not all taken,
+    // unless the command reported that itself.
     void flushOutput();
+    // The same, false instead of an Error, for a command that reports the loss itself.
+    bool tryFlushOutput();
+    bool outputLossReported = false;
 
   private:
+    void writeDataNotes(const NetworkIndex& index);
+
     std::unique_ptr<BusData> data_;
+    bool notesWritten_ = false;
 };
 
 }  // namespace busquery::cli

@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
+
+#include "store/Error.h"
 
 namespace busquery::cli {
 namespace {
@@ -35,6 +38,17 @@ class ProgressBar {
     int shown_ = -1;
 };
 
+// Whether feed and out name one file: the same file through a link or another path, or one
+// path that is a link to where the other leads. The database would replace the feed.
+bool sameFile(const std::filesystem::path& feed, const std::filesystem::path& out) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(feed, out, ec)) return true;
+    const auto feedTarget = std::filesystem::weakly_canonical(feed, ec);
+    if (ec) return false;
+    const auto outTarget = std::filesystem::weakly_canonical(out, ec);
+    return !ec && feedTarget == outTarget;
+}
+
 }  // namespace
 
 ImportGtfsCommand::ImportGtfsCommand()
@@ -53,6 +67,10 @@ void ImportGtfsCommand::addOptions(CLI::App& command) {
 int ImportGtfsCommand::run(CliContext& context) {
     GtfsImportOptions options = options_;
     if (dateOption_->count() > 0) options.date = date_;
+    if (sameFile(options.feed, options.out)) {
+        throw Error(ErrorKind::BadArgument, "FEED 与 OUT 是同一个文件 “" + options.out.string() +
+                                                "”：数据库会覆盖 GTFS 数据，未写入任何文件");
+    }
 
     // Only a person watching a terminal wants the bar; scripts and logs get the summary alone.
     std::unique_ptr<ProgressBar> bar;
@@ -64,7 +82,15 @@ int ImportGtfsCommand::run(CliContext& context) {
 
     ImportSummary summary = importGtfs(options, progress);
     bar.reset();
+    // OUT is written now: a summary that cannot be shown does not undo that, and the status
+    // must not say it failed.
     context.out << summary.text();
+    if (!context.tryFlushOutput()) {
+        context.err << "busquery-cli: 已写入 “" << options.out.string()
+                    << "”，但无法输出导入摘要（无法写入标准输出）\n";
+        context.outputLossReported = true;
+        return kExitSummaryLost;
+    }
     return kExitListed;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/AnswerJson.h"
 #include "cli/JsonLine.h"
+#include "cli/VisibleText.h"
 #include "query/OutcomeMessage.h"
 #include "query/Renderer.h"
 
@@ -9,7 +10,7 @@ namespace busquery::cli {
 
 std::string writeText(const std::vector<Piece>& pieces) {
     std::string out;
-    for (const auto& piece : pieces) out += piece.text;
+    for (const auto& piece : pieces) out += visibleText(piece.text, EscapeStyle::Terminal);
     return out;
 }
 
@@ -20,7 +21,7 @@ std::string writeAnsi(const std::vector<Piece>& pieces) {
         if (piece.bold) out += "1;";
         out += "38;2;" + std::to_string(piece.rgb.r) + ";" + std::to_string(piece.rgb.g) + ";" +
                std::to_string(piece.rgb.b) + "m";
-        out += piece.text;
+        out += visibleText(piece.text, EscapeStyle::Terminal);
     }
     if (!pieces.empty()) out += "\x1b[0m";
     return out;

@@ -12,10 +12,12 @@ namespace busquery::cli {
 
 enum class Format { Text, Ansi, Json };
 
-// The pieces run together, as the pane shows them.
+// The pieces run together, as the pane shows them. A control character a data file still holds
+// in a name is written as a visible escape (\x1b): the terminal shows it and never acts on it.
 std::string writeText(const std::vector<Piece>& pieces);
 
-// The pieces with 24-bit colour and bold escapes; the terminal is reset at the end.
+// The pieces with 24-bit colour and bold escapes, and names written as writeText writes them;
+// the terminal is reset at the end.
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
 // The answer as the result pane shows it.

@@ -4,6 +4,7 @@
 
 #include "cli/JsonLine.h"
 #include "cli/Suggestions.h"
+#include "cli/VisibleText.h"
 
 namespace busquery::cli {
 
@@ -19,7 +20,9 @@ int SuggestCommand::run(CliContext& context) {
     if (context.format() == Format::Json) {
         context.out << jsonLine(suggestionsJson(suggestions));
     } else {
-        for (const auto& item : suggestions.items) context.out << item << '\n';
+        for (const auto& item : suggestions.items) {
+            context.out << visibleText(item, EscapeStyle::Terminal) << '\n';
+        }
     }
     return suggestions.items.empty() ? kExitMessage : kExitListed;
 }

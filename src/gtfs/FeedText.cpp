@@ -88,11 +88,28 @@ std::string escaped(char32_t point) {
 
 }  // namespace
 
+// The length of the control character that starts at text[at] and is dropped from names:
+// C0 other than the blanks, DEL, and C1 (U+0080 to U+009F, two bytes in UTF-8); 0 for any other.
+std::size_t droppedControlLength(std::string_view text, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if ((byte < 0x20 && !isBlank(text[at])) || byte == 0x7F) return 1;
+    if (byte == 0xC2 && at + 1 < text.size()) {
+        const auto next = static_cast<unsigned char>(text[at + 1]);
+        if (next >= 0x80 && next <= 0x9F) return 2;
+    }
+    return 0;
+}
+
 std::string cleanFeedText(std::string_view text) {
     std::string clean;
     clean.reserve(text.size());
     bool blankPending = false;
-    for (char c : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (std::size_t control = droppedControlLength(text, at); control > 0) {
+            at += control - 1;
+            continue;
+        }
         if (isBlank(c)) {
             blankPending = !clean.empty();
             continue;
@@ -107,6 +124,13 @@ std::string cleanFeedText(std::string_view text) {
         }
     }
     return clean;
+}
+
+bool hasControlCharacters(std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (droppedControlLength(text, at) > 0) return true;
+    }
+    return false;
 }
 
 std::optional<std::int64_t> readFeedInteger(std::string_view text) {

@@ -1,5 +1,6 @@
 #include "gtfs/GtfsFeed.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -55,17 +56,21 @@ std::string_view folderOf(std::string_view entry) {
 }
 
 // The folder inside the feed that holds stops.txt: the root when it is there, else the
-// shallowest folder that has one (an unpacked or zipped feed folder). Folders of macOS resource
-// forks are not the feed.
+// shallowest folder that has one (an unpacked or zipped feed folder), of several equally deep
+// the first in name order, whatever order the archive or the file system lists them in.
+// Folders of macOS resource forks are not the feed.
 std::string feedFolder(const std::vector<std::string>& names) {
     std::string best;
-    bool found = false;
+    std::ptrdiff_t bestDepth = -1;
     for (const std::string& name : names) {
         std::string lower = asciiLower(name);
         if (baseName(lower) != "stops.txt" || lower.starts_with("__macosx/")) continue;
         std::string_view folder = folderOf(lower);
-        if (!found || folder.size() < best.size()) best = folder;
-        found = true;
+        const std::ptrdiff_t depth = std::count(folder.begin(), folder.end(), '/');
+        if (bestDepth < 0 || depth < bestDepth || (depth == bestDepth && folder < best)) {
+            best = folder;
+            bestDepth = depth;
+        }
     }
     return best;
 }

@@ -36,8 +36,9 @@ GtfsFrequencies GtfsFrequencies::read(CsvTable& table, const GtfsTrips& trips,
         auto end = parseGtfsTime(row[endColumn]);
         if (!start || !end) {
             const bool startBad = !start;
-            summary.skip(kFile, "时间格式无效", row.line(), startBad ? "start_time" : "end_time",
-                         row[startBad ? startColumn : endColumn]);
+            const std::string_view text = row[startBad ? startColumn : endColumn];
+            summary.skip(kFile, gtfsTimeProblem(text), row.line(),
+                         startBad ? "start_time" : "end_time", text);
             return;
         }
         if (*end <= *start) {

@@ -64,6 +64,12 @@ GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
             summary.skip(kFile, "文字不是 UTF-8 编码", row.line(), "route_id", id);
             return;
         }
+        for (auto [text, field] : {std::pair{row[shortColumn], "route_short_name"},
+                                   std::pair{row[longColumn], "route_long_name"}}) {
+            if (hasControlCharacters(text)) {
+                summary.adjust(kFile, kControlsDropped, row.line(), field, text);
+            }
+        }
         GtfsRoute route;
         route.listName = cleanFeedText(row[shortColumn]);
         route.longName = cleanFeedText(row[longColumn]);

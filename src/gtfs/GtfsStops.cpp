@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <numeric>
+#include <tuple>
 #include <unordered_map>
 
 #include "gtfs/FeedText.h"
@@ -137,6 +138,8 @@ std::vector<std::uint32_t> stationPlaces(const std::vector<Place>& places, std::
     std::iota(representative.begin(), representative.end(), 0u);
     std::vector<GeoPoint> points;
     std::vector<std::uint32_t> positioned;
+    std::vector<GeoPoint> distinctPoints;
+    std::vector<std::uint32_t> firstAtPoint;
     for (const std::vector<std::uint32_t>& group : ofName) {
         if (group.size() == 1) continue;
         points.clear();
@@ -147,7 +150,28 @@ std::vector<std::uint32_t> stationPlaces(const std::vector<Place>& places, std::
             points.push_back(positionOf(places[p]));
         }
         UnionFind clusters(positioned.size());
-        for (auto [a, b] : pairsWithin(points, kSameStationMetres)) clusters.join(a, b);
+        // Places at the very same position are one before any distance is measured: thousands
+        // of stops of one name at one point would otherwise make millions of pairs.
+        std::vector<std::uint32_t> byPosition(points.size());
+        std::iota(byPosition.begin(), byPosition.end(), 0u);
+        std::sort(byPosition.begin(), byPosition.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return std::tie(points[a].lat, points[a].lon, a) <
+                   std::tie(points[b].lat, points[b].lon, b);
+        });
+        distinctPoints.clear();
+        firstAtPoint.clear();
+        for (std::uint32_t k : byPosition) {
+            if (!distinctPoints.empty() && distinctPoints.back().lat == points[k].lat &&
+                distinctPoints.back().lon == points[k].lon) {
+                clusters.join(firstAtPoint.back(), k);
+                continue;
+            }
+            distinctPoints.push_back(points[k]);
+            firstAtPoint.push_back(k);
+        }
+        for (auto [a, b] : pairsWithin(distinctPoints, kSameStationMetres)) {
+            clusters.join(firstAtPoint[a], firstAtPoint[b]);
+        }
         std::vector<std::vector<std::uint32_t>> chained(positioned.size());
         for (std::uint32_t k = 0; k < positioned.size(); ++k) {
             chained[clusters.find(k)].push_back(positioned[k]);
@@ -212,6 +236,13 @@ GtfsStops GtfsStops::read(CsvTable& table, ImportSummary& summary) {
         if (!stops.stopIds.add(id).second) {
             summary.skip(kFile, "stop_id 重复", row.line(), "stop_id", id);
             return;
+        }
+        for (auto [text, field] : {std::pair{row[nameColumn], "stop_name"},
+                                   std::pair{row[descriptionColumn], "stop_desc"},
+                                   std::pair{row[zoneColumn], "zone_id"}}) {
+            if (hasControlCharacters(text)) {
+                summary.adjust(kFile, kControlsDropped, row.line(), field, text);
+            }
         }
         rows.push_back(
             StopRow{cleanFeedText(row[nameColumn]), std::string(row[parentColumn]),

@@ -14,19 +14,30 @@ std::optional<int> digits(std::string_view text, std::size_t minLength, std::siz
     return value;
 }
 
-}  // namespace
-
-std::optional<ServiceSeconds> parseGtfsTime(std::string_view text) {
+// The time text writes, however late; nullopt when it is no time.
+std::optional<ServiceSeconds> readTime(std::string_view text) {
     std::size_t first = text.find(':');
     if (first == std::string_view::npos) return std::nullopt;
     std::size_t second = text.find(':', first + 1);
     if (second == std::string_view::npos) return std::nullopt;
-    // Three digits of hours cover any trip a feed can hold (well beyond a week).
+    // Three digits of hours, so that a time past the latest is told from one that is no time.
     auto hours = digits(text.substr(0, first), 1, 3);
     auto minutes = digits(text.substr(first + 1, second - first - 1), 2, 2);
     auto seconds = digits(text.substr(second + 1), 2, 2);
     if (!hours || !minutes || !seconds || *minutes > 59 || *seconds > 59) return std::nullopt;
     return *hours * 3600 + *minutes * 60 + *seconds;
+}
+
+}  // namespace
+
+std::optional<ServiceSeconds> parseGtfsTime(std::string_view text) {
+    auto time = readTime(text);
+    if (!time || *time > kLatestServiceTime) return std::nullopt;
+    return time;
+}
+
+std::string_view gtfsTimeProblem(std::string_view text) {
+    return readTime(text) ? kTimeBeyondTwoDays : kTimeUnreadable;
 }
 
 std::string clockText(ServiceSeconds seconds) {

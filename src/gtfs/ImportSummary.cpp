@@ -8,18 +8,19 @@ namespace busquery {
 namespace {
 
 void tally(std::vector<RowIssue>& issues, std::string_view file, std::string_view reason,
-           std::uint64_t line, std::string_view field, std::string_view value) {
+           std::uint64_t line, std::string_view field, std::string_view value,
+           std::uint64_t count = 1) {
     auto it = std::find_if(issues.begin(), issues.end(), [&](const RowIssue& issue) {
         return issue.file == file && issue.reason == reason;
     });
     if (it != issues.end()) {
-        ++it->count;
+        it->count += count;
         return;
     }
     std::string example = line > 0 ? "第 " + std::to_string(line) + " 行，" : "";
     // What a feed holds reaches the terminal only as text it shows, and briefly.
     example += std::string(field) + " “" + displayText(value) + "”";
-    issues.push_back(RowIssue{std::string(file), std::string(reason), 1, std::move(example)});
+    issues.push_back(RowIssue{std::string(file), std::string(reason), count, std::move(example)});
 }
 
 std::string listIssues(const std::vector<RowIssue>& issues) {
@@ -42,6 +43,11 @@ std::uint64_t total(const std::vector<RowIssue>& issues) {
 void ImportSummary::skip(std::string_view file, std::string_view reason, std::uint64_t line,
                          std::string_view field, std::string_view value) {
     tally(skipped, file, reason, line, field, value);
+}
+
+void ImportSummary::skipMany(std::uint64_t count, std::string_view file, std::string_view reason,
+                             std::string_view field, std::string_view value) {
+    if (count > 0) tally(skipped, file, reason, 0, field, value, count);
 }
 
 void ImportSummary::adjust(std::string_view file, std::string_view reason, std::uint64_t line,

@@ -57,6 +57,9 @@ struct ImportSummary {
               std::string_view field, std::string_view value);
     void adjust(std::string_view file, std::string_view reason, std::uint64_t line,
                 std::string_view field, std::string_view value);
+    // count items left out at once, for what is counted rather than met row by row.
+    void skipMany(std::uint64_t count, std::string_view file, std::string_view reason,
+                  std::string_view field, std::string_view value);
 
     // The summary shown at the end of an import.
     std::string text() const;

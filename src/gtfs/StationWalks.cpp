@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "gtfs/NearestStations.h"
+
 namespace busquery {
 namespace {
 
@@ -34,11 +36,29 @@ std::vector<WalkRow> stationWalks(const std::vector<StationRow>& stations,
         points.push_back(*positions[row]);
         rowOfPoint.push_back(row);
     }
+    const NearestStations nearest =
+        NearestStations::find(points, kWalkRadiusMetres, kMostNearbyWalks);
     std::vector<Walk> walks;
-    for (auto [a, b] : pairsWithin(points, kWalkRadiusMetres)) {
-        const std::int64_t metres = walkMetres(points[a], points[b]);
-        walks.push_back(Walk{rowOfPoint[a], rowOfPoint[b], Source::Measured, metres});
-        walks.push_back(Walk{rowOfPoint[b], rowOfPoint[a], Source::Measured, metres});
+    walks.reserve(nearest.neighbours.size() + 2 * transfers.size());
+    const std::string* crowded = nullptr;
+    std::uint64_t dropped = 0;
+    for (std::uint32_t a = 0; a < points.size(); ++a) {
+        const std::uint32_t end = nearest.begin[a + 1];
+        if (nearest.withinRadius[a] > end - nearest.begin[a]) {
+            if (!crowded) crowded = &stations[rowOfPoint[a]].stna;
+            dropped += nearest.withinRadius[a] - (end - nearest.begin[a]);
+        }
+        for (std::uint32_t k = nearest.begin[a]; k < end; ++k) {
+            const std::uint32_t b = nearest.neighbours[k];
+            walks.push_back(Walk{rowOfPoint[a], rowOfPoint[b], Source::Measured,
+                                 walkMetres(points[a], points[b])});
+        }
+    }
+    if (crowded) {
+        summary.skipMany(dropped, "stops.txt",
+                         "步行可达的站点多于 " + std::to_string(kMostNearbyWalks) +
+                             " 个，只连接最近的几个，其余步行连接未导入",
+                         "stop_name", *crowded);
     }
     for (const RowTransfer& transfer : transfers) {
         std::int64_t metres = 0;

@@ -17,12 +17,17 @@ struct RowTransfer {
     std::optional<std::int64_t> metres;  // from min_transfer_time, where the feed gives one
 };
 
-// The walks between stations, two rows for each pair (one each way), ordered by the station
-// rows they go from and to. Stations within kWalkRadiusMetres of each other are a walk apart
-// (walkMetres). A stated transfer adds the walk both ways, or sets its length: a transfer the
-// feed states for that way wins over one stated for the way back, which wins over the distance;
-// of several, the shortest. A transfer without a time between stations without positions
-// cannot be measured and is counted as skipped.
+// A station walks to no more than this many others by distance alone: where stations crowd
+// together, walks to all of them would grow with the square of their number.
+inline constexpr std::uint32_t kMostNearbyWalks = 8;
+
+// The walks between stations, one row for each way, ordered by the station rows they go from
+// and to. A station walks to its kMostNearbyWalks nearest others within kWalkRadiusMetres
+// (walkMetres); the walks to others within reach are counted as skipped. A stated transfer adds
+// the walk both ways, or sets its length: a transfer the feed states for that way wins over one
+// stated for the way back, which wins over the distance; of several, the shortest. A transfer
+// without a time between stations without positions cannot be measured and is counted as
+// skipped.
 std::vector<WalkRow> stationWalks(const std::vector<StationRow>& stations,
                                   const std::vector<std::optional<GeoPoint>>& positions,
                                   const std::vector<RowTransfer>& transfers,

@@ -85,7 +85,7 @@ TripStops TripStops::read(CsvTable& table, const GtfsStops& stops, const GtfsTri
                 if (text.empty()) continue;
                 auto parsed = parseGtfsTime(text);
                 if (!parsed) {
-                    summary.skip(kFile, "时间格式无效", row.line(),
+                    summary.skip(kFile, gtfsTimeProblem(text), row.line(),
                                  arrival ? "arrival_time" : "departure_time", text);
                     return;
                 }

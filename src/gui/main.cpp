@@ -19,9 +19,12 @@ int main(int argc, char* argv[]) {
     const busquery::app::CommandLine command = busquery::app::readCommandLine(
         QApplication::arguments(), qEnvironmentVariable("BUSQUERY_DB"));
     if (command.exitStatus) {
-        std::fputs(command.output.toLocal8Bit().constData(),
-                   *command.exitStatus == 0 ? stdout : stderr);
-        return *command.exitStatus;
+        std::FILE* stream = *command.exitStatus == 0 ? stdout : stderr;
+        // Help or a version that did not reach its reader (a full disk, a closed pipe) is a
+        // failure like a usage error.
+        const bool written = std::fputs(command.output.toLocal8Bit().constData(), stream) >= 0 &&
+                             std::fflush(stream) == 0;
+        return written ? *command.exitStatus : 2;
     }
 
     busquery::app::Program program(command.dataFile, busquery::ui::showMessageBox);

@@ -77,28 +77,38 @@ void loadStations(BusDatabase& database, NetworkIndex& index) {
     }
 }
 
-bool hasWalkTable(SQLite::Database& db) {
-    SQLite::Statement columns(db,
-                              "SELECT count(*) FROM pragma_table_info('nstwalk') "
-                              "WHERE lower(name) IN ('stna', 'tostna', 'metres')");
-    return columns.executeStep() && columns.getColumn(0).getInt() == 3;
-}
-
 // Older files have no nstwalk: they answer as before, with rides only.
 void loadWalks(BusDatabase& database, NetworkIndex& index) {
+    if (!database.hasTable("nstwalk")) return;
     SQLite::Database& db = database.connection();
-    if (!hasWalkTable(db)) return;
-    SQLite::Statement statement(db, "SELECT stna, tostna, metres FROM nstwalk");
+    // Enough rows for every station's bound; the rest of a larger table is only counted.
+    const std::int64_t limit =
+        static_cast<std::int64_t>(index.stations.size()) * NetworkIndex::kMostWalksPerStation;
+    SQLite::Statement statement(db, "SELECT stna, tostna, metres FROM nstwalk ORDER BY " +
+                                        database.rowId("nstwalk") + " LIMIT ?");
+    statement.bind(1, limit);
+    std::unordered_map<std::string, std::uint32_t> walksFrom;
+    std::int64_t read = 0;
     while (statement.executeStep()) {
+        ++read;
         const SQLite::Column metres = statement.getColumn(2);
-        if (statement.getColumn(0).isNull() || statement.getColumn(1).isNull() || metres.isNull()) {
+        // A length stored as text, a real or a blob is no number of metres a walk can take.
+        if (statement.getColumn(0).isNull() || statement.getColumn(1).isNull() ||
+            !metres.isInteger() || metres.getInt64() < 0 || metres.getInt64() > UINT32_MAX) {
+            ++index.walksWithoutLength;
             continue;
         }
-        const std::int64_t length = metres.getInt64();
-        if (length < 0 || length > UINT32_MAX) continue;
-        index.walks.push_back(WalkInfo{statement.getColumn(0).getString(),
-                                       statement.getColumn(1).getString(),
-                                       static_cast<std::uint32_t>(length)});
+        std::string from = statement.getColumn(0).getString();
+        if (++walksFrom[from] > NetworkIndex::kMostWalksPerStation) {
+            ++index.walksBeyondBound;
+            continue;
+        }
+        index.walks.push_back(WalkInfo{std::move(from), statement.getColumn(1).getString(),
+                                       static_cast<std::uint32_t>(metres.getInt64())});
+    }
+    if (read == limit) {
+        SQLite::Statement count(db, "SELECT count(*) FROM nstwalk");
+        if (count.executeStep()) index.walksBeyondBound += count.getColumn(0).getInt64() - read;
     }
 }
 

@@ -49,12 +49,18 @@ struct NetworkIndex {
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
     std::vector<StationInfo> stations;           // table (rowid) order
-    // nstwalk; empty for a file without the table. Rows without both names or
-    // with a missing or negative length are left out.
+    // nstwalk; empty for a file without the table. Rows without both names or without a
+    // length in whole metres (stored as an integer, not negative) are left out and counted,
+    // and so are a station's walks beyond kMostWalksPerStation.
     std::vector<WalkInfo> walks;
     // The open file these rows were read from, for tables read only when a search needs them
     // (the timetable). It lives as long as this index.
     BusDatabase* database = nullptr;
+    std::uint64_t walksWithoutLength = 0;
+    std::uint64_t walksBeyondBound = 0;
+    // An import gives a station walks to its few nearest neighbours and those a feed states;
+    // a file with far more per station is read only this far.
+    static constexpr std::uint32_t kMostWalksPerStation = 64;
 
     static NetworkIndex build(BusDatabase& database);
 

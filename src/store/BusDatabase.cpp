@@ -22,15 +22,23 @@ namespace {
 struct TableColumns {
     const char* table;
     std::vector<const char*> columns;
+    bool optional = false;
 };
 
-// Every table and column the queries read; anything missing is reported before the first query.
-const std::array<TableColumns, 4> kRequired{{
+// Every table and column the queries read, checked alike before the first query: a table every
+// file must have that is missing, and any of them that is not a plain table with these
+// columns, is reported. An optional table may be absent: the file then answers without it.
+const std::array<TableColumns, 6> kTables{{
     {"no", {"lineid"}},
     {"dbdate", {"id", "date"}},
     {"nlninfo", {"citycode", "lnna", "lnid", "fltime", "Passstna"}},
     {"nstinfo", {"stna", "rdna", "near", "Passlnna"}},
+    {"nstpos", {"stna", "lat", "lon"}, true},
+    {"nstwalk", {"stna", "tostna", "metres"}, true},
 }};
+
+// Virtual machine steps between two looks at the clock.
+constexpr int kStepsBetweenChecks = 1000;
 
 // The names SQLite gives the row id, in the order they are tried.
 constexpr std::array<const char*, 3> kRowIdNames{"rowid", "_rowid_", "oid"};
@@ -141,6 +149,11 @@ SQLite::Database openReadOnly(const std::filesystem::path& file) {
     }
 }
 
+std::string durationText(std::chrono::milliseconds duration) {
+    if (duration.count() % 1000 == 0) return std::to_string(duration.count() / 1000) + " 秒";
+    return std::to_string(duration.count()) + " 毫秒";
+}
+
 bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
     return std::any_of(columns.begin(), columns.end(), [&](const std::string& column) {
         return equalsIgnoreAsciiCase(column, name);
@@ -149,10 +162,12 @@ bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
 
 }  // namespace
 
-BusDatabase::BusDatabase(std::filesystem::path file)
-    : file_(std::move(file)), db_(openReadOnly(file_)) {
+BusDatabase::BusDatabase(std::filesystem::path file, std::chrono::milliseconds statementTimeLimit)
+    : file_(std::move(file)), db_(openReadOnly(file_)), statementTimeLimit_(statementTimeLimit) {
     try {
         registerPinyinCollation(db_.getHandle());
+        sqlite3_progress_handler(db_.getHandle(), kStepsBetweenChecks, &BusDatabase::onProgress,
+                                 this);
         checkSchema();
     } catch (const Error&) {
         throw;
@@ -161,17 +176,46 @@ BusDatabase::BusDatabase(std::filesystem::path file)
     }
 }
 
+int BusDatabase::onProgress(void* self) {
+    auto& database = *static_cast<BusDatabase*>(self);
+    sqlite3* db = database.db_.getHandle();
+    const auto now = std::chrono::steady_clock::now();
+    bool tooLong = false;
+    database.stillRunning_.clear();
+    for (sqlite3_stmt* statement = sqlite3_next_stmt(db, nullptr); statement;
+         statement = sqlite3_next_stmt(db, statement)) {
+        if (!sqlite3_stmt_busy(statement)) continue;
+        const int run = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_RUN, 0);
+        auto seen = std::find_if(
+            database.running_.begin(), database.running_.end(),
+            [&](const Running& r) { return r.statement == statement && r.run == run; });
+        const auto since = seen != database.running_.end() ? seen->since : now;
+        tooLong = tooLong || now - since > database.statementTimeLimit_;
+        database.stillRunning_.push_back(Running{statement, run, since});
+    }
+    database.running_.swap(database.stillRunning_);
+    return tooLong ? 1 : 0;  // non-zero interrupts the statement
+}
+
 void BusDatabase::checkSchema() {
-    for (const auto& required : kRequired) checkTable(required.table, required.columns);
+    for (const auto& table : kTables) checkTable(table.table, table.columns, table.optional);
+}
+
+bool BusDatabase::hasTable(std::string_view table) const {
+    return rowIds_.find(table) != rowIds_.end();
 }
 
 // The program maps every ordered result back to table order through the row id, so a table
 // must be a real table whose rows have one that some name still reaches.
-void BusDatabase::checkTable(std::string_view table, const std::vector<const char*>& columns) {
+void BusDatabase::checkTable(std::string_view table, const std::vector<const char*>& columns,
+                             bool optional) {
     const std::string name(table);
     SQLite::Statement kind(db_, "SELECT type, wr FROM pragma_table_list(?) WHERE schema = 'main'");
     kind.bind(1, name);
-    if (!kind.executeStep()) fail(ErrorKind::SchemaMissing, "缺少表 " + name);
+    if (!kind.executeStep()) {
+        if (optional) return;
+        fail(ErrorKind::SchemaMissing, "缺少表 " + name);
+    }
     const std::string type = kind.getColumn(0).getString();
     if (type == "view") fail(ErrorKind::SchemaMissing, name + " 是视图，不是表");
     if (type == "virtual") fail(ErrorKind::SchemaMissing, name + " 是虚拟表，不是表");
@@ -241,6 +285,9 @@ void BusDatabase::fail(const std::exception& error) const {
                 fail(ErrorKind::ReadFailed, "读取文件时出错");
             case SQLITE_NOMEM:
                 fail(ErrorKind::ReadFailed, "内存不足");
+            case SQLITE_INTERRUPT:
+                fail(ErrorKind::BadData, "读取超过 " + durationText(statementTimeLimit_) +
+                                             "仍未完成，已停止（文件的内容可能有误）");
             default:
                 // SQLite's own words are English and mean nothing to a traveller; the code
                 // is what a developer needs.

@@ -2,6 +2,9 @@
 
 #include <SQLiteCpp/Database.h>
 
+#include <sqlite3.h>
+
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -19,7 +22,14 @@ namespace busquery {
 // Every failure is a Error whose message names the file and the problem.
 class BusDatabase {
   public:
-    explicit BusDatabase(std::filesystem::path file);
+    // A statement that runs longer than this is stopped: no query of a sound file comes near
+    // it, and a hostile one could otherwise keep the program busy for ever.
+    static constexpr std::chrono::milliseconds kStatementTimeLimit{5000};
+
+    explicit BusDatabase(std::filesystem::path file,
+                         std::chrono::milliseconds statementTimeLimit = kStatementTimeLimit);
+    BusDatabase(const BusDatabase&) = delete;
+    BusDatabase& operator=(const BusDatabase&) = delete;
 
     const std::filesystem::path& file() const { return file_; }
     SQLite::Database& connection() { return db_; }
@@ -28,6 +38,10 @@ class BusDatabase {
     std::vector<std::string> lineIds();
     // The data date: column date of the dbdate row whose id is 1, as text.
     std::string dataDate();
+
+    // Whether the file has an optional table the program reads (nstpos, nstwalk). Where it
+    // has one, it passed the same checks as the tables every file must have.
+    bool hasTable(std::string_view table) const;
 
     // The name that reaches the row id of one of the tables the program reads, for table order:
     // rowid, unless a column of the table took that name, then _rowid_ or oid.
@@ -38,12 +52,23 @@ class BusDatabase {
     [[noreturn]] void fail(ErrorKind kind, std::string_view problem) const;
 
   private:
+    // A statement that is running, since when; a statement run again is a new run.
+    struct Running {
+        sqlite3_stmt* statement;
+        int run;
+        std::chrono::steady_clock::time_point since;
+    };
+
     void checkSchema();
-    void checkTable(std::string_view table, const std::vector<const char*>& columns);
+    void checkTable(std::string_view table, const std::vector<const char*>& columns, bool optional);
+    static int onProgress(void* self);
 
     std::filesystem::path file_;
     SQLite::Database db_;
-    std::map<std::string, std::string, std::less<>> rowIds_;
+    std::map<std::string, std::string, std::less<>> rowIds_;  // of every table present
+    std::chrono::milliseconds statementTimeLimit_;
+    std::vector<Running> running_;
+    std::vector<Running> stillRunning_;  // kept to spare an allocation on every check
 };
 
 }  // namespace busquery

@@ -8,7 +8,6 @@
 namespace busquery {
 namespace {
 
-constexpr double kEarthRadiusMetres = 6371008.8;
 constexpr double kMetresPerDegree = kEarthRadiusMetres * std::numbers::pi / 180;
 
 double radians(double degrees) {

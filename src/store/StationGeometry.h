@@ -13,6 +13,9 @@ struct GeoPoint {
     double lon = 0;
 };
 
+// The radius of the sphere distances are measured on: the earth's mean radius.
+inline constexpr double kEarthRadiusMetres = 6371008.8;
+
 // Stations whose positions lie this close are a walk apart.
 inline constexpr double kWalkRadiusMetres = 400;
 

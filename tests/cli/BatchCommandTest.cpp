@@ -18,6 +18,7 @@ using test::CliRun;
 using test::TempDir;
 using test::TestCity;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 // Each output line parsed as JSON; parsing fails on text that is not UTF-8.
 std::vector<nlohmann::json> answerLines(const std::string& out) {
@@ -86,14 +87,26 @@ TEST_F(BatchCommandTest, EveryLineGetsOneAnswerAndTheBatchGoesOn) {
     EXPECT_EQ(answers[11]["outcome"], 5);
 }
 
-TEST_F(BatchCommandTest, ALongRequestIsQuotedCutAtACharacter) {
-    std::string east19;
-    for (int i = 0; i < 19; ++i) east19 += "东";
-    CliRun run =
-        test::runCliWith({"--db", db_, "batch"}, "a" + east19 + "东东东东东东东东东东东\n");
-    const auto answers = answerLines(run.out);
-    ASSERT_EQ(answers.size(), 1u);
-    EXPECT_THAT(answers[0]["error"].get<std::string>(), HasSubstr("“a" + east19 + "…”"));
+TEST_F(BatchCommandTest, AnErrorQuotesTheWholeRequestEscapedAndTheReason) {
+    std::string east40;
+    for (int i = 0; i < 40; ++i) east40 += "东";
+    struct Case {
+        std::string line;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"a" + east40, "无法读取请求 “a" + east40 + "”：不是有效的 JSON"},
+        {std::string("{\"line\":\"1\0\"}", 13),
+         "无法读取请求 “{\"line\":\"1\\u0000\"}”：不是有效的 JSON"},
+        {"{\"line\":\"\x1b[2J\"}", "无法读取请求 “{\"line\":\"\\u001b[2J\"}”：不是有效的 JSON"},
+        {"a\xFF\xC2\x9B", "无法读取请求 “a\uFFFD\\u009b”：第 2 个字节不是 UTF-8 文本"},
+    };
+    for (const Case& c : cases) {
+        CliRun run = test::runCliWith({"--db", db_, "batch"}, c.line + "\n");
+        const auto answers = answerLines(run.out);
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_THAT(answers[0]["error"].get<std::string>(), StartsWith(c.error));
+    }
 }
 
 TEST_F(BatchCommandTest, ErrorTextsAreChineseNotTheLibrarys) {

@@ -1,9 +1,11 @@
 #include "cli/CliApp.h"
 #include "cli/CliRun.h"
 
+#include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "support/TempDir.h"
@@ -105,6 +107,62 @@ TEST_F(CliTest, JsonCarriesModeOutcomeMessageRecordsAndPieces) {
     EXPECT_EQ(empty["mode"], "");
     EXPECT_EQ(empty["outcome"], 0);
     EXPECT_EQ(empty["message"], "输入信息为空");
+}
+
+TEST_F(CliTest, ControlCharactersInAFileAreShownEscaped) {
+    const std::string db = TestCity{}
+                               .line("9路\x1b(0",
+                                     "甲\x07;乙\xC2\x9B"
+                                     "2J;",
+                                     "(6:00-22:00)")
+                               .station("甲\x07", "9路\x1b(0;")
+                               .station(
+                                   "乙\xC2\x9B"
+                                   "2J",
+                                   "9路\x1b(0;")
+                               .write(dir_ / "hostile")
+                               .string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {{"--db", db, "line", "9"}, "9路\\x1b(0(6:00-22:00)\r\n途径站点：甲\\x07;乙\\u009b2J;"},
+        {{"--db", db, "--format", "ansi", "line", "9"}, "甲\\x07;乙\\u009b2J;"},
+        {{"--db", db, "suggest", "乙"}, "乙\\u009b2J"},
+    };
+    for (const Case& c : cases) {
+        const std::string out = run(c.args).out;
+        EXPECT_NE(out.find(c.shown), std::string::npos) << out;
+        EXPECT_EQ(out.find_first_of("\x07\x9B"), std::string::npos) << out;
+        EXPECT_EQ(out.find("\x1b(0"), std::string::npos) << out;
+    }
+}
+
+TEST_F(CliTest, TheEnvironmentNamesTheDatabaseUnlessDbDoes) {
+    ::setenv("BUSQUERY_DB", db_.c_str(), 1);
+    const CliRun fromEnvironment = run({"line", "12"});
+    const CliRun fromOption = run({"--db", (dir_ / "missing").string(), "line", "12"});
+    ::unsetenv("BUSQUERY_DB");
+    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
+    EXPECT_EQ(fromOption.status, 2);
+}
+
+TEST_F(CliTest, VerboseReportsTheWalksLeftOut) {
+    const auto db = TestCity{}
+                        .line("1路", "甲;乙;")
+                        .line("2路", "丙;丁;")
+                        .station("甲", "1路;")
+                        .station("丁", "2路;")
+                        .write(dir_ / "walks");
+    SQLite::Database(db.string(), SQLite::OPEN_READWRITE)
+        .exec(
+            "INSERT INTO nstwalk VALUES ('乙', '丙', 'abc'), ('乙', '丙', -0.5), ('乙', '丙', 90)");
+    const CliRun verbose = run({"--db", db.string(), "--verbose", "route", "甲", "丁"});
+    EXPECT_EQ(verbose.status, 0);
+    EXPECT_EQ(verbose.err,
+              "busquery-cli: nstwalk 中有 2 行没有以整数米记的步行距离（或缺少站名），已跳过\n");
+    EXPECT_EQ(run({"--db", db.string(), "route", "甲", "丁"}).err, "");
 }
 
 TEST_F(CliTest, BatchAnswersEveryLineInOrder) {

@@ -61,13 +61,19 @@ TEST_F(ExecutableTest, AWriteThatFailsIsAFailure) {
         {"--format", "json", "line", "77"},
         {"suggest", "甲"},
         {"batch"},
-        {"import-gtfs", feed, (dir_ / "imported").string()},
     };
     for (const auto& args : cases) {
         ChildRun result = run(args, "{\"line\": \"77\"}\n", "/dev/full");
         EXPECT_EQ(result.status, 2) << args[0];
         EXPECT_EQ(result.err, "busquery-cli: 无法写入标准输出\n") << args[0];
     }
+    // The database is written all the same; only the summary is lost, and the status says so.
+    const std::string imported = (dir_ / "imported").string();
+    ChildRun result = run({"import-gtfs", feed, imported}, "", "/dev/full");
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err,
+              "busquery-cli: 已写入 “" + imported + "”，但无法输出导入摘要（无法写入标准输出）\n");
+    EXPECT_TRUE(std::filesystem::exists(imported));
 }
 
 TEST_F(ExecutableTest, ABatchGoesOnAfterABadLine) {

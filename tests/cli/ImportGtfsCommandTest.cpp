@@ -63,5 +63,21 @@ TEST(ImportGtfsCommandTest, FailuresExitWithOneLineOnStandardError) {
     EXPECT_THAT(test::folderNames(dir.path()), ElementsAre("feed"));
 }
 
+TEST(ImportGtfsCommandTest, RefusesToWriteOverTheFeed) {
+    TempDir dir;
+    const auto feed = basicFeed().writeZip(dir / "feed.zip");
+    std::filesystem::create_symlink(feed, dir / "link.zip");
+    std::filesystem::create_hard_link(feed, dir / "hard.zip");
+    const auto size = std::filesystem::file_size(feed);
+    for (const auto& out : {feed, dir / "link.zip", dir / "hard.zip", dir / "." / "feed.zip"}) {
+        CliRun result = run({"import-gtfs", feed.string(), out.string()});
+        EXPECT_EQ(result.status, 2) << out;
+        EXPECT_THAT(result.err,
+                    StartsWith("busquery-cli: FEED 与 OUT 是同一个文件 “" + out.string() + "”"));
+        EXPECT_EQ(std::filesystem::file_size(feed), size);
+    }
+    EXPECT_THAT(test::folderNames(dir.path()), ElementsAre("feed.zip", "hard.zip", "link.zip"));
+}
+
 }  // namespace
 }  // namespace busquery::cli

@@ -43,7 +43,6 @@ TEST(WriteFailureTest, EveryCommandFailsWhenItsOutputCannotBeWritten) {
         {{"--db", db, "batch"}, "{\"line\": \"12\"}\n"},
         {{"--db", db, "batch"}, longBatch},  // more than the buffer holds
         {{"sample", (dir / "sample").string()}, ""},
-        {{"import-gtfs", feed, (dir / "imported").string()}, ""},
         {{"--help"}, ""},
     };
     for (const auto& c : cases) {
@@ -53,6 +52,16 @@ TEST(WriteFailureTest, EveryCommandFailsWhenItsOutputCannotBeWritten) {
         EXPECT_EQ(run.status, 2) << c.args.back();
         EXPECT_EQ(run.err, "busquery-cli: 无法写入标准输出\n") << c.args.back();
     }
+
+    // The database is written all the same: the status says so, with one of its own.
+    FullDeviceBuffer full;
+    std::ostream out(&full);
+    const std::string imported = (dir / "imported").string();
+    CliRun run = test::runCliInto(out, {"import-gtfs", feed, imported}, "");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err,
+              "busquery-cli: 已写入 “" + imported + "”，但无法输出导入摘要（无法写入标准输出）\n");
+    EXPECT_TRUE(std::filesystem::exists(imported));
 }
 
 }  // namespace

@@ -397,6 +397,15 @@ TEST_F(GtfsImportSafetyTest, FeedsInAFolderOfTheirOwnReadLikeFeedsAtTheRoot) {
     importGtfs(unpacked);
     EXPECT_EQ(lineRows(unpacked.out), expected);
 
+    // The shallowest folder is the feed, however short the names of deeper ones.
+    const auto nested = dir_ / "nested";
+    basicFeed().writeFolder(nested / "a-long-name-for-the-feed");
+    basicFeed().without("routes.txt").writeFolder(nested / "b" / "c");
+    unpacked.feed = nested;
+    std::filesystem::remove(unpacked.out);
+    importGtfs(unpacked);
+    EXPECT_EQ(lineRows(unpacked.out), expected);
+
     GtfsImportOptions notZip = options(basicFeed());
     notZip.feed = dir_ / "feed.txt";
     std::ofstream(notZip.feed) << "not an archive";

@@ -577,6 +577,55 @@ TEST_F(GtfsNetworkRulesTest, WalksJoinNearStationsAndStatedTransfers) {
               "没有 min_transfer_time，站点也没有坐标，无法得出步行距离");
 }
 
+TEST_F(GtfsNetworkRulesTest, AStationWalksOnlyToItsNearestNeighbours) {
+    struct Case {
+        const char* what;
+        int stations;
+        double spacing;  // metres northwards between neighbours
+        std::vector<std::string> walksOfS5;
+        std::uint64_t walks;
+        std::uint64_t dropped;
+    };
+    const Case cases[] = {
+        {"a row of twelve, 10 m apart: four each side",
+         12,
+         10,
+         {"S5|S4|13", "S5|S6|13", "S5|S3|26", "S5|S7|26", "S5|S2|39", "S5|S8|39", "S5|S1|52",
+          "S5|S9|52"},
+         12 * 8,
+         12 * 11 - 12 * 8},
+        {"two thousand at one point: eight each, the rest counted",
+         2000,
+         0,
+         {},
+         2000 * 8,
+         2000ull * 1999 - 2000 * 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FeedBuilder feed;
+        std::vector<std::string> ids;
+        for (int k = 0; k < c.stations; ++k) {
+            ids.push_back("S" + std::to_string(k));
+            feed.stop(ids.back(), ids.back(), c.spacing * k, 0);
+        }
+        feed.route("r", "1").trip("t", "r", "", ids);
+        const ImportSummary summary = import(feed);
+        EXPECT_EQ(summary.walks, c.walks);
+        if (!c.walksOfS5.empty()) {
+            EXPECT_THAT(tableRows(out_,
+                                  "SELECT stna, tostna, metres FROM nstwalk "
+                                  "WHERE stna = 'S5' ORDER BY metres, rowid"),
+                        UnorderedElementsAreArray(c.walksOfS5));
+        }
+        std::uint64_t dropped = 0;
+        for (const RowIssue& issue : summary.skipped) {
+            if (issue.reason.starts_with("步行可达的站点多于 8 个")) dropped = issue.count;
+        }
+        EXPECT_EQ(dropped, c.dropped);
+    }
+}
+
 TEST_F(GtfsNetworkRulesTest, ATransfersFileWithoutItsStopColumnsStopsTheImport) {
     FeedBuilder feed = lineOfStops();
     feed.route("r", "1").trip("t", "r", "", {"A", "B"});

@@ -57,10 +57,17 @@ TEST(GtfsTextRulesTest, GtfsTimesAreReadStrictlyAndShownOnTheClock) {
         {"05:30:00 ", std::nullopt},
         {"", std::nullopt},
         {"aa:bb:cc", std::nullopt},
+        {"48:00:00", 48 * 3600},
+        {"48:00:01", std::nullopt},  // no trip runs two days: a hostile time
+        {"999:59:58", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(parseGtfsTime(c.text), c.seconds);
+        if (!c.seconds) {
+            EXPECT_EQ(gtfsTimeProblem(c.text),
+                      c.text[0] == '4' || c.text[0] == '9' ? kTimeBeyondTwoDays : kTimeUnreadable);
+        }
     }
     EXPECT_EQ(clockText(5 * 3600 + 30 * 60 + 59), "05:30");
     EXPECT_EQ(clockText(25 * 3600 + 600), "01:10");
@@ -69,18 +76,31 @@ TEST(GtfsTextRulesTest, GtfsTimesAreReadStrictlyAndShownOnTheClock) {
 
 TEST(GtfsTextRulesTest, FeedTextIsCleanedForTheLists) {
     struct Case {
-        const char* text;
+        std::string text;
         const char* clean;
+        bool controlsDropped = false;
     };
     const Case cases[] = {
+        // Terminal controls go, the text around them stays.
+        {"a\x1b(0b\x1b"
+         "c\x07",
+         "a(0bc", true},
+        {std::string("\0 x\x7f\xC2\x9B"
+                     "31m",
+                     9),
+         "x31m", true},
         {"  东桥 ", "东桥"},
         {"Main\r\nSt", "Main St"},
         {"a \t\n b", "a b"},
         {"甲;乙", "甲；乙"},
         {"站[北]{公园}", "站［北］｛公园｝"},
         {"\n", ""},
+        {"\xC2\xA0x", "\xC2\xA0x"},  // no-break space: U+00A0 is past the controls
     };
-    for (const Case& c : cases) EXPECT_EQ(cleanFeedText(c.text), c.clean) << c.text;
+    for (const Case& c : cases) {
+        EXPECT_EQ(cleanFeedText(c.text), c.clean) << c.text;
+        EXPECT_EQ(hasControlCharacters(c.text), c.controlsDropped) << c.text;
+    }
 
     EXPECT_TRUE(isValidUtf8("东桥 Park 𝄞"));
     for (const char* bad : {"\xC4", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8"}) {

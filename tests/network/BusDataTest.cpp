@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <numeric>
 #include <set>
 
 #include <random>
@@ -169,6 +170,52 @@ TEST(NetworkIndex, KeepsTableOrderWhenAColumnIsCalledRowid) {
         EXPECT_EQ(lineNames(index), (std::vector<std::string>{"1路", "2路", "3路"})) << column;
         EXPECT_EQ(index.linesByLnid, (std::vector<std::uint32_t>{1, 0, 2})) << column;
         EXPECT_EQ(index.stationsByName(), (std::vector<std::uint32_t>{1, 2, 0})) << column;
+    }
+}
+
+TEST(NetworkIndex, ReadsWalksOfWholeMetresUpToTheBoundOfAStation) {
+    struct Case {
+        const char* rows;  // of nstwalk
+        std::vector<std::uint32_t> kept;
+        std::uint64_t withoutLength;
+        std::uint64_t beyondBound;
+    };
+    // A station's walks one metre longer each: n rows from 甲.
+    auto manyWalks = [](int n) {
+        std::string rows;
+        for (int k = 1; k <= n; ++k) {
+            rows +=
+                std::string(rows.empty() ? "" : ",") + "('甲', '乙', " + std::to_string(k) + ")";
+        }
+        return rows;
+    };
+    std::vector<std::uint32_t> first64(NetworkIndex::kMostWalksPerStation);
+    std::iota(first64.begin(), first64.end(), 1u);
+    const Case cases[] = {
+        {"('甲', '乙', 7), ('甲', '乙', 'abc'), ('甲', '乙', X'00'), ('甲', '乙', -0.5), "
+         "('甲', '乙', '0x10'), ('甲', '乙', 12.0), ('甲', '乙', '5'), ('甲', '乙', -1), "
+         "('甲', '乙', NULL), ('甲', NULL, 3), ('乙', '甲', 0)",
+         {7, 12, 5, 0},
+         7,
+         0},  // the column's integer affinity stores 12.0 and '5' as integers
+        {nullptr, first64, 0, 6},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const auto file = TestCity{}
+                              .line("1路", "甲;乙;")
+                              .station("甲", "1路;")
+                              .station("乙", "1路;")
+                              .write(dir / "busdata");
+        const std::string rows = c.rows ? c.rows : manyWalks(70);
+        writeSql(file, ("DELETE FROM nstwalk; INSERT INTO nstwalk VALUES " + rows + ";").c_str());
+        BusData data(file);
+        data.refresh();
+        std::vector<std::uint32_t> kept;
+        for (const WalkInfo& walk : data.index().walks) kept.push_back(walk.metres);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(data.index().walksWithoutLength, c.withoutLength);
+        EXPECT_EQ(data.index().walksBeyondBound, c.beyondBound);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "store/BusDatabase.h"
 
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <fstream>
 #include <optional>
 
@@ -76,6 +78,16 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         CREATE TABLE nlninfo (lnid INTEGER, citycode TEXT, lnna TEXT, fltime TEXT, Passstna TEXT);
         CREATE TABLE nstinfo (stna TEXT, rdna TEXT, near TEXT, Passlnna TEXT);
         INSERT INTO dbdate VALUES (1, '2009.1.6', 'a', 'b', 'c');)");
+    // The optional tables are checked as the others are: a recursive view would never end.
+    const std::string withDate = std::string(kFullSchema) + "INSERT INTO dbdate VALUES (1, 'x');";
+    writeSql(dir / "walk-view", (withDate + R"(
+        CREATE VIEW nstwalk (stna, tostna, metres) AS WITH RECURSIVE n(x) AS
+            (SELECT 1 UNION ALL SELECT x + 1 FROM n) SELECT 'a', 'b', x FROM n;)")
+                                    .c_str());
+    writeSql(dir / "position-virtual",
+             (withDate + "CREATE VIRTUAL TABLE nstpos USING fts5(stna, lat, lon);").c_str());
+    writeSql(dir / "walk-columns",
+             (withDate + "CREATE TABLE nstwalk (stna TEXT, tostna TEXT);").c_str());
     {
         // A real file cut short: its header is sound, the pages it promises are not there.
         TestCity city;
@@ -108,6 +120,9 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         {dir / "without-rowid", ErrorKind::SchemaMissing, "表 no 的行没有行号（WITHOUT ROWID）"},
         {dir / "every-row-id-name-taken", ErrorKind::SchemaMissing,
          "表 dbdate 的列占用了 rowid、_rowid_ 和 oid"},
+        {dir / "walk-view", ErrorKind::SchemaMissing, "nstwalk 是视图，不是表"},
+        {dir / "position-virtual", ErrorKind::SchemaMissing, "nstpos 是虚拟表，不是表"},
+        {dir / "walk-columns", ErrorKind::SchemaMissing, "表 nstwalk 缺少列 metres"},
         {dir / "folder", ErrorKind::NotAFile, "是一个文件夹，不是数据文件"},
         {dir / "fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
         {dir / "link-to-fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
@@ -124,6 +139,36 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         EXPECT_NE(message.find(c.problem), std::string::npos) << c.file << ": " << message;
         expectNoEnglish(message, c.file);
     }
+}
+
+TEST(BusDatabase, StopsOnlyAStatementThatRunsLongerThanTheLimit) {
+    TempDir dir;
+    BusDatabase db(TestCity().write(dir / "busdata"), std::chrono::milliseconds(100));
+    // Many short runs of one statement, together well beyond the limit, are no long statement.
+    SQLite::Statement shortRun(db.connection(),
+                               "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n "
+                               "LIMIT 5000) SELECT count(*) FROM n");
+    const auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300)) {
+        ASSERT_TRUE(shortRun.executeStep());
+        EXPECT_EQ(shortRun.getColumn(0).getInt(), 5000);
+        shortRun.reset();
+    }
+
+    SQLite::Statement endless(db.connection(),
+                              "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+                              "SELECT count(*) FROM n");
+    std::string message;
+    try {
+        endless.executeStep();
+    } catch (const SQLite::Exception& e) {
+        try {
+            db.fail(e);
+        } catch (const Error& error) {
+            message = error.what();
+        }
+    }
+    EXPECT_NE(message.find("读取超过 100 毫秒仍未完成，已停止"), std::string::npos) << message;
 }
 
 TEST(BusDatabase, ReadsLineIdsInTableOrderAndTheDataDate) {
