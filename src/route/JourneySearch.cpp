@@ -357,10 +357,16 @@ bool JourneySearch::trace(const JourneyNetwork& network, std::uint32_t round, st
         }
         return false;
     }
-    // The ride the label was set by first: the rest only when that one passes a station twice.
+    // The ride the label was set by first: the rest only when that one passes a station twice
+    // or is on the line of the ride after it. Leaving a line and boarding it again where it
+    // passes the same station a second time skips its loop in the count, but is the same ride:
+    // the rounds cannot rule it out, as a label keeps only its cheapest ride.
     const Boarding& first = boarding(round, station);
+    const std::uint32_t nextLine =
+        !steps_.empty() && !steps_.back().walk ? steps_.back().line : kNone;
     auto tryRide = [&](std::uint32_t line, std::uint32_t board, std::uint32_t alight, bool fromWalk,
                        std::uint32_t before) {
+        if (line == nextLine) return false;
         const std::uint32_t at = network.stops[line][board];
         steps_.push_back(Step{false, line, board, alight, at, station, 0, 0});
         visited_.push_back(at);

@@ -285,6 +285,21 @@ TEST(JourneyRoute, FewestRidesFirstAndMoreRidesOnlyWhenMuchCheaper) {
     }));
 }
 
+TEST(JourneyRoute, LineNeverFollowsItself) {
+    // 1路 passes 环 twice: leaving it there and boarding it again skips the loop in the count,
+    // but is the same ride. The one honest journey of fewer rides is all there is.
+    const TestCity city = TestCity{}
+                              .line("2路", "甲;乙;")
+                              .line("1路", "乙;环;子;丑;寅;卯;环;丁;")
+                              .line("3路", "丁;戊;")
+                              .station("甲", "2路;")
+                              .station("戊", "3路;");
+    JourneyCity loop(city);
+    const Asked asked = loop.ask("甲", "戊");
+    ASSERT_EQ(asked.answer.plans.size(), 1u);
+    EXPECT_EQ(lineSequence(asked.answer.plans[0]), (std::vector<std::string>{"2路", "1路", "3路"}));
+}
+
 TEST(JourneyRoute, TenJourneysWithDistinctLinesCheapestFirst) {
     // Twelve ways from 甲 over M_i and N_i to 丁; the last line passes N_i in order, so way i
     // costs 1 + 1 + (13 − i).
