@@ -51,17 +51,14 @@ void findWorstPair(City& city) {
     busiest.resize(40);
 
     TransferRouteSearch search;
+    RouteSearchState searches;
     for (std::uint32_t a : busiest) {
         for (std::uint32_t b : busiest) {
             if (a == b) continue;
             const std::string& from = index.stations[a].stna;
             const std::string& to = index.stations[b].stna;
-            QueryState state;
-            state.strStnaFrom = from;
-            state.strStnaTo = to;
-            Answer answer{QueryMode::MultiStation};
-            routeSearch(index, state, answer);
-            if (state.lngRecordNum > 0) continue;  // a direct line: the transfer search never runs
+            // A direct line: the transfer search never runs.
+            if (!routeSearch(index, searches, from, to).direct.empty()) continue;
             search.run(index, from, to);
             if (search.arrPlan.size() > city.worstPlans) {
                 city.worstPlans = search.arrPlan.size();
@@ -99,18 +96,20 @@ void askPairs(benchmark::State& state, bool reference, const std::vector<Station
     std::vector<double> micros;
     micros.reserve(state.max_iterations);
     std::size_t next = 0;
+    RouteSearchState searches;
     for (auto _ : state) {
         const auto& [from, to] = pairs[next++ % pairs.size()];
-        QueryState query;
-        query.strStnaFrom = from;
-        query.strStnaTo = to;
         PieceRecorder pane;
         const auto start = std::chrono::steady_clock::now();
         Answer answer{QueryMode::MultiStation};
         if (reference) {
+            QueryState query;
+            query.strStnaFrom = from;
+            query.strStnaTo = to;
             test::referenceRouteSearch(data.database(), query, answer);
+            answer.outcome = query.intOutState;
         } else {
-            routeSearch(data.index(), query, answer);
+            answer = routeAnswer(routeSearch(data.index(), searches, from, to));
         }
         render(answer, pane);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

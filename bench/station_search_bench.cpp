@@ -143,11 +143,11 @@ void lookups(benchmark::State& state, bool picked, bool byIndex, bool pinyin = f
                  Answer answer;
                  answer.mode = QueryMode::SingleStation;
                  answer.stations =
-                     byIndex ? stationLookup(c.data->index(), pick, query)
+                     byIndex ? stationLookup(c.data->index(), pick, query.strQueryFrom)
                              : test::referenceStationLookup(c.data->database(), pick, query);
                  render(answer, pane);
                  benchmark::DoNotOptimize(pane.pieces().data());
-                 return query.lngRecordNum;
+                 return static_cast<std::int32_t>(answer.stations.size());
              });
 }
 

@@ -21,9 +21,8 @@ bool lineLookupFinds(const NetworkIndex& index, std::string_view request) {
         [&](std::uint32_t i) { return startsWithIgnoreAsciiCase(index.lines[i].lnna, prefix); });
 }
 
-std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) {
-    state.strQueryLnna = removeAll(state.strQueryLnna, "路");
-    const std::string prefix = linePrefix(state.strQueryLnna);
+std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view request) {
+    const std::string prefix = linePrefix(request);
 
     std::vector<LineEntry> found;
     for (std::uint32_t i : index.cityLinesByLnid) {
@@ -31,8 +30,6 @@ std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) 
         if (!startsWithIgnoreAsciiCase(line.lnna, prefix)) continue;
         found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
     }
-    state.lngRecordNum = static_cast<std::int32_t>(found.size());
-    state.intOutState = found.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
     return found;
 }
 

@@ -6,14 +6,12 @@
 
 #include "network/NetworkIndex.h"
 #include "query/Answer.h"
-#include "query/QueryState.h"
 
 namespace busquery {
 
-// Every line of the city whose name begins with strQueryLnna (every "路" removed; a numeric
-// request must be followed by "路"), in lnid order. Sets lngRecordNum and the outcome Listed or
-// NoLine.
-std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state);
+// Every line of the city whose name begins with the request (every "路" removed; a numeric
+// request must be followed by "路"), in lnid order.
+std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view request);
 
 // Whether a line lookup of the request would list anything.
 bool lineLookupFinds(const NetworkIndex& index, std::string_view request);

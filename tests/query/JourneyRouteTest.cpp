@@ -42,16 +42,10 @@ class JourneyCity {
     }
 
     Asked ask(const std::string& from, const std::string& to) {
-        QueryState state;
-        state.strStnaFrom = from;
-        state.strStnaTo = to;
-        Answer answer;
-        answer.mode = QueryMode::MultiStation;
-        routeSearch(data_.index(), state, answer);
+        const Answer answer = routeAnswer(routeSearch(data_.index(), state_, from, to));
         PieceRecorder pane;
         render(answer, pane);
-        EXPECT_EQ(answer.outcome, state.intOutState);
-        return {state.intOutState, answer, pane.pieces()};
+        return {answer.outcome, answer, pane.pieces()};
     }
 
     BusDatabase& database() { return data_.database(); }
@@ -65,6 +59,7 @@ class JourneyCity {
 
     test::TempDir dir_;
     BusData data_;
+    RouteSearchState state_;
 };
 
 // Both directions of a walk.

@@ -126,7 +126,8 @@ Checked checkJourney(const NetworkIndex& index, const Plan& journey, const std::
 TEST(JourneySearchReference, FewestRidesAndLowestCostAgreeOnRandomNetworks) {
     std::mt19937 random(20261208);
     test::TempDir dir;
-    JourneySearch search;
+    JourneySearchState searchState;
+    JourneySearch search(searchState);
     int pairs = 0;
     int found = 0;
     int withWalks = 0;
