@@ -48,11 +48,11 @@ void findUnansweredPairs(City& city) {
     const NetworkIndex& index = city.data->index();
     const RouteIndex& routes = index.derived<RouteIndex>();
     std::mt19937 random(20261208);
-    std::uniform_int_distribution<std::size_t> pick(0, index.stations.size() - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, index.stations().size() - 1);
     RouteSearchState searches;
     for (int i = 0; i < kMostTries && city.pairs.size() < kPairs; ++i) {
-        const std::string& from = index.stations[pick(random)].stna;
-        const std::string& to = index.stations[pick(random)].stna;
+        const std::string& from = index.stations()[pick(random)].stna;
+        const std::string& to = index.stations()[pick(random)].stna;
         const RouteFinding finding = routeSearch(index, searches, from, to).finding;
         if (finding == RouteFinding::Journeys || finding == RouteFinding::Nothing) {
             city.pairs.push_back(Pair{from, to, *routes.find(from), *routes.find(to)});

@@ -42,11 +42,11 @@ struct City {
 // most candidate plans.
 void findWorstPair(City& city) {
     const NetworkIndex& index = city.data->index();
-    std::vector<std::uint32_t> busiest(index.stations.size());
+    std::vector<std::uint32_t> busiest(index.stations().size());
     for (std::uint32_t i = 0; i < busiest.size(); ++i) busiest[i] = i;
     std::partial_sort(busiest.begin(), busiest.begin() + 40, busiest.end(),
                       [&](std::uint32_t a, std::uint32_t b) {
-                          return index.stations[a].lines.size() > index.stations[b].lines.size();
+                          return index.stations()[a].lines.size() > index.stations()[b].lines.size();
                       });
     busiest.resize(40);
 
@@ -55,8 +55,8 @@ void findWorstPair(City& city) {
     for (std::uint32_t a : busiest) {
         for (std::uint32_t b : busiest) {
             if (a == b) continue;
-            const std::string& from = index.stations[a].stna;
-            const std::string& to = index.stations[b].stna;
+            const std::string& from = index.stations()[a].stna;
+            const std::string& to = index.stations()[b].stna;
             // A direct line: the transfer search never runs.
             if (!routeSearch(index, searches, from, to).direct.empty()) continue;
             search.run(index, from, to);
@@ -80,7 +80,7 @@ City& cityOfScale(int scale) {
     city->data = std::make_unique<BusData>(city->dir / "busdata");
     city->data->refresh();
 
-    const auto& stations = city->data->index().stations;
+    const auto& stations = city->data->index().stations();
     std::mt19937 random(20090106);
     std::uniform_int_distribution<std::size_t> pick(0, stations.size() - 1);
     for (int i = 0; i < kPairs; ++i) {

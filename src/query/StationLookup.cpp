@@ -46,7 +46,7 @@ std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_v
     const auto& text = index.derived<StationTextIndex>();
     auto list = [&](const std::vector<std::uint32_t>& places) {
         for (std::uint32_t place : places) {
-            const StationInfo& station = index.stations[text.station(place)];
+            const StationInfo& station = index.stations()[text.station(place)];
             if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
             StationEntry entry{station.stna, {}};
             for (const auto& line : station.lines) addLine(entry.lines, line);

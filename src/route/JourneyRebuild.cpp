@@ -108,8 +108,8 @@ Plan journeyPlan(const NetworkIndex& index, const JourneyNetwork& network,
         PlanLeg leg;
         if (step.walk) {
             leg.kind = PlanLeg::Kind::Walk;
-            leg.from = index.walks[step.row].stna;
-            leg.to = index.walks[step.row].tostna;
+            leg.from = index.walks()[step.row].stna;
+            leg.to = index.walks()[step.row].tostna;
             leg.metres = step.metres;
         } else {
             const std::uint32_t line = network.lines[step.line];

@@ -81,7 +81,7 @@ bool rideExists(const NetworkIndex& index, const PlanLeg& leg) {
 
 std::uint32_t shortestWalk(const NetworkIndex& index, const std::string& a, const std::string& b) {
     std::uint32_t shortest = UINT32_MAX;
-    for (const WalkInfo& walk : index.walks) {
+    for (const WalkInfo& walk : index.walks()) {
         if (sameName(walk.stna, a) && sameName(walk.tostna, b)) {
             shortest = std::min(shortest, walk.metres);
         }

@@ -64,7 +64,7 @@ void compareRoute(BusData& data, const std::string& from, const std::string& to,
 TEST(RouteSearchDifferential, IndexAnswersWhatTheStatementsAnswerOnTheSampleCity) {
     BusData data(test::sampleCityFile());
     data.refresh();
-    const auto& stations = data.index().stations;
+    const auto& stations = data.index().stations();
     ASSERT_FALSE(stations.empty());
 
     std::mt19937 random(20090106);

@@ -33,7 +33,7 @@ class Explorer {
         for (const LineInfo& line : network.lines) {
             if (line.inCity) lines_.push_back(stopsOf(line.passstna));
         }
-        for (const WalkInfo& walk : network.walks) {
+        for (const WalkInfo& walk : network.walks()) {
             const std::string a = asciiLower(walk.stna);
             const std::string b = asciiLower(walk.tostna);
             if (a == b) continue;
