@@ -104,6 +104,7 @@ Plan journeyPlan(const NetworkIndex& index, const JourneyNetwork& network,
     using Step = JourneySearchState::Step;
     const RouteIndex& routes = index.derived<RouteIndex>();
     Plan plan;
+    plan.journey = true;
     for (const Step& step : steps) {
         PlanLeg leg;
         if (step.walk) {
