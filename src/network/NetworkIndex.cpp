@@ -61,7 +61,8 @@ void loadLines(BusDatabase& database, NetworkIndex& index) {
     }
 }
 
-void loadStations(BusDatabase& database, NetworkIndex& index) {
+std::vector<StationInfo> loadStations(BusDatabase& database) {
+    std::vector<StationInfo> stations;
     SQLite::Database& db = database.connection();
     const std::string& rowid = database.rowId("nstinfo");
     SQLite::Statement statement(
@@ -73,8 +74,9 @@ void loadStations(BusDatabase& database, NetworkIndex& index) {
         station.near = statement.getColumn(3).getString();
         station.passlnna = statement.getColumn(4).getString();
         station.lines = readNameList(station.passlnna);
-        index.stations.push_back(std::move(station));
+        stations.push_back(std::move(station));
     }
+    return stations;
 }
 
 bool hasWalkTable(SQLite::Database& db) {
@@ -85,9 +87,10 @@ bool hasWalkTable(SQLite::Database& db) {
 }
 
 // Older files have no nstwalk: they answer as before, with rides only.
-void loadWalks(BusDatabase& database, NetworkIndex& index) {
+std::vector<WalkInfo> loadWalks(BusDatabase& database) {
+    std::vector<WalkInfo> walks;
     SQLite::Database& db = database.connection();
-    if (!hasWalkTable(db)) return;
+    if (!hasWalkTable(db)) return walks;
     SQLite::Statement statement(db, "SELECT stna, tostna, metres FROM nstwalk");
     while (statement.executeStep()) {
         const SQLite::Column metres = statement.getColumn(2);
@@ -96,9 +99,22 @@ void loadWalks(BusDatabase& database, NetworkIndex& index) {
         }
         const std::int64_t length = metres.getInt64();
         if (length < 0 || length > UINT32_MAX) continue;
-        index.walks.push_back(WalkInfo{statement.getColumn(0).getString(),
-                                       statement.getColumn(1).getString(),
-                                       static_cast<std::uint32_t>(length)});
+        walks.push_back(WalkInfo{statement.getColumn(0).getString(),
+                                 statement.getColumn(1).getString(),
+                                 static_cast<std::uint32_t>(length)});
+    }
+    return walks;
+}
+
+// Runs a load, turning a failure of the database into its Error.
+template <class Load>
+auto guarded(BusDatabase& database, Load load) {
+    try {
+        return load();
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        database.fail(e);
     }
 }
 
@@ -112,13 +128,13 @@ struct StationNameOrder {
             std::uint32_t station;
         };
         std::vector<Keyed> keyed;
-        keyed.reserve(index.stations.size());
-        for (std::uint32_t i = 0; i < index.stations.size(); ++i) {
-            keyed.push_back({pinyinSortKey(index.stations[i].stna), i});
+        keyed.reserve(index.stations().size());
+        for (std::uint32_t i = 0; i < index.stations().size(); ++i) {
+            keyed.push_back({pinyinSortKey(index.stations()[i].stna), i});
         }
         std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
             if (int c = a.key.compare(b.key); c != 0) return c < 0;
-            return index.stations[a.station].stna < index.stations[b.station].stna;
+            return index.stations()[a.station].stna < index.stations()[b.station].stna;
         });
         StationNameOrder order;
         order.places.reserve(keyed.size());
@@ -135,17 +151,19 @@ const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
 
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
-    index.database = &database;
-    try {
-        loadLines(database, index);
-        loadStations(database, index);
-        loadWalks(database, index);
-    } catch (const Error&) {
-        throw;
-    } catch (const std::exception& e) {
-        database.fail(e);
-    }
+    index.database_ = &database;
+    guarded(database, [&] { loadLines(database, index); });
     return index;
+}
+
+const std::vector<StationInfo>& NetworkIndex::stations() const {
+    if (!stations_) stations_ = guarded(*database_, [&] { return loadStations(*database_); });
+    return *stations_;
+}
+
+const std::vector<WalkInfo>& NetworkIndex::walks() const {
+    if (!walks_) walks_ = guarded(*database_, [&] { return loadWalks(*database_); });
+    return *walks_;
 }
 
 }  // namespace busquery

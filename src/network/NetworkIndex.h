@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <typeinfo>
@@ -48,15 +49,20 @@ struct NetworkIndex {
     std::vector<LineInfo> lines;                 // table (rowid) order
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
-    std::vector<StationInfo> stations;           // table (rowid) order
-    // nstwalk; empty for a file without the table. Rows without both names or
-    // with a missing or negative length are left out.
-    std::vector<WalkInfo> walks;
-    // The open file these rows were read from, for tables read only when a search needs them
-    // (the timetable). It lives as long as this index.
-    BusDatabase* database = nullptr;
 
+    // Reads the lines at once; the stations and the walks are read from the database on first
+    // need, so a line lookup reads neither. The database must outlive the index and is read
+    // from one thread only.
     static NetworkIndex build(BusDatabase& database);
+
+    // nstinfo in table (rowid) order.
+    const std::vector<StationInfo>& stations() const;
+    // nstwalk; empty for a file without the table. Rows without both names or with a missing or
+    // negative length are left out.
+    const std::vector<WalkInfo>& walks() const;
+    // The open file these rows were read from, for tables read only when a search needs them
+    // (the timetable).
+    BusDatabase* database() const { return database_; }
 
     // The stations in name order (ORDER BY stna COLLATE pinyin, rowid), sorted on first use:
     // only the station searches need it.
@@ -74,6 +80,9 @@ struct NetworkIndex {
     }
 
   private:
+    BusDatabase* database_ = nullptr;
+    mutable std::optional<std::vector<StationInfo>> stations_;
+    mutable std::optional<std::vector<WalkInfo>> walks_;
     mutable std::unordered_map<std::type_index, std::shared_ptr<const void>> derived_;
 };
 

@@ -56,9 +56,9 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
     Answer result;
     if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
         state_.strStnaTo.empty()) {
-        state_.intOutState = OutcomeCode::EmptyInput;
+        result.outcome = OutcomeCode::EmptyInput;
     } else if (countCharacters(state_.strQueryFrom) == 1) {
-        state_.intOutState = OutcomeCode::TooShort;
+        result.outcome = OutcomeCode::TooShort;
     } else {
         data_.refresh();
         const NetworkIndex& index = data_.index();
@@ -66,24 +66,35 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
         result.city = index.city;
         switch (mode) {
             case QueryMode::Line:
-                result.lines = lineLookup(index, state_);
+                result.lines = lineLookup(index, state_.strQueryLnna);
+                result.records = static_cast<std::int32_t>(result.lines.size());
+                result.outcome = result.lines.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
+                state_.strQueryLnna = removeAll(state_.strQueryLnna, "路");
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::MultiStation:
-                routeSearch(index, state_, result);
+                result = routeAnswer(
+                    routeSearch(index, routeState_, state_.strStnaFrom, state_.strStnaTo));
+                result.mode = mode;
+                result.city = index.city;
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::SingleStation:
-                result.stations = stationLookup(index, pickedLine, state_);
+                result.stations = stationLookup(index, pickedLine, state_.strQueryFrom);
+                result.records = static_cast<std::int32_t>(result.stations.size());
+                result.outcome =
+                    result.stations.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::None:
                 // One route box filled: say which one is missing rather than repeat the last
                 // outcome.
-                state_.intOutState =
+                result.outcome =
                     state_.strStnaFrom.empty() ? OutcomeCode::NoOrigin : OutcomeCode::NoDestination;
                 break;
         }
     }
-    result.outcome = state_.intOutState;
-    result.records = state_.lngRecordNum;
+    state_.intOutState = result.outcome;
     return result;
 }
 

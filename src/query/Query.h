@@ -7,12 +7,15 @@
 #include "query/QueryInput.h"
 #include "query/QueryState.h"
 #include "query/ResultPane.h"
+#include "query/RouteSearch.h"
 
 namespace busquery {
 
 // Answers whatever the traveller entered: checks the texts, picks the kind of query from the
-// boxes that are filled, and runs it. The state persists between runs as the window's does:
-// only the steps that set a member overwrite it.
+// boxes that are filled, and runs it. The searches return what they found; the query alone
+// turns that into the outcome code and the answer, and then updates its state. The state
+// persists between runs as the window's does: only the steps that set a member overwrite it.
+// The answer speaks for its own query only: one stopped by its input checks has no records.
 class Query {
   public:
     explicit Query(BusData& data) : data_(data) {}
@@ -39,6 +42,7 @@ class Query {
 
     BusData& data_;
     QueryState state_;
+    RouteSearchState routeState_;
 };
 
 }  // namespace busquery

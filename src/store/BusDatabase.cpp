@@ -152,6 +152,9 @@ bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
 BusDatabase::BusDatabase(std::filesystem::path file)
     : file_(std::move(file)), db_(openReadOnly(file_)) {
     try {
+        // The tables are read once, front to back, into the network index: a small page cache
+        // serves that as well as a large one and keeps a line lookup's memory small.
+        db_.exec("PRAGMA cache_size = -256");
         registerPinyinCollation(db_.getHandle());
         checkSchema();
     } catch (const Error&) {
