@@ -48,6 +48,9 @@ struct TimedQuery {
     ServiceDay day = 0;
     std::uint32_t minute = 0;  // of the day, 0 to 1439
     bool arriveBy = false;     // the time is when to arrive by, not when to leave
+    // How long after the first departure found (before the last arrival, arriving by) later
+    // ones are looked for; 0 keeps the earliest journeys alone.
+    std::uint32_t rangeMinutes = 60;
 };
 
 struct TimedAnswer {

@@ -12,7 +12,8 @@ TimedJourney rebuildJourney(const TimedNetwork& network, const TimedSearchState&
     TimedJourney journey;
     auto station = target;
     auto at = [&](std::uint32_t r, TimedNetwork::Station s) { return r * stations + s; };
-    bool onFoot = state.walkTime[at(round, target)] < state.rideTime[at(round, target)];
+    const auto& labels = state.labels[target];
+    bool onFoot = labels.walk[round] < labels.ride[round];
     // Legs are found from the target back; each is noted with its ends in travelling order.
     while (!(round == 0 && station == source)) {
         TimedLeg leg;

@@ -1,6 +1,7 @@
 #include "route/TimedNetwork.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <utility>
 
@@ -17,6 +18,20 @@ bool keepsOrder(const Timetable& timetable, const Timetable::Line& line, std::ui
     const auto arrLater = timetable.arrivalsOf(later, line);
     for (std::uint32_t i = 0; i < line.stopCount; ++i) {
         if (depLater[i] < depEarlier[i] || arrLater[i] < arrEarlier[i]) return false;
+    }
+    return true;
+}
+
+bool withinADay(const Timetable& timetable, const Timetable::Line& line,
+                const std::vector<std::uint32_t>& trips) {
+    for (std::uint32_t i = 0; i < line.stopCount; ++i) {
+        int lowest = INT32_MAX;
+        int highest = 0;
+        for (const std::uint32_t t : trips) {
+            lowest = std::min<int>(lowest, timetable.arrivalsOf(t, line)[i]);
+            highest = std::max<int>(highest, timetable.departuresOf(t, line)[i]);
+        }
+        if (highest > lowest + 1440) return false;
     }
     return true;
 }
@@ -78,8 +93,15 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
                 route.latest =
                     std::max(route.latest, timetable.arrivalsOf(t, line)[line.stopCount - 1]);
             }
+            route.dayOrdered = withinADay(timetable, line, chain);
             network.latestTime = std::max(network.latestTime, route.latest);
             network.routeTrips.insert(network.routeTrips.end(), chain.begin(), chain.end());
+            route.firstDeparture = static_cast<std::uint32_t>(network.departuresByStop.size());
+            for (std::uint32_t p = 0; p < line.stopCount; ++p) {
+                for (const std::uint32_t t : chain) {
+                    network.departuresByStop.push_back(timetable.departuresOf(t, line)[p]);
+                }
+            }
             const auto routeNo = static_cast<std::uint32_t>(network.routes.size());
             network.routes.push_back(route);
             for (std::uint32_t p = 0; p < stations.size(); ++p) {

@@ -30,6 +30,9 @@ struct TimedNetwork {
         std::uint32_t tripCount = 0;
         ServiceMinute earliest = 0;  // the first departure of any of its trips
         ServiceMinute latest = 0;    // the last arrival of any of its trips
+        // Every trip of a day leaves and arrives everywhere no later than any of the next day.
+        bool dayOrdered = false;
+        std::uint32_t firstDeparture = 0;  // index into departuresByStop
     };
 
     struct StopAt {
@@ -69,6 +72,8 @@ struct TimedNetwork {
     std::uint32_t stationCount = 0;
     std::vector<Route> routes;
     std::vector<std::uint32_t> routeTrips;  // per route its trips (Timetable::trips) in order
+    // Per route, per stop, the departures of its trips in order: a search halves them.
+    std::vector<ServiceMinute> departuresByStop;
     std::vector<std::vector<Station>> lineStations;  // as given
     std::vector<std::uint32_t> stopsAtFirst;         // per station where its stops begin; the end
     std::vector<StopAt> stopsAt;

@@ -12,6 +12,8 @@ namespace {
 using Station = TimedNetwork::Station;
 constexpr std::int32_t kNever = TimedSearchState::kNever;
 constexpr std::int32_t kDay = 1440;
+// Trips of up to three days before may still run: times up to 72:00.
+constexpr std::int32_t kMaxDays = 5;
 
 std::int32_t floorDiv(std::int32_t a, std::int32_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -46,7 +48,7 @@ class Rounds {
         setWalk(0, source_, startKey, TimedSearchState::WalkStep{});
         for (const auto& walk : walks(source_)) {
             const std::int32_t time = startKey + static_cast<std::int32_t>(walk.minutes);
-            if (walk.to == target_ || time >= state_.bestReady[walk.to]) continue;
+            if (walk.to == target_ || time >= state_.labels[walk.to].bestReady) continue;
             setWalk(0, walk.to, time, TimedSearchState::WalkStep{source_, walk});
         }
         for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
@@ -60,8 +62,8 @@ class Rounds {
                 state_.routeStart[route] = TimedNetwork::kNone;
             }
             walkOn(round);
-            const std::int32_t arrival =
-                std::min(state_.rideTime[at(round, target_)], state_.walkTime[at(round, target_)]);
+            const auto& labels = state_.labels[target_];
+            const std::int32_t arrival = std::min(labels.ride[round], labels.walk[round]);
             if (arrival != kNever) state_.arrival[round] = arrival;
         }
     }
@@ -76,31 +78,19 @@ class Rounds {
     }
 
     void clear() {
-        for (const std::uint32_t entry : state_.labelled) {
-            state_.rideTime[entry] = kNever;
-            state_.walkTime[entry] = kNever;
-        }
+        for (const Station station : state_.labelled) state_.labels[station] = {};
         state_.labelled.clear();
-        for (const Station station : state_.bestSet) {
-            state_.bestRide[station] = kNever;
-            state_.bestReady[station] = kNever;
-        }
-        state_.bestSet.clear();
         state_.marked.clear();
         ++state_.stamp;
         state_.arrival[0] = kNever;
     }
 
-    void touch(Station station) {
-        if (state_.bestRide[station] == kNever && state_.bestReady[station] == kNever) {
-            state_.bestSet.push_back(station);
+    TimedSearchState::Labels& touch(Station station) {
+        auto& labels = state_.labels[station];
+        if (labels.bestRide == kNever && labels.bestReady == kNever) {
+            state_.labelled.push_back(station);
         }
-    }
-
-    void label(std::size_t entry) {
-        if (state_.rideTime[entry] == kNever && state_.walkTime[entry] == kNever) {
-            state_.labelled.push_back(static_cast<std::uint32_t>(entry));
-        }
+        return labels;
     }
 
     void mark(Station station) {
@@ -111,38 +101,34 @@ class Rounds {
 
     void setWalk(std::uint32_t round, Station station, std::int32_t time,
                  const TimedSearchState::WalkStep& step) {
-        const auto entry = at(round, station);
-        label(entry);
-        touch(station);
-        state_.walkTime[entry] = time;
-        state_.walkSteps[entry] = step;
-        state_.bestReady[station] = time;
+        auto& labels = touch(station);
+        labels.walk[round] = time;
+        labels.bestReady = time;
+        state_.walkSteps[at(round, station)] = step;
         if (station == target_) bestTarget_ = std::min(bestTarget_, time);
         mark(station);
     }
 
     void setRide(std::uint32_t round, Station station, std::int32_t time,
                  const TimedSearchState::RideStep& step) {
-        const auto entry = at(round, station);
-        label(entry);
-        touch(station);
-        state_.rideTime[entry] = time;
-        state_.rideSteps[entry] = step;
-        state_.bestRide[station] = time;
+        auto& labels = touch(station);
+        labels.ride[round] = time;
+        labels.bestRide = time;
+        state_.rideSteps[at(round, station)] = step;
         if (station == target_) bestTarget_ = std::min(bestTarget_, time);
         if (state_.rodeStamp[station] != state_.stamp) {
             state_.rodeStamp[station] = state_.stamp;
             state_.rodeTo.push_back(station);
         }
         const std::int32_t ready = time + network_.changeMinutes[station];
-        if (ready < state_.bestReady[station]) {
-            state_.bestReady[station] = ready;
+        if (ready < labels.bestReady) {
+            labels.bestReady = ready;
             mark(station);
         }
     }
 
     // The routes through the stations marked in the round before, each from its first marked
-    // stop in the search's direction.
+    // stop in the search's direction to its last one.
     void collectRoutes() {
         state_.routes.clear();
         for (const Station station : state_.marked) {
@@ -151,8 +137,13 @@ class Rounds {
                 const std::uint32_t index =
                     Backward ? network_.lineOf(route).stopCount - 1 - stop.position : stop.position;
                 auto& start = state_.routeStart[stop.route];
-                if (start == TimedNetwork::kNone) state_.routes.push_back(stop.route);
+                auto& end = state_.routeEnd[stop.route];
+                if (start == TimedNetwork::kNone) {
+                    state_.routes.push_back(stop.route);
+                    end = index;
+                }
                 start = std::min(start, index);
+                end = std::max(end, index);
             }
         }
         state_.marked.clear();
@@ -160,9 +151,9 @@ class Rounds {
 
     // The soonest one may board at a station after the round before, and whether on foot.
     std::int32_t ready(std::uint32_t round, Station station, bool& onFoot) const {
-        const auto entry = at(round, station);
-        const std::int32_t ride = state_.rideTime[entry];
-        const std::int32_t walk = state_.walkTime[entry];
+        const auto& labels = state_.labels[station];
+        const std::int32_t ride = labels.ride[round];
+        const std::int32_t walk = labels.walk[round];
         const std::int32_t afterRide =
             ride == kNever ? kNever : ride + network_.changeMinutes[station];
         onFoot = walk <= afterRide;
@@ -173,11 +164,19 @@ class Rounds {
     std::uint32_t tripAt(const TimedNetwork::Route& route, std::uint32_t j) const {
         return network_.routeTrips[route.firstTrip + (Backward ? route.tripCount - 1 - j : j)];
     }
-    std::int32_t boardKey(const Timetable::Line& line, std::uint32_t trip, std::uint32_t position,
-                          std::int32_t dayKey) const {
-        const auto minute = Backward ? timetable_.arrivalsOf(trip, line)[position]
-                                     : timetable_.departuresOf(trip, line)[position];
-        return dayKey + kSign * static_cast<std::int32_t>(minute);
+    // When trip j of a route in the search's direction may be boarded at a position: its
+    // departure forward, read from the route's departures by stop, which lie together for the
+    // halving; its arrival backward.
+    std::int32_t boardKey(const TimedNetwork::Route& route, const Timetable::Line& line,
+                          std::uint32_t j, std::uint32_t position, std::int32_t dayKey) const {
+        if constexpr (Backward) {
+            return dayKey - static_cast<std::int32_t>(
+                                timetable_.arrivalsOf(tripAt(route, j), line)[position]);
+        } else {
+            return dayKey + static_cast<std::int32_t>(
+                                network_.departuresByStop[route.firstDeparture +
+                                                          position * route.tripCount + j]);
+        }
     }
     std::int32_t alightKey(const Timetable::Line& line, std::uint32_t trip, std::uint32_t position,
                            std::int32_t dayKey) const {
@@ -193,57 +192,112 @@ class Rounds {
 
     void scanRoute(std::uint32_t round, std::uint32_t routeNo) {
         const auto& route = network_.routes[routeNo];
-        // The service days whose trips of the route may fall in the window.
+        // The service days whose trips of the route may fall in the window, in the search's
+        // direction.
         const ServiceDay lastDay = std::min(floorDiv(windowHigh_ - route.earliest, kDay),
                                             state_.firstDay + state_.dayCount - 1);
-        for (ServiceDay day =
-                 std::max(floorDiv(windowLow_ - route.latest + kDay - 1, kDay), state_.firstDay);
-             day <= lastDay; ++day) {
-            scanDay(round, routeNo, route, day);
+        const ServiceDay firstDay =
+            std::max(floorDiv(windowLow_ - route.latest + kDay - 1, kDay), state_.firstDay);
+        if (firstDay > lastDay) return;
+        const std::int32_t count = lastDay - firstDay + 1;
+        ServiceDay days[kMaxDays];
+        std::int32_t used = 0;
+        for (std::int32_t d = 0; d < count && used < kMaxDays; ++d) {
+            days[used++] = Backward ? lastDay - d : firstDay + d;
+        }
+        // Where the trips of one day all come before those of the next, the days are one
+        // sequence of trips; else each day is scanned by itself.
+        if (route.dayOrdered) {
+            scanDays(round, routeNo, route, {days, static_cast<std::size_t>(used)});
+        } else {
+            for (std::int32_t d = 0; d < used; ++d) scanDays(round, routeNo, route, {days + d, 1});
         }
     }
 
-    void scanDay(std::uint32_t round, std::uint32_t routeNo, const TimedNetwork::Route& route,
-                 ServiceDay day) {
+    // A trip of the route on one of the days scanned: index into those days, and j.
+    struct DayTrip {
+        std::uint32_t day;
+        std::uint32_t j;
+    };
+
+    // Whether the trip ridden is not the first one may catch: the one before it in the
+    // sequence, running or not, leaves after `soonest`. Mostly it does not, which spares the
+    // search.
+    bool earlierMayCatch(const TimedNetwork::Route& route, const Timetable::Line& line,
+                         std::span<const ServiceDay> days, std::uint32_t position,
+                         std::int32_t soonest, DayTrip current) const {
+        if (current.j > 0) {
+            return boardKey(route, line, current.j - 1, position,
+                            kSign * days[current.day] * kDay) >= soonest;
+        }
+        return current.day > 0 && boardKey(route, line, route.tripCount - 1, position,
+                                           kSign * days[current.day - 1] * kDay) >= soonest;
+    }
+
+    // The first trip before `before` that leaves the position at or after `soonest` and runs
+    // on its day; `before` when there is none.
+    DayTrip firstCatchable(const TimedNetwork::Route& route, const Timetable::Line& line,
+                           std::span<const ServiceDay> days, std::uint32_t position,
+                           std::int32_t soonest, DayTrip before) const {
+        for (std::uint32_t d = 0; d <= before.day && d < days.size(); ++d) {
+            const std::int32_t dayKey = kSign * days[d] * kDay;
+            std::uint32_t high = d == before.day ? before.j : route.tripCount;
+            if (high == 0 || boardKey(route, line, high - 1, position, dayKey) < soonest) {
+                continue;
+            }
+            std::uint32_t low = 0;
+            while (low < high) {
+                const std::uint32_t mid = low + (high - low) / 2;
+                if (boardKey(route, line, mid, position, dayKey) < soonest) {
+                    low = mid + 1;
+                } else {
+                    high = mid;
+                }
+            }
+            const std::uint32_t end = d == before.day ? before.j : route.tripCount;
+            while (low < end && !runs(days[d], tripAt(route, low))) ++low;
+            if (low < end) return {d, low};
+        }
+        return before;
+    }
+
+    void scanDays(std::uint32_t round, std::uint32_t routeNo, const TimedNetwork::Route& route,
+                  std::span<const ServiceDay> days) {
         const auto& line = network_.lineOf(route);
         const auto& stations = network_.lineStations[route.line];
-        const std::int32_t dayKey = kSign * day * kDay;
-        const std::uint32_t none = route.tripCount;
-        std::uint32_t current = none;  // the trip ridden, as j
+        const DayTrip none{static_cast<std::uint32_t>(days.size()), 0};
+        DayTrip current = none;
         std::uint32_t trip = 0;
+        std::int32_t dayKey = 0;
         std::uint32_t boardedAt = 0;
         bool boardedOnFoot = false;
         for (std::uint32_t i = state_.routeStart[routeNo]; i < line.stopCount; ++i) {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
             if (station == TimedNetwork::kNone) continue;
-            if (current != none) {
+            const bool riding = current.day != none.day;
+            // Past the last stop marked, only a trip boarded before has anything to add.
+            if (!riding && i > state_.routeEnd[routeNo]) break;
+            if (riding) {
                 const std::int32_t time = alightKey(line, trip, position, dayKey);
-                if (time < state_.bestRide[station] && time < bestTarget_) {
+                if (time < state_.labels[station].bestRide && time < bestTarget_) {
                     setRide(round, station, time,
-                            TimedSearchState::RideStep{routeNo, trip, day, boardedAt, position,
-                                                       boardedOnFoot});
+                            TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
+                                                       position, boardedOnFoot});
                 }
             }
             bool onFoot = false;
             const std::int32_t soonest = ready(round - 1, station, onFoot);
             if (soonest == kNever) continue;
-            if (current != none && boardKey(line, trip, position, dayKey) < soonest) continue;
-            // The first trip, before the one ridden, that leaves here after one is ready.
-            std::uint32_t low = 0;
-            std::uint32_t high = current;
-            while (low < high) {
-                const std::uint32_t mid = low + (high - low) / 2;
-                if (boardKey(line, tripAt(route, mid), position, dayKey) < soonest) {
-                    low = mid + 1;
-                } else {
-                    high = mid;
-                }
+            if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
+                           !earlierMayCatch(route, line, days, position, soonest, current))) {
+                continue;
             }
-            while (low < current && !runs(day, tripAt(route, low))) ++low;
-            if (low < current) {
-                current = low;
-                trip = tripAt(route, low);
+            const DayTrip caught = firstCatchable(route, line, days, position, soonest, current);
+            if (caught.day != current.day || caught.j != current.j) {
+                current = caught;
+                trip = tripAt(route, caught.j);
+                dayKey = kSign * days[caught.day] * kDay;
                 boardedAt = position;
                 boardedOnFoot = onFoot;
             }
@@ -252,10 +306,12 @@ class Rounds {
 
     void walkOn(std::uint32_t round) {
         for (const Station station : state_.rodeTo) {
-            const std::int32_t time = state_.rideTime[at(round, station)];
+            const std::int32_t time = state_.labels[station].ride[round];
             for (const auto& walk : walks(station)) {
                 const std::int32_t arrival = time + static_cast<std::int32_t>(walk.minutes);
-                if (arrival >= state_.bestReady[walk.to] || arrival >= bestTarget_) continue;
+                if (arrival >= state_.labels[walk.to].bestReady || arrival >= bestTarget_) {
+                    continue;
+                }
                 setWalk(round, walk.to, arrival, TimedSearchState::WalkStep{station, walk});
             }
         }
@@ -273,10 +329,10 @@ class Rounds {
 };
 
 // Notes which services run on each day a search around `minute` may use.
-void noteRunningServices(const TimedNetwork& network, TimedSearchState& state,
-                         JourneyMinute minute) {
+void noteRunningServices(const TimedNetwork& network, TimedSearchState& state, JourneyMinute minute,
+                         std::uint32_t rangeMinutes) {
     const Timetable& timetable = *network.timetable;
-    const std::int32_t reach = static_cast<std::int32_t>(kHorizonMinutes + kRangeMinutes);
+    const std::int32_t reach = static_cast<std::int32_t>(kHorizonMinutes + rangeMinutes);
     state.firstDay = floorDiv(minute - reach - network.latestTime, kDay);
     state.dayCount = floorDiv(minute + reach, kDay) - state.firstDay + 1;
     state.running.assign(static_cast<std::size_t>(state.dayCount) * network.serviceCount, 0);
@@ -321,7 +377,7 @@ std::vector<TimedJourney> searchRange(const TimedNetwork& network, TimedSearchSt
         if (earliestStart == kNever) break;
         if (limit == kNever) {
             fromFirst = found.size();
-            limit = earliestStart + static_cast<std::int32_t>(kRangeMinutes);
+            limit = earliestStart + static_cast<std::int32_t>(query.rangeMinutes);
         }
         key = std::max(key, earliestStart) + 1;
     }
@@ -361,7 +417,7 @@ TimedAnswer searchByClock(const TimedNetwork& network, TimedSearchState& state,
         return answer;
     }
     const JourneyMinute minute = journeyMinute(choice.day, query.minute);
-    noteRunningServices(network, state, minute);
+    noteRunningServices(network, state, minute, query.rangeMinutes);
     answer.journeys = query.arriveBy ? searchRange<true>(network, state, query, minute)
                                      : searchRange<false>(network, state, query, minute);
     return answer;

@@ -36,18 +36,22 @@ struct TimedSearchState {
         TimedNetwork::Walk walk{};
     };
 
+    // A station's arrivals by ride and on foot in every round, and over all rounds its best ride
+    // arrival and the soonest one may board there: one cache line, read together.
+    struct alignas(64) Labels {
+        std::int32_t ride[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
+        std::int32_t walk[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
+        std::int32_t bestRide = kNever;
+        std::int32_t bestReady = kNever;
+    };
+    static_assert(kRounds == 6);
+
     std::uint32_t stations = 0;
-    // round × stations + station
-    std::vector<std::int32_t> rideTime;
-    std::vector<std::int32_t> walkTime;
+    std::vector<Labels> labels;           // per station
+    std::vector<std::uint32_t> labelled;  // the stations whose labels were set
+    // round × stations + station: how each label was set
     std::vector<RideStep> rideSteps;
     std::vector<WalkStep> walkSteps;
-    std::vector<std::uint32_t> labelled;  // the entries of rideTime and walkTime set
-
-    // Per station over all rounds: the best ride arrival, and the soonest one may board there.
-    std::vector<std::int32_t> bestRide;
-    std::vector<std::int32_t> bestReady;
-    std::vector<std::uint32_t> bestSet;  // the stations whose bests were set
 
     std::vector<std::uint32_t> marked;     // stations to board from in the next round
     std::vector<std::uint32_t> markStamp;  // per station: the round stamp it was marked with
@@ -55,6 +59,7 @@ struct TimedSearchState {
     std::vector<std::uint32_t> rodeStamp;
     std::uint32_t stamp = 0;
     std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
+    std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at
     std::vector<std::uint32_t> routes;      // routes to scan this round
 
     // Which services run, for the days a search may use: day − firstDay, times services.

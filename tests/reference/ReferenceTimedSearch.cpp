@@ -29,9 +29,7 @@ std::vector<TripOnDay> tripsAround(const ReferenceTimedSearch& search, std::int3
             continue;
         }
         for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
-            // Trips run up to 45 days past their day; a day either side of the search is ample
-            // for any timetable with times below 72:00.
-            for (ServiceDay day = today - 4; day <= today + 2; ++day) {
+            for (ServiceDay day = today - 2 - search.latest() / 1440; day <= today + 2; ++day) {
                 if (!search.runs(t, day)) continue;
                 TripOnDay trip{l, {}, {}};
                 for (std::uint32_t i = 0; i < line.stopCount; ++i) {
@@ -47,6 +45,27 @@ std::vector<TripOnDay> tripsAround(const ReferenceTimedSearch& search, std::int3
 
 }  // namespace
 
+ReferenceTimedSearch::ReferenceTimedSearch(const Timetable& timetable,
+                                           const TimedNetwork::Parts& parts)
+    : timetable(timetable), parts(parts) {
+    for (const auto& arrival : timetable.arrivals) latest_ = std::max(latest_, arrival);
+    changes_.assign(parts.stationCount, 2);
+    for (const auto& change : parts.changes) {
+        if (change.from == change.to) changes_[change.from] = change.minutes;
+    }
+    for (const auto& walk : parts.walks) {
+        if (walk.from == walk.to) continue;
+        std::int32_t given = kNone;
+        for (const auto& change : parts.changes) {
+            if (change.from == walk.from && change.to == walk.to) given = change.minutes;
+        }
+        const std::int32_t minutes =
+            given != kNone ? given : static_cast<std::int32_t>((walk.metres + 79) / 80);
+        auto [at, added] = walks_.try_emplace({walk.from, walk.to}, minutes);
+        if (!added) at->second = std::min(at->second, minutes);
+    }
+}
+
 bool ReferenceTimedSearch::runs(std::uint32_t trip, ServiceDay day) const {
     if (!timetable.calendarGiven) return true;
     const auto offset = day - timetable.firstDay;
@@ -57,28 +76,13 @@ bool ReferenceTimedSearch::runs(std::uint32_t trip, ServiceDay day) const {
 }
 
 std::int32_t ReferenceTimedSearch::changeAt(TimedNetwork::Station station) const {
-    std::int32_t minutes = 2;
-    for (const auto& change : parts.changes) {
-        if (change.from == station && change.to == station) minutes = change.minutes;
-    }
-    return minutes;
+    return changes_[station];
 }
 
 std::int32_t ReferenceTimedSearch::walkBetween(TimedNetwork::Station from,
                                                TimedNetwork::Station to) const {
-    if (from == to) return kNone;
-    std::int32_t given = kNone;
-    for (const auto& change : parts.changes) {
-        if (change.from == from && change.to == to) given = change.minutes;
-    }
-    std::int32_t best = kNone;
-    for (const auto& walk : parts.walks) {
-        if (walk.from != from || walk.to != to) continue;
-        const std::int32_t minutes =
-            given != kNone ? given : static_cast<std::int32_t>((walk.metres + 79) / 80);
-        if (best == kNone || minutes < best) best = minutes;
-    }
-    return best;
+    const auto walk = walks_.find({from, to});
+    return walk == walks_.end() ? kNone : walk->second;
 }
 
 std::array<std::int32_t, ReferenceTimedSearch::kMaxRides + 1>
@@ -88,9 +92,10 @@ ReferenceTimedSearch::earliestArrivals(TimedNetwork::Station from, TimedNetwork:
     const auto trips = tripsAround(*this, minute);
     std::vector<std::int32_t> ready(n, kLate);
     ready[from] = minute;
-    for (std::uint32_t s = 0; s < n; ++s) {
-        const auto walk = walkBetween(from, s);
-        if (walk != kNone && s != to) ready[s] = std::min(ready[s], minute + walk);
+    for (const auto& [pair, walk] : walks_) {
+        if (pair.first == from && pair.second != to) {
+            ready[pair.second] = std::min(ready[pair.second], minute + walk);
+        }
     }
     std::array<std::int32_t, kMaxRides + 1> result;
     result.fill(kNone);
@@ -108,12 +113,9 @@ ReferenceTimedSearch::earliestArrivals(TimedNetwork::Station from, TimedNetwork:
             }
         }
         std::vector<std::int32_t> walked(n, kLate);
-        for (std::uint32_t a = 0; a < n; ++a) {
-            if (ride[a] == kLate) continue;
-            for (std::uint32_t b = 0; b < n; ++b) {
-                const auto walk = walkBetween(a, b);
-                if (walk != kNone) walked[b] = std::min(walked[b], ride[a] + walk);
-            }
+        for (const auto& [pair, walk] : walks_) {
+            const auto [a, b] = pair;
+            if (ride[a] != kLate) walked[b] = std::min(walked[b], ride[a] + walk);
         }
         const std::int32_t arrival = std::min(ride[to], walked[to]);
         if (arrival <= minute + 1440) best = std::min(best, arrival);
@@ -133,9 +135,10 @@ ReferenceTimedSearch::latestDepartures(TimedNetwork::Station from, TimedNetwork:
     // needed[s]: the latest one may be at s and still make it, by the rides still to come.
     std::vector<std::int32_t> needed(n, kEarly);
     needed[to] = minute;
-    for (std::uint32_t s = 0; s < n; ++s) {
-        const auto walk = walkBetween(s, to);
-        if (walk != kNone && s != from) needed[s] = std::max(needed[s], minute - walk);
+    for (const auto& [pair, walk] : walks_) {
+        if (pair.second == to && pair.first != from) {
+            needed[pair.first] = std::max(needed[pair.first], minute - walk);
+        }
     }
     std::array<std::int32_t, kMaxRides + 1> result;
     result.fill(kNone);
@@ -153,12 +156,9 @@ ReferenceTimedSearch::latestDepartures(TimedNetwork::Station from, TimedNetwork:
             }
         }
         std::vector<std::int32_t> walked(n, kEarly);
-        for (std::uint32_t b = 0; b < n; ++b) {
-            if (ride[b] == kEarly) continue;
-            for (std::uint32_t a = 0; a < n; ++a) {
-                const auto walk = walkBetween(a, b);
-                if (walk != kNone) walked[a] = std::max(walked[a], ride[b] - walk);
-            }
+        for (const auto& [pair, walk] : walks_) {
+            const auto [a, b] = pair;
+            if (ride[b] != kEarly) walked[a] = std::max(walked[a], ride[b] - walk);
         }
         const std::int32_t departure = std::max(ride[from], walked[from]);
         if (departure >= minute - 1440) best = std::max(best, departure);

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "route/TimedNetwork.h"
 
@@ -13,6 +16,8 @@ namespace busquery {
 struct ReferenceTimedSearch {
     static constexpr std::int32_t kNone = INT32_MIN;
     static constexpr std::uint32_t kMaxRides = 5;
+
+    ReferenceTimedSearch(const Timetable& timetable, const TimedNetwork::Parts& parts);
 
     const Timetable& timetable;
     const TimedNetwork::Parts& parts;
@@ -32,6 +37,12 @@ struct ReferenceTimedSearch {
     std::int32_t changeAt(TimedNetwork::Station station) const;
     std::int32_t walkBetween(TimedNetwork::Station from, TimedNetwork::Station to) const;
     bool runs(std::uint32_t trip, ServiceDay day) const;
+    ServiceMinute latest() const { return latest_; }
+
+  private:
+    std::vector<std::int32_t> changes_;
+    std::map<std::pair<TimedNetwork::Station, TimedNetwork::Station>, std::int32_t> walks_;
+    ServiceMinute latest_ = 0;
 };
 
 }  // namespace busquery

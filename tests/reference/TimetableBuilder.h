@@ -32,6 +32,8 @@ class TimetableBuilder {
     // The timetable and parts; the network built from them points into `timetable`.
     Timetable& timetable() { return timetable_; }
     TimedNetwork::Parts& parts() { return parts_; }
+    const Timetable& timetable() const { return timetable_; }
+    const TimedNetwork::Parts& parts() const { return parts_; }
 
   private:
     Timetable timetable_;
