@@ -9,7 +9,8 @@ namespace busquery::cli {
 SampleCommand::SampleCommand() : Command("sample", "Write the generated sample city to OUT") {}
 
 void SampleCommand::addOptions(CLI::App& command) {
-    command.add_option("OUT", out_, "New bus database file (must not exist)")->required();
+    command.add_option("OUT", out_, "Bus database to write (an existing file is replaced)")
+        ->required();
     command.add_option("--seed", options_.seed, "Seed of the generator")
         ->check(
             [](const std::string& text) {

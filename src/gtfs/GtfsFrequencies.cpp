@@ -1,5 +1,7 @@
 #include "gtfs/GtfsFrequencies.h"
 
+#include <algorithm>
+
 #include "gtfs/FeedText.h"
 
 namespace busquery {
@@ -50,6 +52,13 @@ GtfsFrequencies GtfsFrequencies::read(CsvTable& table, const GtfsTrips& trips,
         }
         auto last = static_cast<ServiceSeconds>(*start + (*end - *start - 1) / *headway * *headway);
         frequencies.departures[*trip].include(*start, last);
+        // The timetable counts whole minutes: trips closer than that would be the same trip.
+        if (*headway < 60) {
+            summary.adjust(kFile, "headway_secs 小于 60，时刻表按每分钟一班计", row.line(),
+                           "headway_secs", row[headwayColumn]);
+        }
+        frequencies.runs[*trip].push_back(FrequencyRun{
+            *start, *end, static_cast<ServiceSeconds>(std::max<std::int64_t>(*headway, 60))});
     });
     return frequencies;
 }

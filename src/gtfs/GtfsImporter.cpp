@@ -2,19 +2,22 @@
 
 #include <chrono>
 #include <ctime>
+#include <memory>
 
+#include "gtfs/GtfsCalendar.h"
 #include "gtfs/GtfsFeed.h"
 #include "gtfs/GtfsFrequencies.h"
 #include "gtfs/GtfsNetwork.h"
 #include "gtfs/GtfsRoutes.h"
 #include "gtfs/GtfsStops.h"
+#include "gtfs/GtfsTimetable.h"
 #include "gtfs/GtfsTransfers.h"
 #include "gtfs/GtfsTrips.h"
 #include "gtfs/ServiceStartDate.h"
 #include "gtfs/TripStops.h"
-#include "store/BusDatabaseWriter.h"
 #include "store/Error.h"
 #include "store/StagedFile.h"
+#include "store/WriteBusData.h"
 
 namespace busquery {
 namespace {
@@ -69,23 +72,12 @@ std::string today() {
     return dateText(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-void writeDatabase(const StagedFile& staged, const GtfsNetwork& network, const std::string& date) {
-    BusDatabaseWriter writer(staged.path(), staged.target());
-    for (const std::string& lineId : network.lineIds) writer.addLineId(lineId);
-    writer.setDate(date);
-    for (const LineRow& line : network.lines) writer.addLine(line);
-    for (const StationRow& station : network.stations) writer.addStation(station);
-    for (const PositionRow& position : network.positions) writer.addPosition(position);
-    for (const WalkRow& walk : network.walks) writer.addWalk(walk);
-    writer.commit();
-}
-
 }  // namespace
 
 ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& stopTimesProgress) {
-    // OUT is checked, and its staged file made, before the feed is read: a long import must not
-    // end in a refusal.
-    StagedFile staged(options.out);
+    // OUT is checked before the feed is read (a staged file is made there and dropped): a long
+    // import must not end in a refusal.
+    StagedFile{options.out};
     GtfsFeed feed(options.feed);
     ImportSummary summary;
     summary.out = options.out;
@@ -119,6 +111,14 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     GtfsTrips trips = GtfsTrips::read(tripsTable, routes, summary);
     GtfsFrequencies frequencies;
     if (frequenciesTable) frequencies = GtfsFrequencies::read(*frequenciesTable, trips, summary);
+    auto optionalTable = [&](std::string_view file) {
+        return feed.has(file) ? std::make_unique<CsvTable>(std::string(file), feed.open(file),
+                                                           countSkipped(summary, file))
+                              : nullptr;
+    };
+    GtfsCalendar calendar =
+        GtfsCalendar::read(optionalTable("calendar.txt").get(),
+                           optionalTable("calendar_dates.txt").get(), trips, summary);
     TripStops tripStops = TripStops::read(stopTimesTable, stops, trips, summary, stopTimesProgress);
     summary.stopTimes = tripStops.rows();
 
@@ -138,6 +138,11 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     summary.namesSplit = network.namesSplit;
     summary.mergedLines = network.mergedLines;
     summary.walks = network.walks.size();
+    GtfsTimetable timetable =
+        GtfsTimetable::build(trips, tripStops, frequencies, calendar, transfers, network, summary);
+    summary.timetableTrips = timetable.trips.size();
+    summary.timetableStopTimes = timetable.stopTimes;
+    summary.calendarGiven = calendar.given;
     if (options.date) {
         summary.date = *options.date;
     } else if (auto date = feedStartDate(feed, summary)) {
@@ -146,8 +151,18 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
         summary.date = serviceStartDate(feed).value_or(today());
     }
 
-    writeDatabase(staged, network, summary.date);
-    staged.commit();
+    BusDataRows rows;
+    rows.lineIds = std::move(network.lineIds);
+    rows.date = summary.date;
+    rows.lines = std::move(network.lines);
+    rows.stations = std::move(network.stations);
+    rows.positions = std::move(network.positions);
+    rows.walks = std::move(network.walks);
+    rows.trips = std::move(timetable.trips);
+    rows.services = std::move(calendar.services);
+    rows.serviceDates = std::move(calendar.dates);
+    rows.changes = std::move(timetable.changes);
+    writeBusData(options.out, rows);
     return summary;
 }
 

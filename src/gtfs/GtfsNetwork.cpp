@@ -211,6 +211,15 @@ GtfsNetwork GtfsNetwork::build(const GtfsStops& stops, const GtfsRoutes& routes,
         }
         network.lines.push_back(std::move(line));
     }
+    std::vector<std::uint32_t> lineOfPattern(collected.patterns.size(), kNone);
+    for (std::uint32_t i = 0; i < planned.size(); ++i) {
+        lineOfPattern[planned[i].pattern] = lineOfPlanned[i];
+    }
+    network.lineOfTrip.assign(collected.patternOfTrip.size(), kNone);
+    for (std::uint32_t trip = 0; trip < collected.patternOfTrip.size(); ++trip) {
+        const std::uint32_t p = collected.patternOfTrip[trip];
+        if (p != StopPatterns::kNoPattern) network.lineOfTrip[trip] = lineOfPattern[p];
+    }
     auto stationsOfLine = [&](std::uint32_t line) -> const std::vector<std::uint32_t>& {
         return collected.patterns[planned[plannedOfLine[line]].pattern].stations;
     };
@@ -249,6 +258,7 @@ GtfsNetwork GtfsNetwork::build(const GtfsStops& stops, const GtfsRoutes& routes,
             terminus != s ? stops.stationNames[terminus] : std::string()});
     }
     const std::vector<std::string> names = nameStationsApart(facts, network.namesSplit);
+    network.stationRow = stationRow;
 
     for (std::uint32_t line = 0; line < network.lines.size(); ++line) {
         for (std::uint32_t s : stationsOfLine(line)) {

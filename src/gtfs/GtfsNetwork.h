@@ -51,6 +51,13 @@ struct GtfsNetwork {
     std::uint64_t tripsInOrder = 0;
     std::uint64_t mergedLines = 0;  // lines that repeated an earlier one and became part of it
     std::uint64_t namesSplit = 0;   // names that stand for several stations, named apart
+    // By trip number: the line whose stations the trip stops at, in order, kNone where its
+    // stops are those of no line (a short or skip-stop run, or a trip left out).
+    std::vector<std::uint32_t> lineOfTrip;
+    // By station number of GtfsStops: its row of stations, kNone where no line serves it.
+    std::vector<std::uint32_t> stationRow;
+
+    static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
     static GtfsNetwork build(const GtfsStops& stops, const GtfsRoutes& routes,
                              const GtfsTrips& trips, const TripStops& tripStops,

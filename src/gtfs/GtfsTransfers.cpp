@@ -45,18 +45,19 @@ GtfsTransfers GtfsTransfers::read(CsvTable& table, const GtfsStops& stops, Impor
             }
             stations[end] = stops.stationOfStop[*stop];
         }
-        if (*stations[0] == *stations[1]) return;
         std::optional<std::int64_t> metres;
         std::string_view timeText = row[timeColumn];
         if (!timeText.empty()) {
             auto seconds = readFeedInteger(timeText);
             if (seconds && *seconds >= 0 && *seconds <= kLongestTransferSeconds) {
                 metres = std::llround(static_cast<double>(*seconds) * kWalkMetresPerSecond);
-            } else {
+                result.changes.push_back(StationChange{*stations[0], *stations[1], *seconds});
+            } else if (*stations[0] != *stations[1]) {
                 summary.adjust(kFile, "min_transfer_time 无效，按距离计算", row.line(),
                                "min_transfer_time", timeText);
             }
         }
+        if (*stations[0] == *stations[1]) return;
         result.transfers.push_back(StationTransfer{*stations[0], *stations[1], metres});
     });
     return result;

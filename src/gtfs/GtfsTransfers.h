@@ -20,9 +20,19 @@ struct StationTransfer {
 
 // transfers.txt: the rows of transfer_type 0, 1 or 2 (a transfer one can make on foot) whose
 // stops belong to different stations. Type 3 (no transfer possible) and the in-seat types are
-// no walks and are passed over; so are transfers within one station.
+// no walks and are passed over; so are transfers within one station, though their
+// min_transfer_time is kept among the changes.
+// The least time a change from one station to another (or within one) takes, as
+// min_transfer_time gives it.
+struct StationChange {
+    std::uint32_t from;  // station numbers of GtfsStops
+    std::uint32_t to;
+    std::int64_t seconds;
+};
+
 struct GtfsTransfers {
     std::vector<StationTransfer> transfers;  // in file order
+    std::vector<StationChange> changes;      // rows with a min_transfer_time, in file order
 
     // Throws Error naming the file and the column when a required column is missing.
     static void checkColumns(const CsvTable& table);

@@ -1,5 +1,7 @@
 #include "gtfs/GtfsTrips.h"
 
+#include "gtfs/FeedText.h"
+
 namespace busquery {
 namespace {
 
@@ -16,6 +18,8 @@ GtfsTrips GtfsTrips::read(CsvTable& table, const GtfsRoutes& routes, ImportSumma
     const auto routeColumn = table.requireColumn("route_id");
     const auto idColumn = table.requireColumn("trip_id");
     const auto directionColumn = table.column("direction_id");
+    const auto serviceColumn = table.column("service_id");
+    const auto headsignColumn = table.column("trip_headsign");
 
     GtfsTrips trips;
     table.forEachRow([&](const CsvRow& row) {
@@ -44,8 +48,16 @@ GtfsTrips GtfsTrips::read(CsvTable& table, const GtfsRoutes& routes, ImportSumma
             summary.adjust(kFile, "direction_id 无效，按无方向处理", row.line(), "direction_id",
                            directionText);
         }
+        std::string_view headsign = row[headsignColumn];
+        if (!isValidUtf8(headsign)) {
+            summary.adjust(kFile, "trip_headsign 不是 UTF-8，按空处理", row.line(), "trip_headsign",
+                           headsign);
+            headsign = {};
+        }
         trips.route.push_back(*route);
         trips.direction.push_back(direction);
+        trips.service.push_back(trips.serviceIds.add(row[serviceColumn]).first);
+        trips.headsign.push_back(cleanFeedText(headsign));
     });
     return trips;
 }

@@ -61,6 +61,11 @@ std::string ImportSummary::text() const {
     text += "  有坐标的站点 " + std::to_string(positions) + " 个，同名异地分开命名的站名 " +
             std::to_string(namesSplit) + " 个，合并重复线路 " + std::to_string(mergedLines) +
             " 条，步行连接 " + std::to_string(walks) + " 条\n";
+    text += "  时刻表：班次 " + std::to_string(timetableTrips) + " 个，停靠时刻 " +
+            std::to_string(timetableStopTimes) + " 条\n";
+    if (!calendarGiven) {
+        text += "  数据没有 calendar.txt 和 calendar_dates.txt：所有班次按每天运行\n";
+    }
     text += "  城市代码 " + citycode + "，数据日期 " + date + "\n";
     if (skipped.empty()) {
         text += "没有跳过任何数据。\n";

@@ -32,6 +32,12 @@ struct ImportSummary {
     std::uint64_t namesSplit = 0;    // names given to places far apart, named apart
     std::uint64_t mergedLines = 0;   // lines that repeated another and were merged into it
     std::uint64_t walks = 0;         // nstwalk rows
+
+    // The timetable: nlntrip rows (a frequency trip's departures each one) and their stop times.
+    std::uint64_t timetableTrips = 0;
+    std::uint64_t timetableStopTimes = 0;
+    bool calendarGiven = true;  // false: no calendar files, every trip runs every day
+
     std::vector<RowIssue> skipped;   // left out, in the order first met
     std::vector<RowIssue> adjusted;  // kept, with a value read the way the reason says
 

@@ -126,6 +126,7 @@ StopPatterns StopPatterns::collect(const GtfsRoutes& routes, const GtfsTrips& tr
     // The key of a pattern is its group followed by its stations.
     std::unordered_map<std::vector<std::uint32_t>, std::uint32_t, SequenceHash> patternOf;
     std::vector<std::uint32_t> key;
+    result.patternOfTrip.assign(trips.tripIds.size(), kNoPattern);
     for (std::uint32_t trip = 0; trip < trips.tripIds.size(); ++trip) {
         const std::uint32_t route = trips.route[trip];
         const Direction direction = trips.direction[trip];
@@ -154,6 +155,7 @@ StopPatterns StopPatterns::collect(const GtfsRoutes& routes, const GtfsTrips& tr
             result.groups[group].patterns.push_back(it->second);
         }
         StopPattern& pattern = result.patterns[it->second];
+        result.patternOfTrip[trip] = it->second;
         ++pattern.trips;
         ++result.trips;
         auto frequency = frequencies.departures.find(trip);

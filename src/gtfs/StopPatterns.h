@@ -32,7 +32,10 @@ struct PatternGroup {
 struct StopPatterns {
     std::vector<PatternGroup> groups;  // possibly empty ones among them
     std::vector<StopPattern> patterns;
-    std::uint64_t trips = 0;  // trips with a pattern of two stations or more
+    std::uint64_t trips = 0;                   // trips with a pattern of two stations or more
+    std::vector<std::uint32_t> patternOfTrip;  // by trip number; kNoPattern for the others
+
+    static constexpr std::uint32_t kNoPattern = 0xFFFFFFFF;
 
     static StopPatterns collect(const GtfsRoutes& routes, const GtfsTrips& trips,
                                 const TripStops& tripStops, const GtfsFrequencies& frequencies,

@@ -18,8 +18,7 @@ constexpr std::size_t kBlockRows = std::size_t{1} << 20;
 
 struct RowRecord {
     std::uint32_t trip;
-    std::uint32_t sequence;
-    std::uint32_t station;
+    StopVisit visit;
 };
 
 std::optional<std::uint32_t> readSequence(std::string_view text) {
@@ -79,24 +78,30 @@ TripStops TripStops::read(CsvTable& table, const GtfsStops& stops, const GtfsTri
                              row[sequenceColumn]);
                 return;
             }
-            ServiceSeconds time = -1;
-            for (auto [column, name] : {std::pair{arrivalColumn, "arrival_time"},
-                                        std::pair{departureColumn, "departure_time"}}) {
-                std::string_view text = row[column];
+            ServiceSeconds times[2] = {-1, -1};
+            for (int which = 0; which < 2; ++which) {
+                const bool arrival = which == 0;
+                std::string_view text = row[arrival ? arrivalColumn : departureColumn];
                 if (text.empty()) continue;
                 auto parsed = parseGtfsTime(text);
                 if (!parsed) {
-                    summary.skip(kFile, "时间格式无效", row.line(), name, text);
+                    summary.skip(kFile, "时间格式无效", row.line(),
+                                 arrival ? "arrival_time" : "departure_time", text);
                     return;
                 }
-                time = *parsed;  // the departure, read second, wins over the arrival
+                times[which] = *parsed;
             }
+            if (times[0] < 0) times[0] = times[1];
+            if (times[1] < 0) times[1] = times[0];
+            // The departure wins over the arrival as the time the trip starts.
+            const ServiceSeconds time = times[1];
 
             const std::uint32_t trip = *lastTrip;
             if (blocks.empty() || blocks.back().size() == kBlockRows) {
                 blocks.emplace_back().reserve(kBlockRows);
             }
-            blocks.back().push_back(RowRecord{trip, *sequence, stops.stationOfStop[*stop]});
+            blocks.back().push_back(RowRecord{
+                trip, StopVisit{*sequence, stops.stationOfStop[*stop], times[0], times[1]}});
             ++rowsOfTrip[trip];
             // The first row with the lowest stop_sequence is the one kept below.
             if (*sequence < firstSequence[trip]) {
@@ -116,7 +121,7 @@ TripStops TripStops::read(CsvTable& table, const GtfsStops& stops, const GtfsTri
     std::copy(result.begin_.begin(), result.begin_.end() - 1, cursor.begin());
     for (std::vector<RowRecord>& block : blocks) {
         for (const RowRecord& record : block) {
-            result.visits_[cursor[record.trip]++] = StopVisit{record.sequence, record.station};
+            result.visits_[cursor[record.trip]++] = record.visit;
         }
         std::vector<RowRecord>().swap(block);
     }

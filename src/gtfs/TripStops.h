@@ -15,10 +15,14 @@ namespace busquery {
 struct StopVisit {
     std::uint32_t sequence;  // stop_sequence
     std::uint32_t station;   // station number of GtfsStops
+    // The times the feed gives, either standing in for the other; negative for neither (a stop
+    // that is no timepoint).
+    ServiceSeconds arrival;
+    ServiceSeconds departure;
 };
 
 // stop_times.txt as every trip's stations in stop_sequence order, plus the departure from each
-// trip's first stop. The file is streamed: rows are kept as three numbers each, whatever order
+// trip's first stop. The file is streamed: rows are kept as five numbers each, whatever order
 // the file has them in, and the ids are never copied per row.
 class TripStops {
   public:

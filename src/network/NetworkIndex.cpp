@@ -135,6 +135,7 @@ const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
 
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
+    index.database = &database;
     try {
         loadLines(database, index);
         loadStations(database, index);

@@ -52,6 +52,9 @@ struct NetworkIndex {
     // nstwalk; empty for a file without the table. Rows without both names or
     // with a missing or negative length are left out.
     std::vector<WalkInfo> walks;
+    // The open file these rows were read from, for tables read only when a search needs them
+    // (the timetable). It lives as long as this index.
+    BusDatabase* database = nullptr;
 
     static NetworkIndex build(BusDatabase& database);
 

@@ -13,11 +13,10 @@
 
 #include "sample/SampleNetwork.h"
 #include "sample/SampleRandom.h"
-#include "store/BusDatabaseWriter.h"
+#include "store/BusDataRows.h"
 #include "store/City.h"
-#include "store/Error.h"
-#include "store/StagedFile.h"
 #include "store/StationGeometry.h"
+#include "store/WriteBusData.h"
 
 namespace busquery {
 namespace {
@@ -139,19 +138,11 @@ class Timetable {
     SampleRandom& random_;
 };
 
-struct City {
-    std::vector<LineRow> lines;  // table order
-    std::vector<StationRow> stations;
-    std::vector<std::string> lineIds;
-    std::vector<PositionRow> positions;
-    std::vector<WalkRow> walks;
-};
-
 // One position per station name. Where stations on different roads share a name (镇政府 in
 // every town), the name is placed where its first station stands: a mean of places kilometres
 // apart would be a place where none of them is.
 void placeStations(const SampleNetwork& network, const std::vector<std::size_t>& stationStops,
-                   City& city) {
+                   BusDataRows& city) {
     std::unordered_map<std::string, std::size_t> placed;
     std::vector<GeoPoint> points;
     for (std::size_t stop : stationStops) {
@@ -173,7 +164,7 @@ void placeStations(const SampleNetwork& network, const std::vector<std::size_t>&
     }
 }
 
-City planCity(const SampleCityOptions& options) {
+BusDataRows planCity(const SampleCityOptions& options) {
     SampleRandom random(options.seed);
     SampleNetwork network = SampleNetwork::build(random, options.scale);
     Timetable timetable(random);
@@ -209,7 +200,8 @@ City planCity(const SampleCityOptions& options) {
         lnid[byListing[rank].route] = 2 * static_cast<std::int64_t>(rank) + 1;
     }
 
-    City city;
+    BusDataRows city;
+    city.date = kSampleDataDate;
     for (const auto& entry : listing) {
         const SampleRoute& route = network.routes[entry.route];
         const std::string name = lineName(route.kind, entry.number);
@@ -252,28 +244,8 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
         throw std::invalid_argument("样例城市的规模须在 1 到 " + std::to_string(kMaxSampleScale) +
                                     " 之间");
     }
-    const std::string shown = "“" + out.string() + "”";
-    auto refuseExisting = [&] {
-        if (std::filesystem::exists(out))
-            throw Error(ErrorKind::WriteFailed, "文件 " + shown + " 已存在，不会覆盖");
-    };
-    refuseExisting();
-    StagedFile staged(out);
-
-    const City city = planCity(options);
-    {
-        BusDatabaseWriter writer(staged.path(), out);
-        for (const auto& id : city.lineIds) writer.addLineId(id);
-        writer.setDate(kSampleDataDate);
-        for (const auto& line : city.lines) writer.addLine(line);
-        for (const auto& station : city.stations) writer.addStation(station);
-        for (const auto& position : city.positions) writer.addPosition(position);
-        for (const auto& walk : city.walks) writer.addWalk(walk);
-        writer.commit();
-    }
-    // Checked again: the file may have appeared while the city was written.
-    refuseExisting();
-    staged.commit();
+    const BusDataRows city = planCity(options);
+    writeBusData(out, city);
     return {city.stations.size(), city.lines.size()};
 }
 

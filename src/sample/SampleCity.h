@@ -20,8 +20,9 @@ struct SampleCitySize {
     std::size_t lines = 0;
 };
 
-// Writes the generated sample city as a new bus database at out (which must not exist).
-// The same options always give the same file content. The file appears complete or not at all.
+// Writes the generated sample city as the bus database at out (see writeBusData: an existing
+// file is replaced once the new one is complete). The same options always give the same file
+// content.
 SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCityOptions& options);
 
 }  // namespace busquery

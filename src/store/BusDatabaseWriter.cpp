@@ -156,8 +156,94 @@ void BusDatabaseWriter::addWalk(const WalkRow& walk) {
     }
 }
 
+void BusDatabaseWriter::addTimetableTables() {
+    try {
+        db_.exec(R"sql(
+            CREATE TABLE nlntrip (lnid INTEGER, service INTEGER, headsign TEXT, times BLOB);
+            CREATE TABLE nsvinfo (service INTEGER, serviceid TEXT, weekdays INTEGER,
+                                  startdate INTEGER, enddate INTEGER);
+            CREATE TABLE nsvdate (service INTEGER, date INTEGER, added INTEGER);
+            CREATE TABLE nstchange (stna TEXT, tostna TEXT, minutes INTEGER);
+        )sql");
+        insertTrip_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nlntrip (lnid, service, headsign, times) VALUES (?, ?, ?, ?)");
+        insertService_ = std::make_unique<SQLite::Statement>(
+            db_,
+            "INSERT INTO nsvinfo (service, serviceid, weekdays, startdate, enddate) "
+            "VALUES (?, ?, ?, ?, ?)");
+        insertServiceDate_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nsvdate (service, date, added) VALUES (?, ?, ?)");
+        insertChange_ = std::make_unique<SQLite::Statement>(
+            db_, "INSERT INTO nstchange (stna, tostna, minutes) VALUES (?, ?, ?)");
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::addTrip(const TripRow& trip) {
+    try {
+        const std::string times = encodeTripTimes(trip.times);
+        insertTrip_->bind(1, trip.lnid);
+        insertTrip_->bind(2, static_cast<std::int64_t>(trip.service));
+        insertTrip_->bind(3, trip.headsign);
+        insertTrip_->bind(4, static_cast<const void*>(times.data()),
+                          static_cast<int>(times.size()));
+        insertTrip_->exec();
+        insertTrip_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::addService(const ServiceRow& service) {
+    try {
+        insertService_->bind(1, static_cast<std::int64_t>(service.service));
+        insertService_->bind(2, service.serviceId);
+        insertService_->bind(3, static_cast<int>(service.weekdays));
+        if (service.startDate != 0) {
+            insertService_->bind(4, service.startDate);
+            insertService_->bind(5, service.endDate);
+        } else {
+            insertService_->bind(4);
+            insertService_->bind(5);
+        }
+        insertService_->exec();
+        insertService_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::addServiceDate(const ServiceDateRow& date) {
+    try {
+        insertServiceDate_->bind(1, static_cast<std::int64_t>(date.service));
+        insertServiceDate_->bind(2, date.date);
+        insertServiceDate_->bind(3, date.added ? 1 : 0);
+        insertServiceDate_->exec();
+        insertServiceDate_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+void BusDatabaseWriter::addChange(const ChangeRow& change) {
+    try {
+        insertChange_->bind(1, change.stna);
+        insertChange_->bind(2, change.tostna);
+        insertChange_->bind(3, static_cast<std::int64_t>(change.minutes));
+        insertChange_->exec();
+        insertChange_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 void BusDatabaseWriter::commit() {
     try {
+        insertTrip_.reset();
+        insertService_.reset();
+        insertServiceDate_.reset();
+        insertChange_.reset();
         insertLineId_.reset();
         insertLine_.reset();
         insertStation_.reset();

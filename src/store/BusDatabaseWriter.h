@@ -10,34 +10,9 @@
 #include <string>
 #include <string_view>
 
+#include "store/BusDataRows.h"
+
 namespace busquery {
-
-struct LineRow {
-    std::int64_t lnid = 0;
-    std::string citycode;
-    std::string lnna;
-    std::string fltime;
-    std::string passstna;  // names each followed by ";"
-};
-
-struct StationRow {
-    std::string stna;
-    std::string rdna;
-    std::string near;
-    std::string passlnna;  // line names each followed by ";"
-};
-
-struct PositionRow {
-    std::string stna;
-    double lat = 0;  // WGS84 degrees
-    double lon = 0;
-};
-
-struct WalkRow {
-    std::string stna;
-    std::string tostna;
-    std::int64_t metres = 0;
-};
 
 // Writes a new bus database with the tables and columns the program reads (and an empty TmpTb),
 // and the optional tables of station positions (nstpos) and walks between stations (nstwalk).
@@ -61,6 +36,12 @@ class BusDatabaseWriter {
     void addPosition(const PositionRow& position);
     // A walk from one station to another; the way back is a row of its own.
     void addWalk(const WalkRow& walk);
+    // The timetable tables (nlntrip, nsvinfo, nsvdate, nstchange), made before their first row.
+    void addTimetableTables();
+    void addTrip(const TripRow& trip);
+    void addService(const ServiceRow& service);
+    void addServiceDate(const ServiceDateRow& date);
+    void addChange(const ChangeRow& change);
     void commit();
 
   private:
@@ -74,6 +55,10 @@ class BusDatabaseWriter {
     std::unique_ptr<SQLite::Statement> insertStation_;
     std::unique_ptr<SQLite::Statement> insertPosition_;
     std::unique_ptr<SQLite::Statement> insertWalk_;
+    std::unique_ptr<SQLite::Statement> insertTrip_;
+    std::unique_ptr<SQLite::Statement> insertService_;
+    std::unique_ptr<SQLite::Statement> insertServiceDate_;
+    std::unique_ptr<SQLite::Statement> insertChange_;
 };
 
 }  // namespace busquery

@@ -300,6 +300,8 @@ TEST_F(GtfsImporterTest, SummaryTellsWhatWasImportedAndSkipped) {
             "  班次 3 个，停靠记录 9 条\n"
             "  其中 3 个班次可由本路线的一条线路从首站按顺序乘到末站\n"
             "  有坐标的站点 0 个，同名异地分开命名的站名 0 个，合并重复线路 0 条，步行连接 0 条\n"
+            "  时刻表：班次 3 个，停靠时刻 9 条\n"
+            "  数据没有 calendar.txt 和 calendar_dates.txt：所有班次按每天运行\n"
             "  城市代码 velmorina，数据日期 " +
             summary.date +
             "\n"

@@ -325,17 +325,18 @@ TEST(SampleCityScale, TenTimesTheStationsAndLines) {
     EXPECT_EQ(db.execAndGet("SELECT count(*) FROM nlninfo WHERE lnna LIKE '夜%'").getInt(), 98);
 }
 
-TEST(SampleCityFile, RefusesWhatItMustNotWriteAndLeavesNothingBehind) {
+TEST(SampleCityFile, ReplacesAFileRefusesWhatItMustNotWriteAndLeavesNothingBehind) {
     TempDir dir;
     const auto existing = dir / "busdata";
-    std::ofstream(existing) << "keep";
+    std::ofstream(existing) << "old";
+    writeSampleCity(existing, {});
+    EXPECT_GT(std::filesystem::file_size(existing), 3u);
     try {
-        writeSampleCity(existing, {});
-        ADD_FAILURE() << "an existing file was overwritten";
+        writeSampleCity(dir.path(), {});
+        ADD_FAILURE() << "a folder was written over";
     } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find(existing.string()), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(dir.path().string()), std::string::npos) << e.what();
     }
-    EXPECT_EQ(std::filesystem::file_size(existing), 4u);
 
     EXPECT_THROW(writeSampleCity(dir / "missing" / "busdata", {}), Error);
     EXPECT_THROW(writeSampleCity(dir / "zero", {1, 0}), std::invalid_argument);

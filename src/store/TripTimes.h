@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace busquery {
+
+// The minutes of a service day at which a trip reaches and leaves each of its stops. Times
+// past midnight keep counting (25:10 is 1510) on the day the trip belongs to.
+struct TripTimes {
+    std::vector<std::uint16_t> arrivals;
+    std::vector<std::uint16_t> departures;
+};
+
+// The form nlntrip keeps them in, about one byte a stop: varints of the arrival at the first
+// stop, then for each stop the minutes since the previous departure (the run) doubled, plus
+// one when the vehicle waits there, followed by the wait. Times must not go back.
+std::string encodeTripTimes(const TripTimes& times);
+
+// Fills times (reusing its storage); false when the bytes are no such encoding or a time passes
+// the last minute 16 bits hold.
+bool decodeTripTimes(std::string_view bytes, TripTimes& times);
+
+}  // namespace busquery

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "gtfs/GtfsImporter.h"
+#include "gtfs/GtfsTestFeed.h"
+#include "network/BusData.h"
+#include "route/Timetable.h"
+#include "support/TempDir.h"
+
+namespace busquery {
+namespace {
+
+using test::basicFeed;
+using test::GtfsTestFeed;
+using test::TempDir;
+
+std::string minuteText(ServiceMinute minute) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
+    return text;
+}
+
+std::string dayText(ServiceDay day) {
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(day))};
+    char text[16];
+    std::snprintf(text, sizeof text, "%02u-%02u", static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()));
+    return text;
+}
+
+// The timetable as text: each line's trips (a stop's arrival/departure where they differ), the
+// days each service runs from `from` for `days` days, and the change times.
+std::string render(const Timetable& timetable, const NetworkIndex& network, ServiceDay from,
+                   int days) {
+    std::string text;
+    for (std::size_t l = 0; l < timetable.lines.size(); ++l) {
+        const Timetable::Line& line = timetable.lines[l];
+        if (line.tripCount == 0) continue;
+        text += network.lines[l].lnna + "\n";
+        for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
+            const auto arrivals = timetable.arrivalsOf(t, line);
+            const auto departures = timetable.departuresOf(t, line);
+            text += " ";
+            for (std::size_t i = 0; i < arrivals.size(); ++i) {
+                text += " " + minuteText(arrivals[i]);
+                if (departures[i] != arrivals[i]) text += "/" + minuteText(departures[i]);
+            }
+            text += " → " + timetable.headsigns[timetable.trips[t].headsign] + " s" +
+                    std::to_string(timetable.trips[t].service) + "\n";
+        }
+    }
+    if (!timetable.calendarGiven) text += "every day\n";
+    const std::uint32_t services =
+        timetable.wordsPerService == 0
+            ? 0
+            : static_cast<std::uint32_t>(timetable.serviceDays.size() / timetable.wordsPerService);
+    for (std::uint32_t s = 0; s < services && timetable.calendarGiven; ++s) {
+        text += "s" + std::to_string(s) + ":";
+        for (ServiceDay day = from; day < from + days; ++day) {
+            if (timetable.runs(s, day)) text += " " + dayText(day);
+        }
+        text += "\n";
+    }
+    for (const Timetable::MinimumChange& change : timetable.minimumChanges) {
+        text += change.stna + " → " + change.tostna + " " + std::to_string(change.minutes) + "'\n";
+    }
+    return text;
+}
+
+ServiceDay dayOf(int year, unsigned month, unsigned day) {
+    return std::chrono::sys_days(std::chrono::year(year) / month / day).time_since_epoch().count();
+}
+
+// A week from Monday 2026-01-05.
+const ServiceDay kMonday = dayOf(2026, 1, 5);
+
+struct Case {
+    const char* name;
+    GtfsTestFeed feed;
+    std::string expected;
+};
+
+class GtfsTimetableTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(GtfsTimetableTest, ImportedTimetableLoadsAsTheFeedGivesIt) {
+    TempDir dir;
+    GtfsImportOptions options;
+    options.feed = GetParam().feed.writeFolder(dir / "feed");
+    options.out = dir / "busdata";
+    importGtfs(options);
+    BusData data(options.out);
+    data.refresh();
+    const NetworkIndex& network = data.index();
+    EXPECT_EQ(render(network.derived<Timetable>(), network, kMonday, 14), GetParam().expected);
+}
+
+GtfsTestFeed withFiles(std::initializer_list<std::pair<const char*, const char*>> files) {
+    GtfsTestFeed feed = basicFeed();
+    for (const auto& [name, content] : files) feed.file(name, content);
+    return feed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Feeds, GtfsTimetableTest,
+    ::testing::Values(
+        Case{"NoCalendarRunsEveryDayAndPastMidnightKeepsCounting", basicFeed(),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站 s0\n"
+             "  22:30 22:35 22:40 → 北站 s0\n"
+             "12路下行\n"
+             "  24:50 24:55 25:00 → 东桥 s0\n"
+             "every day\n"},
+        Case{"CalendarWithAddedAndRemovedDays",
+             withFiles({{"trips.txt",
+                         "route_id,service_id,trip_id,direction_id,trip_headsign\n"
+                         "R12,WK,T1,0,北站方向\n"
+                         "R12,WE,T2,0,\n"
+                         "R12,WK,T3,1,\n"},
+                        {"calendar.txt",
+                         "service_id,monday,tuesday,wednesday,thursday,friday,saturday,sunday,"
+                         "start_date,end_date\n"
+                         "WK,1,1,1,1,1,0,0,20260101,20260112\n"
+                         "WE,0,0,0,0,0,1,1,20260101,20260131\n"},
+                        {"calendar_dates.txt",
+                         "service_id,date,exception_type\n"
+                         "WK,20260106,2\n"
+                         "WK,20260110,1\n"
+                         "WE,20260111,2\n"
+                         "XX,20260111,1\n"}}),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站方向 s0\n"
+             "  22:30 22:35 22:40 → 北站 s1\n"
+             "12路下行\n"
+             "  24:50 24:55 25:00 → 东桥 s0\n"
+             "s0: 01-05 01-07 01-08 01-09 01-10 01-12\n"
+             "s1: 01-10 01-17 01-18\n"},
+        Case{"TripsOfOnePatternSortedByDepartureWithWaitsAndSecondsDropped",
+             withFiles({{"stop_times.txt",
+                         "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
+                         "T1,22:00:00,22:00:59,S1a,1\n"
+                         "T1,22:05:30,22:07:10,S2,2\n"
+                         "T1,22:10:00,22:10:00,S3,3\n"
+                         "T2,06:00:00,06:00:00,S1a,1\n"
+                         "T2,,,S2,2\n"
+                         "T2,06:10:00,06:10:00,S3,3\n"
+                         "T3,25:10:00,25:10:00,S3,1\n"
+                         "T3,25:15:00,25:15:00,S2,2\n"
+                         "T3,25:20:00,25:20:00,S1b,3\n"}}),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站 s0\n"
+             "  22:00 22:05/22:07 22:10 → 北站 s0\n"
+             "12路下行\n"
+             "  25:10 25:15 25:20 → 东桥 s0\n"
+             "every day\n"},
+        Case{"FrequencyTripsStandForEachDeparture",
+             withFiles({{"frequencies.txt",
+                         "trip_id,start_time,end_time,headway_secs\n"
+                         "T1,07:00:00,07:30:00,900\n"
+                         "T1,23:50:00,24:10:00,1200\n"}}),
+             "12路上行\n"
+             "  07:00 07:05 07:10 → 北站 s0\n"
+             "  07:15 07:20 07:25 → 北站 s0\n"
+             "  22:30 22:35 22:40 → 北站 s0\n"
+             "  23:50 23:55 24:00 → 北站 s0\n"
+             "12路下行\n"
+             "  24:50 24:55 25:00 → 东桥 s0\n"
+             "every day\n"},
+        Case{"TransfersGiveLeastChangeTimesRoundedUpTheLongestOfAStationPair",
+             withFiles({{"transfers.txt",
+                         "from_stop_id,to_stop_id,transfer_type,min_transfer_time\n"
+                         "S1a,S1b,2,150\n"
+                         "S1b,S1a,2,60\n"
+                         "S1a,S1b,2,200\n"
+                         "S2,S3,2,300\n"
+                         "S2,S3,3,\n"}}),
+             "12路上行\n"
+             "  06:00 06:05 06:10 → 北站 s0\n"
+             "  22:30 22:35 22:40 → 北站 s0\n"
+             "12路下行\n"
+             "  24:50 24:55 25:00 → 东桥 s0\n"
+             "every day\n"
+             "东桥 → 东桥 4'\n"
+             "西门 → 北站 5'\n"}),
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace busquery
