@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "query/OutcomeCode.h"
 #include "query/QueryMode.h"
+#include "query/TimedRoute.h"
 #include "route/DirectLine.h"
 #include "route/Plan.h"
 
@@ -45,6 +47,8 @@ struct Answer {
     std::string to;
     std::vector<DirectLine> direct;  // route search: the direct lines
     std::vector<Plan> plans;         // route search without a direct line: the ranked plans
+    // A route search at a time: its journeys by the clock, or the lines it left out.
+    std::optional<TimedRouteAnswer> timed;
 
     bool operator==(const Answer&) const = default;
 };

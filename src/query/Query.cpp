@@ -4,6 +4,7 @@
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "query/StationLookup.h"
+#include "query/TimedRouteSearch.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -44,6 +45,12 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {});
 }
 
+Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
+    enter({}, {}, from, to);
+    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {},
+                  time);
+}
+
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
                   std::string_view to) {
     state_.strQueryLnna = line;
@@ -52,7 +59,8 @@ void Query::enter(std::string_view line, std::string_view station, std::string_v
     state_.strStnaTo = to;
 }
 
-Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
+Answer Query::answer(QueryMode mode, std::string_view pickedLine,
+                     const std::optional<RouteTime>& time) {
     Answer result;
     if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
         state_.strStnaTo.empty()) {
@@ -69,7 +77,11 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
                 result.lines = lineLookup(index, state_);
                 break;
             case QueryMode::MultiStation:
-                routeSearch(index, state_, result);
+                if (time) {
+                    timedRouteSearch(index, state_, result, *time, timedSearch_);
+                } else {
+                    routeSearch(index, state_, result);
+                }
                 break;
             case QueryMode::SingleStation:
                 result.stations = stationLookup(index, pickedLine, state_);

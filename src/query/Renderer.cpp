@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "query/TimedJourneyWriter.h"
 #include "text/DirectionWords.h"
 
 namespace busquery {
@@ -137,6 +138,7 @@ void render(const Answer& answer, ResultPane& pane) {
             writePlan(pane, ++number, plan, answer.from, answer.to);
         }
     }
+    if (answer.timed) writeTimedAnswer(pane, answer);
 }
 
 }  // namespace busquery

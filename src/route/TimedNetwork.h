@@ -8,6 +8,8 @@
 
 namespace busquery {
 
+struct NetworkIndex;
+
 // The timetable as the search by the clock reads it: stations are numbers (those of the journey
 // network), every line with trips is split into routes whose trips never overtake one another,
 // and walks carry the minutes they take.
@@ -87,6 +89,9 @@ struct TimedNetwork {
 
     // The timetable must outlive the network.
     static TimedNetwork assemble(const Timetable& timetable, Parts parts);
+    // The network of a database's timetable, its city's lines and its walks, numbered as the
+    // journey network: network.derived<TimedNetwork>().
+    static TimedNetwork build(const NetworkIndex& network);
 
     std::span<const StopAt> stopsOf(Station station) const {
         return {stopsAt.data() + stopsAtFirst[station],
