@@ -371,8 +371,10 @@ std::vector<TimedJourney> searchRange(const TimedNetwork& network, TimedSearchSt
         std::int32_t earliestStart = kNever;
         for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
             if (state.arrival[round] == kNever) continue;
-            found.push_back(rebuildJourney(network, state, source, target, round, Backward));
-            earliestStart = std::min(earliestStart, startOf(found.back()));
+            TimedJourney journey = rebuildJourney(network, state, source, target, round, Backward);
+            earliestStart = std::min(earliestStart, startOf(journey));
+            // Past the first search only those that start within the range count.
+            if (limit == kNever || startOf(journey) <= limit) found.push_back(std::move(journey));
         }
         if (earliestStart == kNever) break;
         if (limit == kNever) {
