@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <sstream>
 
 #include "cli/CliRun.h"
 #include "support/TempDir.h"
@@ -107,6 +108,24 @@ TEST(TimedRouteCommandTest, AnswersByTheClockWhereTheDataHasATimetable) {
                                                   {"depart", "2026-01-08T06:20"},
                                                   {"arrive", "2026-01-08T06:35"},
                                                   {"stops", 1}}));
+
+    // A batch asks with "at" or "arriveBy"; without them it answers as ever.
+    const auto batch = test::runCliWith(
+        {"--db", db, "batch"},
+        "{\"from\": \"东桥\", \"to\": \"北站\", \"at\": \"2026-01-08 06:05\"}\n"
+        "{\"from\": \"东桥\", \"to\": \"北站\", \"arriveBy\": \"2026-01-08 06:45\"}\n"
+        "{\"from\": \"东桥\", \"to\": \"北站\"}\n"
+        "{\"from\": \"东桥\", \"to\": \"北站\", \"at\": \"6 o'clock\"}\n");
+    std::istringstream lines(batch.out);
+    std::vector<nlohmann::json> answers;
+    for (std::string line; std::getline(lines, line);)
+        answers.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(answers.size(), 4u);
+    EXPECT_EQ(answers[0]["journeys"][0]["depart"], "2026-01-08T06:30");
+    EXPECT_EQ(answers[1]["journeys"][1]["arrive"], "2026-01-08T06:40");
+    EXPECT_EQ(answers[2]["outcome"], 3);
+    EXPECT_FALSE(answers[2].contains("journeys"));
+    EXPECT_TRUE(answers[3].contains("error"));
 }
 
 TEST(TimedRouteCommandTest, LeavesOutLinesOutOfServiceWithoutATimetable) {
