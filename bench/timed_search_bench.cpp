@@ -4,13 +4,16 @@
 // later departures (range 60), and the plain search over every trip event that the tests compare
 // with, on the first kReferenceQueries of the same queries (it is slow), in the same run. Each
 // query is timed by itself; the median, the 99th percentile and the slowest in microseconds are
-// reported, with the share of queries answered.
+// reported, with the share of queries answered. TIMED_BENCH_DB may name a bus database with a
+// timetable (an imported feed), searched the same way.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
@@ -18,6 +21,7 @@
 #include <vector>
 
 #include "TimeCounters.h"
+#include "network/BusData.h"
 #include "reference/RandomTimetable.h"
 #include "reference/ReferenceTimedSearch.h"
 #include "route/TimedSearch.h"
@@ -129,6 +133,70 @@ void run(benchmark::State& state, std::uint32_t lines) {
     state.counters["answered_share"] = static_cast<double>(answered) / static_cast<double>(next);
 }
 
+// The same searches on the timetable of a bus database.
+void BM_Database(benchmark::State& state) {
+    const char* file = std::getenv("TIMED_BENCH_DB");
+    if (file == nullptr) {
+        state.SkipWithError("TIMED_BENCH_DB names no busdata file");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    state.SetLabel(file);
+    static BusData data{std::filesystem::path(file)};
+    data.refresh();
+    const auto start = std::chrono::steady_clock::now();
+    const TimedNetwork& network = data.index().derived<TimedNetwork>();
+    const std::chrono::duration<double> loaded = std::chrono::steady_clock::now() - start;
+    state.counters["load_ms"] = loaded.count() * 1e3;
+    state.counters["stop_times"] = static_cast<double>(network.timetable->arrivals.size());
+    std::vector<TimedNetwork::Station> served;
+    for (TimedNetwork::Station s = 0; s < network.stationCount; ++s) {
+        if (!network.stopsOf(s).empty()) served.push_back(s);
+    }
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<std::size_t> pick(0, served.size() - 1);
+    // The week from the Monday on which the most services run.
+    const Timetable& timetable = *network.timetable;
+    ServiceDay monday = timetable.firstDay;
+    std::uint32_t most = 0;
+    for (ServiceDay day = timetable.firstDay; day < timetable.firstDay + timetable.dayCount;
+         ++day) {
+        if ((day + 3) % 7 != 0) continue;  // day 0, 1970-01-01, was a Thursday
+        std::uint32_t running = 0;
+        for (std::uint32_t service = 0; service < network.serviceCount; ++service) {
+            running += timetable.runs(service, day) ? 1 : 0;
+        }
+        if (running > most) {
+            most = running;
+            monday = day;
+        }
+    }
+    TimedSearchState search;
+    search.prepare(network);
+    std::vector<double> micros;
+    std::size_t answered = 0;
+    std::size_t done = 0;
+    for (auto _ : state) {
+        TimedQuery query;
+        do {
+            query.origin = served[pick(random)];
+            query.destination = served[pick(random)];
+        } while (query.origin == query.destination);
+        query.day = monday + static_cast<ServiceDay>(random() % 5);
+        query.minute = static_cast<std::uint32_t>(random() % 1440);
+        query.rangeMinutes = static_cast<std::uint32_t>(state.range(0));
+        const double cpuStart = threadMicros();
+        const auto answer = searchByClock(network, search, query);
+        micros.push_back(threadMicros() - cpuStart);
+        state.SetIterationTime(micros.back() / 1e6);
+        answered += answer.journeys.empty() ? 0 : 1;
+        ++done;
+    }
+    reportTimes(state, micros);
+    state.counters["answered_share"] = static_cast<double>(answered) / static_cast<double>(done);
+}
+
 void BM_LargeCity(benchmark::State& state) {
     run(state, 520);
 }
@@ -147,6 +215,13 @@ BENCHMARK(BM_LargeCity)
     ->ArgName("range")
     ->Arg(-1)
     ->Iterations(kReferenceQueries)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Database)
+    ->ArgName("range")
+    ->Arg(0)
+    ->Arg(60)
+    ->Iterations(kQueries)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LargerCity)

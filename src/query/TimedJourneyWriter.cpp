@@ -37,6 +37,7 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
                         std::to_string(leg.minutes) + "分钟)到 ");
         } else {
             if (i > 0) {
+                pane.setColour(colours::kBlack);
                 pane.append(" ");
                 writeTime(pane, leg.depart, day);
             }
