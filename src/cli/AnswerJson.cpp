@@ -67,10 +67,16 @@ void addAnswerData(Json& json, const Answer& answer) {
     switch (answer.mode) {
         case QueryMode::Line: {
             Json& lines = json["lines"] = Json::array();
-            for (const LineEntry& line : answer.lines) {
+            for (std::size_t i = 0; i < answer.lines.size(); ++i) {
+                const LineEntry& line = answer.lines[i];
                 lines.push_back({{"lnna", line.lnna},
                                  {"fltime", line.fltime},
                                  {"stations", readNameList(line.passstna)}});
+                // Data with a timetable: the line's departures from its first station that day.
+                if (i < answer.lineDepartures.size()) {
+                    lines.back()["date"] = dateText(answer.departuresDay);
+                    lines.back()["departures"] = answer.lineDepartures[i];
+                }
             }
             break;
         }

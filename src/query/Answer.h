@@ -41,7 +41,11 @@ struct Answer {
     std::int32_t records = 0;                       // lngRecordNum after the query
     std::string city;  // the city the database answered for; empty when none was read
 
-    std::vector<LineEntry> lines;        // line lookup
+    std::vector<LineEntry> lines;  // line lookup
+    // Line lookup on a day, data with a timetable: per line its departures from its first
+    // station that day, parallel to lines.
+    std::vector<std::string> lineDepartures;
+    ServiceDay departuresDay = 0;
     std::vector<StationEntry> stations;  // station lookup
     std::string from;                    // route search: the two stations as the answer names them
     std::string to;

@@ -1,10 +1,12 @@
 #include "query/Query.h"
 
+#include "query/LineDepartures.h"
 #include "query/LineLookup.h"
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "query/StationLookup.h"
 #include "query/TimedRouteSearch.h"
+#include "route/ServiceCalendar.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -47,8 +49,7 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
 
 Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
     enter({}, {}, from, to);
-    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {},
-                  time);
+    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
 }
 
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
@@ -75,6 +76,12 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine,
         switch (mode) {
             case QueryMode::Line:
                 result.lines = lineLookup(index, state_);
+                if (departuresDay_ && !result.lines.empty()) {
+                    result.departuresDay =
+                        chooseServiceDay(index.derived<Timetable>(), *departuresDay_).day;
+                    result.lineDepartures =
+                        lineDepartures(index, result.lines, result.departuresDay);
+                }
                 break;
             case QueryMode::MultiStation:
                 if (time) {

@@ -29,6 +29,9 @@ class Query {
     // input checks (an empty line name is EmptyInput, a one-character station text TooShort),
     // the same answer and state, without the mode selection.
     Answer lookUpLine(std::string_view lineName);
+    // Line lookup also lists, where the data has a timetable, each line's departures that day
+    // (or on the nearest day of the timetable on the same weekday).
+    void showDeparturesOn(ServiceDay day) { departuresDay_ = day; }
     Answer lookUpStation(std::string_view stationText, std::string_view pickedLine);
     Answer searchRoute(std::string_view from, std::string_view to);
     // The route search at a time: by the clock where the data has a timetable.
@@ -47,6 +50,7 @@ class Query {
     BusData& data_;
     QueryState state_;
     TimedSearchState timedSearch_;  // sized for the network on the first timed search
+    std::optional<ServiceDay> departuresDay_;
 };
 
 }  // namespace busquery

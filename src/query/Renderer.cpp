@@ -126,6 +126,7 @@ void render(const Answer& answer, ResultPane& pane) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
     for (const LineEntry& line : answer.lines) writeLine(pane, line);
+    writeLineDepartures(pane, answer);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
         writeStation(pane, answer.stations[i], i == 0);
     }

@@ -57,6 +57,18 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
 
 }  // namespace
 
+void writeLineDepartures(ResultPane& pane, const Answer& answer) {
+    for (std::size_t i = 0; i < answer.lineDepartures.size() && i < answer.lines.size(); ++i) {
+        pane.setColour(colours::kBlue);
+        pane.append(answer.lines[i].lnna);
+        pane.setColour(colours::kBlack);
+        pane.append(" " + dateText(answer.departuresDay) + " 首站发车：");
+        pane.setColour(colours::kTimeOrange);
+        pane.append((answer.lineDepartures[i].empty() ? "当日无班次" : answer.lineDepartures[i]) +
+                    "\r\n");
+    }
+}
+
 void writeTimedAnswer(ResultPane& pane, const Answer& answer) {
     const TimedRouteAnswer& timed = *answer.timed;
     if (!timed.linesLeftOut.empty()) {

@@ -12,4 +12,8 @@ namespace busquery {
 // when the day searched is not the day asked; for data without a timetable the lines left out.
 void writeTimedAnswer(ResultPane& pane, const Answer& answer);
 
+// After the lines of a line lookup on a day, one row per line with its departures from its
+// first station: "1路 2026-01-08 首站发车：06:05 06:20 … 每10分钟 … 23:40".
+void writeLineDepartures(ResultPane& pane, const Answer& answer);
+
 }  // namespace busquery
