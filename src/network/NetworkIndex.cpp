@@ -156,6 +156,18 @@ NetworkIndex NetworkIndex::build(BusDatabase& database) {
     return index;
 }
 
+NetworkIndex NetworkIndex::withLines(std::vector<LineInfo> rows) const {
+    NetworkIndex other;
+    other.city = city;
+    other.lines = std::move(rows);
+    other.linesByLnid = linesByLnid;
+    other.cityLinesByLnid = cityLinesByLnid;
+    other.database_ = database_;
+    other.stations_ = stations();
+    other.walks_ = walks();
+    return other;
+}
+
 const std::vector<StationInfo>& NetworkIndex::stations() const {
     if (!stations_) stations_ = guarded(*database_, [&] { return loadStations(*database_); });
     return *stations_;

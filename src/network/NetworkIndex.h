@@ -64,6 +64,10 @@ struct NetworkIndex {
     // (the timetable).
     BusDatabase* database() const { return database_; }
 
+    // The same content with other rows for its lines (as many, in the same order), such as
+    // lines that pass no station; the indexes derived from it are built anew.
+    NetworkIndex withLines(std::vector<LineInfo> rows) const;
+
     // The stations in name order (ORDER BY stna COLLATE pinyin, rowid), sorted on first use:
     // only the station searches need it.
     const std::vector<std::uint32_t>& stationsByName() const;

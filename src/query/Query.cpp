@@ -1,9 +1,12 @@
 #include "query/Query.h"
 
+#include "query/LineDepartures.h"
 #include "query/LineLookup.h"
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "query/StationLookup.h"
+#include "query/TimedRouteSearch.h"
+#include "route/ServiceCalendar.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -44,6 +47,11 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {});
 }
 
+Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
+    enter({}, {}, from, to);
+    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
+}
+
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
                   std::string_view to) {
     state_.strQueryLnna = line;
@@ -52,7 +60,8 @@ void Query::enter(std::string_view line, std::string_view station, std::string_v
     state_.strStnaTo = to;
 }
 
-Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
+Answer Query::answer(QueryMode mode, std::string_view pickedLine,
+                     const std::optional<RouteTime>& time) {
     Answer result;
     if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
         state_.strStnaTo.empty()) {
@@ -69,12 +78,20 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
                 result.lines = lineLookup(index, state_.strQueryLnna);
                 result.records = static_cast<std::int32_t>(result.lines.size());
                 result.outcome = result.lines.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
+                if (departuresDay_ && !result.lines.empty()) {
+                    result.departuresDay =
+                        chooseServiceDay(index.derived<Timetable>(), *departuresDay_).day;
+                    result.lineDepartures =
+                        lineDepartures(index, result.lines, result.departuresDay);
+                }
                 state_.strQueryLnna = removeAll(state_.strQueryLnna, "路");
                 state_.lngRecordNum = result.records;
                 break;
             case QueryMode::MultiStation:
-                result = routeAnswer(
-                    routeSearch(index, routeState_, state_.strStnaFrom, state_.strStnaTo));
+                result = time ? timedRouteAnswer(index, routeState_, timedSearch_,
+                                                 state_.strStnaFrom, state_.strStnaTo, *time)
+                              : routeAnswer(routeSearch(index, routeState_, state_.strStnaFrom,
+                                                        state_.strStnaTo));
                 result.mode = mode;
                 result.city = index.city;
                 state_.lngRecordNum = result.records;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "query/TimedJourneyWriter.h"
 #include "text/DirectionWords.h"
 
 namespace busquery {
@@ -108,12 +109,14 @@ void render(const Answer& answer, ResultPane& pane) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
     for (const LineEntry& line : answer.lines) writeLine(pane, line);
+    writeLineDepartures(pane, answer);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
         writeStation(pane, answer.stations[i], i == 0);
     }
     for (const DirectLine& line : answer.direct) writeDirectLine(pane, line);
     std::size_t number = 0;
     for (const Plan& plan : answer.plans) writePlan(pane, ++number, plan, answer.from, answer.to);
+    if (answer.timed) writeTimedAnswer(pane, answer);
 }
 
 }  // namespace busquery
