@@ -48,17 +48,13 @@ void findUnansweredPairs(City& city) {
     const NetworkIndex& index = city.data->index();
     const RouteIndex& routes = index.derived<RouteIndex>();
     std::mt19937 random(20261208);
-    std::uniform_int_distribution<std::size_t> pick(0, index.stations.size() - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, index.stations().size() - 1);
+    RouteSearchState searches;
     for (int i = 0; i < kMostTries && city.pairs.size() < kPairs; ++i) {
-        const std::string& from = index.stations[pick(random)].stna;
-        const std::string& to = index.stations[pick(random)].stna;
-        QueryState state;
-        state.strStnaFrom = from;
-        state.strStnaTo = to;
-        Answer answer{QueryMode::MultiStation};
-        routeSearch(index, state, answer);
-        if (state.intOutState == OutcomeCode::JourneysListed ||
-            state.intOutState == OutcomeCode::NoRoute) {
+        const std::string& from = index.stations()[pick(random)].stna;
+        const std::string& to = index.stations()[pick(random)].stna;
+        const RouteFinding finding = routeSearch(index, searches, from, to).finding;
+        if (finding == RouteFinding::Journeys || finding == RouteFinding::Nothing) {
             city.pairs.push_back(Pair{from, to, *routes.find(from), *routes.find(to)});
         }
     }
@@ -91,7 +87,8 @@ void report(benchmark::State& state, const City& city, std::vector<double>& micr
 void searchJourneys(benchmark::State& state, City& city) {
     const NetworkIndex& index = city.data->index();
     index.derived<JourneyNetwork>();  // built once per network, not per query
-    JourneySearch search;
+    JourneySearchState searchState;
+    JourneySearch search(searchState);
     std::vector<double> micros;
     std::size_t next = 0;
     std::size_t found = 0;

@@ -42,26 +42,23 @@ struct City {
 // most candidate plans.
 void findWorstPair(City& city) {
     const NetworkIndex& index = city.data->index();
-    std::vector<std::uint32_t> busiest(index.stations.size());
+    std::vector<std::uint32_t> busiest(index.stations().size());
     for (std::uint32_t i = 0; i < busiest.size(); ++i) busiest[i] = i;
     std::partial_sort(busiest.begin(), busiest.begin() + 40, busiest.end(),
                       [&](std::uint32_t a, std::uint32_t b) {
-                          return index.stations[a].lines.size() > index.stations[b].lines.size();
+                          return index.stations()[a].lines.size() > index.stations()[b].lines.size();
                       });
     busiest.resize(40);
 
     TransferRouteSearch search;
+    RouteSearchState searches;
     for (std::uint32_t a : busiest) {
         for (std::uint32_t b : busiest) {
             if (a == b) continue;
-            const std::string& from = index.stations[a].stna;
-            const std::string& to = index.stations[b].stna;
-            QueryState state;
-            state.strStnaFrom = from;
-            state.strStnaTo = to;
-            Answer answer{QueryMode::MultiStation};
-            routeSearch(index, state, answer);
-            if (state.lngRecordNum > 0) continue;  // a direct line: the transfer search never runs
+            const std::string& from = index.stations()[a].stna;
+            const std::string& to = index.stations()[b].stna;
+            // A direct line: the transfer search never runs.
+            if (!routeSearch(index, searches, from, to).direct.empty()) continue;
             search.run(index, from, to);
             if (search.arrPlan.size() > city.worstPlans) {
                 city.worstPlans = search.arrPlan.size();
@@ -83,7 +80,7 @@ City& cityOfScale(int scale) {
     city->data = std::make_unique<BusData>(city->dir / "busdata");
     city->data->refresh();
 
-    const auto& stations = city->data->index().stations;
+    const auto& stations = city->data->index().stations();
     std::mt19937 random(20090106);
     std::uniform_int_distribution<std::size_t> pick(0, stations.size() - 1);
     for (int i = 0; i < kPairs; ++i) {
@@ -99,18 +96,20 @@ void askPairs(benchmark::State& state, bool reference, const std::vector<Station
     std::vector<double> micros;
     micros.reserve(state.max_iterations);
     std::size_t next = 0;
+    RouteSearchState searches;
     for (auto _ : state) {
         const auto& [from, to] = pairs[next++ % pairs.size()];
-        QueryState query;
-        query.strStnaFrom = from;
-        query.strStnaTo = to;
         PieceRecorder pane;
         const auto start = std::chrono::steady_clock::now();
         Answer answer{QueryMode::MultiStation};
         if (reference) {
+            QueryState query;
+            query.strStnaFrom = from;
+            query.strStnaTo = to;
             test::referenceRouteSearch(data.database(), query, answer);
+            answer.outcome = query.intOutState;
         } else {
-            routeSearch(data.index(), query, answer);
+            answer = routeAnswer(routeSearch(data.index(), searches, from, to));
         }
         render(answer, pane);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -47,7 +47,7 @@ struct City {
 
 std::string commonestCharacter(const NetworkIndex& index) {
     std::map<std::string, std::size_t> counts;
-    for (const auto& station : index.stations) {
+    for (const auto& station : index.stations()) {
         for (std::size_t i = 0; i < station.stna.size();) {
             std::size_t length = 1;
             while (i + length < station.stna.size() &&
@@ -80,7 +80,7 @@ City& city() {
             if (c->texts.size() < kTexts && countCharacters(text) >= 2) c->texts.push_back(text);
         }
         for (std::size_t i = 0; i < kTexts; ++i) {
-            const StationInfo& station = index.stations[i * index.stations.size() / kTexts];
+            const StationInfo& station = index.stations()[i * index.stations().size() / kTexts];
             if (countCharacters(station.stna) >= 2) c->names.push_back(station.stna);
             c->pickedLines.push_back(suggestionLine(station));
         }
@@ -143,11 +143,11 @@ void lookups(benchmark::State& state, bool picked, bool byIndex, bool pinyin = f
                  Answer answer;
                  answer.mode = QueryMode::SingleStation;
                  answer.stations =
-                     byIndex ? stationLookup(c.data->index(), pick, query)
+                     byIndex ? stationLookup(c.data->index(), pick, query.strQueryFrom)
                              : test::referenceStationLookup(c.data->database(), pick, query);
                  render(answer, pane);
                  benchmark::DoNotOptimize(pane.pieces().data());
-                 return query.lngRecordNum;
+                 return static_cast<std::int32_t>(answer.stations.size());
              });
 }
 
@@ -158,12 +158,12 @@ void textIndexBuild(benchmark::State& state) {
     for (auto _ : state) {
         auto before = mallinfo2().uordblks;
         auto built = std::make_unique<StationTextIndex>(
-            StationTextIndex::build(index.stations, index.stationsByName()));
+            StationTextIndex::build(index.stations(), index.stationsByName()));
         heap = mallinfo2().uordblks - before;
         benchmark::DoNotOptimize(built.get());
     }
     state.counters["heap_MiB"] = static_cast<double>(heap) / (1024.0 * 1024.0);
-    state.counters["stations"] = static_cast<double>(index.stations.size());
+    state.counters["stations"] = static_cast<double>(index.stations().size());
 }
 
 // Building the pinyin index alone (the readings of ICU's data already read), and its heap.

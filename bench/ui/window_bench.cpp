@@ -42,7 +42,7 @@ City& city(int scale) {
         writeSampleCity(city->file, SampleCityOptions{2009, scale});
         BusData data(city->file);
         data.refresh();
-        const auto& stations = data.index().stations;
+        const auto& stations = data.index().stations();
         std::map<QChar, int> counts;
         for (std::size_t i = 0; i < stations.size(); ++i) {
             const QString name = QString::fromStdString(stations[i].stna);

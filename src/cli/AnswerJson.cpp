@@ -1,5 +1,6 @@
 #include "cli/AnswerJson.h"
 
+#include "query/JourneyClock.h"
 #include "text/NameList.h"
 
 namespace busquery::cli {
@@ -21,16 +22,61 @@ Json legJson(const PlanLeg& leg) {
             {"to", leg.to},   {"stops", leg.stops}, {"lineStops", lineStops}};
 }
 
+Json timedLegJson(const TimedJourneyLeg& leg) {
+    if (leg.kind == TimedLeg::Kind::walk) {
+        return {{"kind", "walk"},
+                {"from", leg.from},
+                {"to", leg.to},
+                {"metres", leg.metres},
+                {"minutes", leg.minutes}};
+    }
+    return {{"kind", "ride"},
+            {"line", leg.line},
+            {"headsign", leg.headsign},
+            {"from", leg.from},
+            {"to", leg.to},
+            {"depart", dateTimeText(leg.depart)},
+            {"arrive", dateTimeText(leg.arrive)},
+            {"stops", leg.stops}};
+}
+
+// What a route search at a time adds: the time asked and, with a timetable, the day searched
+// and the journeys; without one, the lines left out.
+void addTimedData(Json& json, const TimedRouteAnswer& timed) {
+    json["at"] = dateTimeText(journeyMinute(timed.asked.day, timed.asked.minute));
+    json["arriveBy"] = timed.asked.arriveBy;
+    if (!timed.timetable) {
+        json["linesLeftOut"] = timed.linesLeftOut;
+        return;
+    }
+    json["serviceDate"] = dateText(timed.serviceDay);
+    Json& journeys = json["journeys"] = Json::array();
+    for (const TimedJourneyEntry& journey : timed.journeys) {
+        Json legs = Json::array();
+        for (const TimedJourneyLeg& leg : journey.legs) legs.push_back(timedLegJson(leg));
+        journeys.push_back({{"depart", dateTimeText(journey.depart)},
+                            {"arrive", dateTimeText(journey.arrive)},
+                            {"rides", journey.rides},
+                            {"legs", legs}});
+    }
+}
+
 }  // namespace
 
 void addAnswerData(Json& json, const Answer& answer) {
     switch (answer.mode) {
         case QueryMode::Line: {
             Json& lines = json["lines"] = Json::array();
-            for (const LineEntry& line : answer.lines) {
+            for (std::size_t i = 0; i < answer.lines.size(); ++i) {
+                const LineEntry& line = answer.lines[i];
                 lines.push_back({{"lnna", line.lnna},
                                  {"fltime", line.fltime},
                                  {"stations", readNameList(line.passstna)}});
+                // Data with a timetable: the line's departures from its first station that day.
+                if (i < answer.lineDepartures.size()) {
+                    lines.back()["date"] = dateText(answer.departuresDay);
+                    lines.back()["departures"] = answer.lineDepartures[i];
+                }
             }
             break;
         }
@@ -56,6 +102,7 @@ void addAnswerData(Json& json, const Answer& answer) {
                 for (const PlanLeg& leg : plan.legs) legs.push_back(legJson(leg));
                 plans.push_back({{"stops", plan.C}, {"legs", legs}});
             }
+            if (answer.timed) addTimedData(json, *answer.timed);
             break;
         }
         case QueryMode::None:

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <ctime>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -11,6 +12,7 @@
 #include "cli/FailureMessage.h"
 #include "cli/JsonLine.h"
 #include "cli/QueryCommand.h"
+#include "cli/RouteTimeText.h"
 #include "cli/Suggestions.h"
 #include "cli/Utf8Check.h"
 #include "cli/VisibleText.h"
@@ -23,6 +25,7 @@ namespace {
 struct Request {
     QueryInput input;
     std::optional<std::string> suggest;
+    std::optional<RouteTime> time;  // "at" or "arriveBy": the route search by the clock
 };
 
 Error badRequest(const std::string& reason) {
@@ -66,17 +69,36 @@ Request readRequest(std::string_view line) {
                 throw badRequest(std::string("：“suggest” 不能与 “") + key + "” 同时使用");
             }
         }
-        return {{}, textField(request, "suggest")};
+        return {{}, textField(request, "suggest"), std::nullopt};
     }
-    return {{textField(request, "line"), textField(request, "station"), textField(request, "from"),
-             textField(request, "to"), textField(request, "pick")},
-            std::nullopt};
+    Request read{{textField(request, "line"), textField(request, "station"),
+                  textField(request, "from"), textField(request, "to"), textField(request, "pick")},
+                 std::nullopt,
+                 std::nullopt};
+    if (request.contains("at") || request.contains("arriveBy")) {
+        if (request.contains("at") && request.contains("arriveBy")) {
+            throw badRequest("：“at” 不能与 “arriveBy” 同时使用");
+        }
+        if (!read.input.line.empty() || !read.input.station.empty()) {
+            throw badRequest("：“at” 和 “arriveBy” 只用于路线查询");
+        }
+        const bool arriveBy = request.contains("arriveBy");
+        const std::string text = textField(request, arriveBy ? "arriveBy" : "at");
+        read.time = readRouteTime(text, arriveBy, std::time(nullptr));
+        if (!read.time) {
+            throw badRequest("：无法读取时间“" + text +
+                             "”，应为 “2026-01-08 08:00”、“08:00” 或 “now”");
+        }
+    }
+    return read;
 }
 
 // Answered by the same code as the suggest and query commands.
 nlohmann::ordered_json answer(CliContext& context, const Request& request) {
     if (request.suggest) return suggestionsJson(suggest(context, *request.suggest));
-    const Answer result = QueryCommand::answer(context, request.input);
+    const Answer result = request.time
+                              ? QueryCommand::answerAt(context, request.input, *request.time)
+                              : QueryCommand::answer(context, request.input);
     return resultJson(result, answerPieces(result));
 }
 

@@ -40,12 +40,12 @@ int CliContext::writeAnswer(const Answer& answer) {
 
 void CliContext::writeDataNotes(const NetworkIndex& index) {
     notesWritten_ = true;
-    if (index.walksWithoutLength > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksWithoutLength
+    if (index.walksWithoutLength() > 0) {
+        err << "busquery-cli: nstwalk 中有 " << index.walksWithoutLength()
             << " 行没有以整数米记的步行距离（或缺少站名），已跳过\n";
     }
-    if (index.walksBeyondBound > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksBeyondBound << " 行超出每站 "
+    if (index.walksBeyondBound() > 0) {
+        err << "busquery-cli: nstwalk 中有 " << index.walksBeyondBound() << " 行超出每站 "
             << NetworkIndex::kMostWalksPerStation << " 条步行连接的上限，未读取\n";
     }
 }

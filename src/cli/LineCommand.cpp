@@ -1,5 +1,8 @@
 #include "cli/LineCommand.h"
 
+#include <ctime>
+
+#include "cli/RouteTimeText.h"
 #include "query/Query.h"
 
 namespace busquery::cli {
@@ -13,6 +16,10 @@ void LineCommand::addOptions(CLI::App& command) {
 
 int LineCommand::run(CliContext& context) {
     Query query(context.data());
+    // Where the data has a timetable, the departures of today.
+    if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
+        query.showDeparturesOn(today->day);
+    }
     return context.writeAnswer(query.lookUpLine(lineName_));
 }
 

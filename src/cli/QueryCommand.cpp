@@ -24,4 +24,9 @@ Answer QueryCommand::answer(CliContext& context, const QueryInput& input) {
     return query.run(input);
 }
 
+Answer QueryCommand::answerAt(CliContext& context, const QueryInput& input, const RouteTime& time) {
+    Query query(context.data());
+    return query.searchRouteAt(input.from, input.to, time);
+}
+
 }  // namespace busquery::cli

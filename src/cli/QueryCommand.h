@@ -3,6 +3,7 @@
 #include "cli/Command.h"
 #include "query/Answer.h"
 #include "query/QueryInput.h"
+#include "query/TimedRoute.h"
 
 namespace busquery::cli {
 
@@ -16,6 +17,8 @@ class QueryCommand : public Command {
 
     // The answer to the boxes' texts; a batch request is answered by it as well.
     static Answer answer(CliContext& context, const QueryInput& input);
+    // The route boxes' texts answered at a time.
+    static Answer answerAt(CliContext& context, const QueryInput& input, const RouteTime& time);
 
   private:
     QueryInput input_;

@@ -6,7 +6,8 @@
 
 namespace busquery::cli {
 
-// route FROM TO: the direct lines, or else the plans with one change, as the route boxes answer.
+// route FROM TO [--at TIME | --arrive-by TIME]: the direct lines, or else the plans with one
+// change, as the route boxes answer; with a time, the journeys by the clock.
 class RouteCommand : public Command {
   public:
     RouteCommand();
@@ -16,6 +17,8 @@ class RouteCommand : public Command {
   private:
     std::string from_;
     std::string to_;
+    std::string at_;
+    std::string arriveBy_;
 };
 
 }  // namespace busquery::cli

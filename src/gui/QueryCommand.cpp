@@ -29,12 +29,13 @@ void QueryCommand::RunQuery() {
     QElapsedTimer clock;
     clock.start();
     std::optional<QString> problem;
+    Answer answer;
     {
         // Busy while the query runs; a message box afterwards waits for the traveller, not for
         // the program, and shows the ordinary pointer.
         const ui::BusyPointer busy;
         try {
-            query_.run(input(), *w.d1);
+            answer = query_.run(input(), *w.d1);
         } catch (const std::exception& failure) {
             problem = ui::failureText(failure);
         }
@@ -46,7 +47,7 @@ void QueryCommand::RunQuery() {
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     w.protime->setText(QLocale().toString(seconds, 'f', 3) + QStringLiteral("秒"));
 
-    if (auto message = outcomeMessage(query_.state().intOutState)) {
+    if (auto message = outcomeMessage(answer.outcome)) {
         w.notify(QString::fromStdString(*message), ui::Notice::Outcome);
     }
 }

@@ -61,7 +61,8 @@ void loadLines(BusDatabase& database, NetworkIndex& index) {
     }
 }
 
-void loadStations(BusDatabase& database, NetworkIndex& index) {
+std::vector<StationInfo> loadStations(BusDatabase& database) {
+    std::vector<StationInfo> stations;
     SQLite::Database& db = database.connection();
     const std::string& rowid = database.rowId("nstinfo");
     SQLite::Statement statement(
@@ -73,17 +74,25 @@ void loadStations(BusDatabase& database, NetworkIndex& index) {
         station.near = statement.getColumn(3).getString();
         station.passlnna = statement.getColumn(4).getString();
         station.lines = readNameList(station.passlnna);
-        index.stations.push_back(std::move(station));
+        stations.push_back(std::move(station));
     }
+    return stations;
 }
 
+struct WalkRows {
+    std::vector<WalkInfo> walks;
+    std::uint64_t withoutLength = 0;
+    std::uint64_t beyondBound = 0;
+};
+
 // Older files have no nstwalk: they answer as before, with rides only.
-void loadWalks(BusDatabase& database, NetworkIndex& index) {
-    if (!database.hasTable("nstwalk")) return;
+WalkRows loadWalks(BusDatabase& database, std::size_t stationCount) {
+    WalkRows rows;
+    if (!database.hasTable("nstwalk")) return rows;
     SQLite::Database& db = database.connection();
     // Enough rows for every station's bound; the rest of a larger table is only counted.
     const std::int64_t limit =
-        static_cast<std::int64_t>(index.stations.size()) * NetworkIndex::kMostWalksPerStation;
+        static_cast<std::int64_t>(stationCount) * NetworkIndex::kMostWalksPerStation;
     SQLite::Statement statement(db, "SELECT stna, tostna, metres FROM nstwalk ORDER BY " +
                                         database.rowId("nstwalk") + " LIMIT ?");
     statement.bind(1, limit);
@@ -95,20 +104,33 @@ void loadWalks(BusDatabase& database, NetworkIndex& index) {
         // A length stored as text, a real or a blob is no number of metres a walk can take.
         if (statement.getColumn(0).isNull() || statement.getColumn(1).isNull() ||
             !metres.isInteger() || metres.getInt64() < 0 || metres.getInt64() > UINT32_MAX) {
-            ++index.walksWithoutLength;
+            ++rows.withoutLength;
             continue;
         }
         std::string from = statement.getColumn(0).getString();
         if (++walksFrom[from] > NetworkIndex::kMostWalksPerStation) {
-            ++index.walksBeyondBound;
+            ++rows.beyondBound;
             continue;
         }
-        index.walks.push_back(WalkInfo{std::move(from), statement.getColumn(1).getString(),
-                                       static_cast<std::uint32_t>(metres.getInt64())});
+        rows.walks.push_back(WalkInfo{std::move(from), statement.getColumn(1).getString(),
+                                      static_cast<std::uint32_t>(metres.getInt64())});
     }
     if (read == limit) {
         SQLite::Statement count(db, "SELECT count(*) FROM nstwalk");
-        if (count.executeStep()) index.walksBeyondBound += count.getColumn(0).getInt64() - read;
+        if (count.executeStep()) rows.beyondBound += count.getColumn(0).getInt64() - read;
+    }
+    return rows;
+}
+
+// Runs a load, turning a failure of the database into its Error.
+template <class Load>
+auto guarded(BusDatabase& database, Load load) {
+    try {
+        return load();
+    } catch (const Error&) {
+        throw;
+    } catch (const std::exception& e) {
+        database.fail(e);
     }
 }
 
@@ -122,13 +144,13 @@ struct StationNameOrder {
             std::uint32_t station;
         };
         std::vector<Keyed> keyed;
-        keyed.reserve(index.stations.size());
-        for (std::uint32_t i = 0; i < index.stations.size(); ++i) {
-            keyed.push_back({pinyinSortKey(index.stations[i].stna), i});
+        keyed.reserve(index.stations().size());
+        for (std::uint32_t i = 0; i < index.stations().size(); ++i) {
+            keyed.push_back({pinyinSortKey(index.stations()[i].stna), i});
         }
         std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
             if (int c = a.key.compare(b.key); c != 0) return c < 0;
-            return index.stations[a.station].stna < index.stations[b.station].stna;
+            return index.stations()[a.station].stna < index.stations()[b.station].stna;
         });
         StationNameOrder order;
         order.places.reserve(keyed.size());
@@ -145,17 +167,49 @@ const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
 
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
-    index.database = &database;
-    try {
-        loadLines(database, index);
-        loadStations(database, index);
-        loadWalks(database, index);
-    } catch (const Error&) {
-        throw;
-    } catch (const std::exception& e) {
-        database.fail(e);
-    }
+    index.database_ = &database;
+    guarded(database, [&] { loadLines(database, index); });
     return index;
+}
+
+NetworkIndex NetworkIndex::withLines(std::vector<LineInfo> rows) const {
+    NetworkIndex other;
+    other.city = city;
+    other.lines = std::move(rows);
+    other.linesByLnid = linesByLnid;
+    other.cityLinesByLnid = cityLinesByLnid;
+    other.database_ = database_;
+    other.stations_ = stations();
+    other.walks_ = walks();
+    other.walksWithoutLength_ = walksWithoutLength_;
+    other.walksBeyondBound_ = walksBeyondBound_;
+    return other;
+}
+
+const std::vector<StationInfo>& NetworkIndex::stations() const {
+    if (!stations_) stations_ = guarded(*database_, [&] { return loadStations(*database_); });
+    return *stations_;
+}
+
+const std::vector<WalkInfo>& NetworkIndex::walks() const {
+    if (!walks_) {
+        const std::size_t stationCount = stations().size();
+        WalkRows rows = guarded(*database_, [&] { return loadWalks(*database_, stationCount); });
+        walks_ = std::move(rows.walks);
+        walksWithoutLength_ = rows.withoutLength;
+        walksBeyondBound_ = rows.beyondBound;
+    }
+    return *walks_;
+}
+
+std::uint64_t NetworkIndex::walksWithoutLength() const {
+    walks();
+    return walksWithoutLength_;
+}
+
+std::uint64_t NetworkIndex::walksBeyondBound() const {
+    walks();
+    return walksBeyondBound_;
 }
 
 }  // namespace busquery

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <typeinfo>
@@ -48,21 +49,30 @@ struct NetworkIndex {
     std::vector<LineInfo> lines;                 // table (rowid) order
     std::vector<std::uint32_t> linesByLnid;      // indexes into lines: ORDER BY lnid, rowid
     std::vector<std::uint32_t> cityLinesByLnid;  // the same, only lines of the city
-    std::vector<StationInfo> stations;           // table (rowid) order
-    // nstwalk; empty for a file without the table. Rows without both names or without a
-    // length in whole metres (stored as an integer, not negative) are left out and counted,
-    // and so are a station's walks beyond kMostWalksPerStation.
-    std::vector<WalkInfo> walks;
-    // The open file these rows were read from, for tables read only when a search needs them
-    // (the timetable). It lives as long as this index.
-    BusDatabase* database = nullptr;
-    std::uint64_t walksWithoutLength = 0;
-    std::uint64_t walksBeyondBound = 0;
+
+    // Reads the lines at once; the stations and the walks are read from the database on first
+    // need, so a line lookup reads neither. The database must outlive the index and is read
+    // from one thread only.
+    static NetworkIndex build(BusDatabase& database);
+
+    // nstinfo in table (rowid) order.
+    const std::vector<StationInfo>& stations() const;
+    // nstwalk; empty for a file without the table. Rows without both names or without a length
+    // in whole metres (stored as an integer, not negative) are left out and counted, and so are
+    // a station's walks beyond kMostWalksPerStation.
+    const std::vector<WalkInfo>& walks() const;
+    std::uint64_t walksWithoutLength() const;
+    std::uint64_t walksBeyondBound() const;
     // An import gives a station walks to its few nearest neighbours and those a feed states;
     // a file with far more per station is read only this far.
     static constexpr std::uint32_t kMostWalksPerStation = 64;
+    // The open file these rows were read from, for tables read only when a search needs them
+    // (the timetable).
+    BusDatabase* database() const { return database_; }
 
-    static NetworkIndex build(BusDatabase& database);
+    // The same content with other rows for its lines (as many, in the same order), such as
+    // lines that pass no station; the indexes derived from it are built anew.
+    NetworkIndex withLines(std::vector<LineInfo> rows) const;
 
     // The stations in name order (ORDER BY stna COLLATE pinyin, rowid), sorted on first use:
     // only the station searches need it.
@@ -80,6 +90,11 @@ struct NetworkIndex {
     }
 
   private:
+    BusDatabase* database_ = nullptr;
+    mutable std::optional<std::vector<StationInfo>> stations_;
+    mutable std::optional<std::vector<WalkInfo>> walks_;
+    mutable std::uint64_t walksWithoutLength_ = 0;
+    mutable std::uint64_t walksBeyondBound_ = 0;
     mutable std::unordered_map<std::type_index, std::shared_ptr<const void>> derived_;
 };
 

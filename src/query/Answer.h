@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "query/OutcomeCode.h"
 #include "query/QueryMode.h"
+#include "query/TimedRoute.h"
 #include "route/DirectLine.h"
 #include "route/Plan.h"
 
@@ -39,12 +41,18 @@ struct Answer {
     std::int32_t records = 0;                       // lngRecordNum after the query
     std::string city;  // the city the database answered for; empty when none was read
 
-    std::vector<LineEntry> lines;        // line lookup
+    std::vector<LineEntry> lines;  // line lookup
+    // Line lookup on a day, data with a timetable: per line its departures from its first
+    // station that day, parallel to lines.
+    std::vector<std::string> lineDepartures;
+    ServiceDay departuresDay = 0;
     std::vector<StationEntry> stations;  // station lookup
     std::string from;                    // route search: the two stations as the answer names them
     std::string to;
     std::vector<DirectLine> direct;  // route search: the direct lines
     std::vector<Plan> plans;         // route search without a direct line: the ranked plans
+    // A route search at a time: its journeys by the clock, or the lines it left out.
+    std::optional<TimedRouteAnswer> timed;
 
     bool operator==(const Answer&) const = default;
 };

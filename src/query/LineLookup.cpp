@@ -49,9 +49,8 @@ bool lineLookupFinds(const NetworkIndex& index, std::string_view request) {
            !numberedLinesOfEveryMode(index, request).empty();
 }
 
-std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) {
-    state.strQueryLnna = removeAll(state.strQueryLnna, "路");
-    const std::string prefix = linePrefix(state.strQueryLnna);
+std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view request) {
+    const std::string prefix = linePrefix(request);
 
     std::vector<LineEntry> found;
     for (std::uint32_t i : index.cityLinesByLnid) {
@@ -59,11 +58,9 @@ std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state) 
         if (!startsWithIgnoreAsciiCase(line.lnna, prefix)) continue;
         found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
     }
-    std::vector<LineEntry> numbered = numberedLinesOfEveryMode(index, state.strQueryLnna);
+    std::vector<LineEntry> numbered = numberedLinesOfEveryMode(index, request);
     found.insert(found.end(), std::make_move_iterator(numbered.begin()),
                  std::make_move_iterator(numbered.end()));
-    state.lngRecordNum = static_cast<std::int32_t>(found.size());
-    state.intOutState = found.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
     return found;
 }
 

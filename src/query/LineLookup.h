@@ -6,14 +6,12 @@
 
 #include "network/NetworkIndex.h"
 #include "query/Answer.h"
-#include "query/QueryState.h"
 
 namespace busquery {
 
-// Every line of the city whose name begins with strQueryLnna (every "路" removed; a numeric
-// request must be followed by "路"), in lnid order, then numberedLinesOfEveryMode. Sets
-// lngRecordNum and the outcome Listed or NoLine.
-std::vector<LineEntry> lineLookup(const NetworkIndex& index, QueryState& state);
+// Every line of the city whose name begins with the request (every "路" removed; a numeric
+// request must be followed by "路"), in lnid order, then numberedLinesOfEveryMode.
+std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view request);
 
 // After the lines a numeric request lists by its prefix, the lines of other modes whose number
 // it is: 无轨电车1路, 地铁1号线, 1G, 1N for 1 (not 10路, not 夜1, not B1路), in lnid order.

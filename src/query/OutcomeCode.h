@@ -18,6 +18,8 @@ enum class OutcomeCode : std::int16_t {
     NoRoute = 9,          // both stations exist, but no direct line and no one-change plan
     JourneysListed = 10,  // journeys of more changes or with walks are in the pane
     SameStation = 11,     // origin and destination are the same station: nothing to search
+    TimedJourneysListed = 12,  // journeys by the clock are in the pane
+    NoTimedJourney = 13,       // no journey by the clock leaves (or arrives) within 24 hours
 };
 
 }  // namespace busquery

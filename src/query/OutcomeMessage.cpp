@@ -20,10 +20,13 @@ std::optional<std::string> outcomeMessage(OutcomeCode code) {
             return "没有适合路线！";
         case OutcomeCode::SameStation:
             return "起点和终点相同，无需乘车！";
+        case OutcomeCode::NoTimedJourney:
+            return "24小时内没有可乘坐的车次！";
         case OutcomeCode::Listed:
         case OutcomeCode::StationsListed:
         case OutcomeCode::PlansListed:
         case OutcomeCode::JourneysListed:
+        case OutcomeCode::TimedJourneysListed:
             break;
     }
     return std::nullopt;

@@ -1,9 +1,12 @@
 #include "query/Query.h"
 
+#include "query/LineDepartures.h"
 #include "query/LineLookup.h"
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "query/StationLookup.h"
+#include "query/TimedRouteSearch.h"
+#include "route/ServiceCalendar.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -44,6 +47,11 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {});
 }
 
+Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
+    enter({}, {}, from, to);
+    return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
+}
+
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
                   std::string_view to) {
     state_.strQueryLnna = line;
@@ -52,13 +60,14 @@ void Query::enter(std::string_view line, std::string_view station, std::string_v
     state_.strStnaTo = to;
 }
 
-Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
+Answer Query::answer(QueryMode mode, std::string_view pickedLine,
+                     const std::optional<RouteTime>& time) {
     Answer result;
     if (state_.strQueryLnna.empty() && state_.strQueryFrom.empty() && state_.strStnaFrom.empty() &&
         state_.strStnaTo.empty()) {
-        state_.intOutState = OutcomeCode::EmptyInput;
+        result.outcome = OutcomeCode::EmptyInput;
     } else if (countCharacters(state_.strQueryFrom) == 1) {
-        state_.intOutState = OutcomeCode::TooShort;
+        result.outcome = OutcomeCode::TooShort;
     } else {
         data_.refresh();
         const NetworkIndex& index = data_.index();
@@ -66,24 +75,43 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine) {
         result.city = index.city;
         switch (mode) {
             case QueryMode::Line:
-                result.lines = lineLookup(index, state_);
+                result.lines = lineLookup(index, state_.strQueryLnna);
+                result.records = static_cast<std::int32_t>(result.lines.size());
+                result.outcome = result.lines.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
+                if (departuresDay_ && !result.lines.empty()) {
+                    result.departuresDay =
+                        chooseServiceDay(index.derived<Timetable>(), *departuresDay_).day;
+                    result.lineDepartures =
+                        lineDepartures(index, result.lines, result.departuresDay);
+                }
+                state_.strQueryLnna = removeAll(state_.strQueryLnna, "路");
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::MultiStation:
-                routeSearch(index, state_, result);
+                result = time ? timedRouteAnswer(index, routeState_, timedSearch_,
+                                                 state_.strStnaFrom, state_.strStnaTo, *time)
+                              : routeAnswer(routeSearch(index, routeState_, state_.strStnaFrom,
+                                                        state_.strStnaTo));
+                result.mode = mode;
+                result.city = index.city;
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::SingleStation:
-                result.stations = stationLookup(index, pickedLine, state_);
+                result.stations = stationLookup(index, pickedLine, state_.strQueryFrom);
+                result.records = static_cast<std::int32_t>(result.stations.size());
+                result.outcome =
+                    result.stations.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
+                state_.lngRecordNum = result.records;
                 break;
             case QueryMode::None:
                 // One route box filled: say which one is missing rather than repeat the last
                 // outcome.
-                state_.intOutState =
+                result.outcome =
                     state_.strStnaFrom.empty() ? OutcomeCode::NoOrigin : OutcomeCode::NoDestination;
                 break;
         }
     }
-    result.outcome = state_.intOutState;
-    result.records = state_.lngRecordNum;
+    state_.intOutState = result.outcome;
     return result;
 }
 

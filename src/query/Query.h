@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "network/BusData.h"
@@ -7,12 +8,17 @@
 #include "query/QueryInput.h"
 #include "query/QueryState.h"
 #include "query/ResultPane.h"
+#include "query/RouteSearch.h"
+#include "query/TimedRoute.h"
+#include "route/TimedSearchState.h"
 
 namespace busquery {
 
 // Answers whatever the traveller entered: checks the texts, picks the kind of query from the
-// boxes that are filled, and runs it. The state persists between runs as the window's does:
-// only the steps that set a member overwrite it.
+// boxes that are filled, and runs it. The searches return what they found; the query alone
+// turns that into the outcome code and the answer, and then updates its state. The state
+// persists between runs as the window's does: only the steps that set a member overwrite it.
+// The answer speaks for its own query only: one stopped by its input checks has no records.
 class Query {
   public:
     explicit Query(BusData& data) : data_(data) {}
@@ -26,19 +32,29 @@ class Query {
     // input checks (an empty line name is EmptyInput, a one-character station text TooShort),
     // the same answer and state, without the mode selection.
     Answer lookUpLine(std::string_view lineName);
+    // Line lookup also lists, where the data has a timetable, each line's departures that day
+    // (or on the nearest day of the timetable on the same weekday).
+    void showDeparturesOn(ServiceDay day) { departuresDay_ = day; }
     Answer lookUpStation(std::string_view stationText, std::string_view pickedLine);
     Answer searchRoute(std::string_view from, std::string_view to);
+    // The route search at a time: by the clock where the data has a timetable.
+    Answer searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time);
 
     const QueryState& state() const { return state_; }
 
   private:
     void enter(std::string_view line, std::string_view station, std::string_view from,
                std::string_view to);
-    // Checks the entered texts, then runs mode (None: says which route box is empty).
-    Answer answer(QueryMode mode, std::string_view pickedLine);
+    // Checks the entered texts, then runs mode (None: says which route box is empty); a route
+    // search runs at the time when one is given.
+    Answer answer(QueryMode mode, std::string_view pickedLine,
+                  const std::optional<RouteTime>& time = std::nullopt);
 
     BusData& data_;
     QueryState state_;
+    RouteSearchState routeState_;
+    TimedSearchState timedSearch_;  // sized for the network on the first timed search
+    std::optional<ServiceDay> departuresDay_;
 };
 
 }  // namespace busquery

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "query/TimedJourneyWriter.h"
 #include "text/DirectionWords.h"
 
 namespace busquery {
@@ -50,44 +51,27 @@ std::string rideText(const PlanLeg& leg) {
     return withoutDirectionWords(text);
 }
 
-// "第n种方案(共约C站)：从 from 坐S在 M 换乘 E到 to" on one line of the pane.
+// One plan on one line of the pane, its legs in the one leg writer's words and colours:
+// "第n种方案(共约C站)：从 from 坐S在 M 换乘 E到 to" for a one-change plan; a journey's header also
+// counts its changes, "第n种方案(共约N站，换乘k次)：从 甲 坐59路(8站)在 乙 换乘 76路(9站)在 丙
+// 步行约320米到 丁 换乘 8路(6站)到 戊", with walks in green. A walk first reads "从 甲
+// 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
 void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std::string& from,
                const std::string& to) {
+    std::string header =
+        "第" + std::to_string(number) + "种方案(共约" + std::to_string(plan.C) + "站";
+    if (plan.journey) {
+        std::size_t rides = 0;
+        for (const PlanLeg& leg : plan.legs) rides += leg.kind == PlanLeg::Kind::Ride ? 1 : 0;
+        header += "，换乘" + std::to_string(rides - 1) + "次";
+    }
     pane.setColour(colours::kStationBlue);
-    pane.append("第" + std::to_string(number) + "种方案(共约" + std::to_string(plan.C) + "站)：");
+    pane.append(header + ")：");
     pane.setColour(colours::kBlack);
     pane.append("从 ");
     pane.setColour(colours::kPurple);
     pane.append(from);
-    const PlanLeg& first = plan.legs.front();
-    const PlanLeg& second = plan.legs.back();
-    pane.setColour(colours::kBlack);
-    pane.append(" 坐" + rideText(first) + "在");
-    pane.setColour(colours::kRed);
-    pane.append(" " + first.to);
-    pane.setColour(colours::kPurple);
-    pane.append(" 换乘 ");
-    pane.setColour(colours::kBlack);
-    pane.append(rideText(second) + "到 ");
-    pane.setColour(colours::kPurple);
-    pane.append(to + "\r\n");
-}
-
-// "第n种方案(共约N站，换乘k次)：从 甲 坐59路(8站)在 乙 换乘 76路(9站)在 丙 步行约320米到 丁 换乘
-// 8路(6站)到 戊" on one line of the pane: the plan line's words and colours, with walks in green.
-// A walk first reads "从 甲 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
-void writeJourney(ResultPane& pane, std::size_t number, const Plan& journey,
-                  const std::string& from, const std::string& to) {
-    std::size_t rides = 0;
-    for (const PlanLeg& leg : journey.legs) rides += leg.kind == PlanLeg::Kind::Ride ? 1 : 0;
-    pane.setColour(colours::kStationBlue);
-    pane.append("第" + std::to_string(number) + "种方案(共约" + std::to_string(journey.C) +
-                "站，换乘" + std::to_string(rides - 1) + "次)：");
-    pane.setColour(colours::kBlack);
-    pane.append("从 ");
-    pane.setColour(colours::kPurple);
-    pane.append(from);
-    const auto& legs = journey.legs;
+    const auto& legs = plan.legs;
     for (std::size_t i = 0; i < legs.size(); ++i) {
         const PlanLeg& leg = legs[i];
         const bool last = i + 1 == legs.size();
@@ -125,18 +109,14 @@ void render(const Answer& answer, ResultPane& pane) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
     for (const LineEntry& line : answer.lines) writeLine(pane, line);
+    writeLineDepartures(pane, answer);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
         writeStation(pane, answer.stations[i], i == 0);
     }
     for (const DirectLine& line : answer.direct) writeDirectLine(pane, line);
     std::size_t number = 0;
-    for (const Plan& plan : answer.plans) {
-        if (answer.outcome == OutcomeCode::JourneysListed) {
-            writeJourney(pane, ++number, plan, answer.from, answer.to);
-        } else {
-            writePlan(pane, ++number, plan, answer.from, answer.to);
-        }
-    }
+    for (const Plan& plan : answer.plans) writePlan(pane, ++number, plan, answer.from, answer.to);
+    if (answer.timed) writeTimedAnswer(pane, answer);
 }
 
 }  // namespace busquery

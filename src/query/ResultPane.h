@@ -20,6 +20,7 @@ inline constexpr Rgb kStationBlue{51, 102, 255};
 inline constexpr Rgb kPurple{100, 0, 100};
 inline constexpr Rgb kRed{255, 0, 0};
 inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kTimeOrange{204, 102, 0};  // the clock times of journeys
 }  // namespace colours
 
 // Line break inside the pane's text: carriage return, line feed.

@@ -4,9 +4,7 @@
 
 #include "query/RouteStationName.h"
 #include "route/DirectRouteSearch.h"
-#include "route/JourneySearch.h"
 #include "route/PlanRanking.h"
-#include "route/TransferRouteSearch.h"
 #include "text/AsciiCase.h"
 
 namespace busquery {
@@ -19,66 +17,94 @@ std::optional<RouteIndex::FoldedId> knownStation(const RouteIndex& routes, std::
     return folded;
 }
 
-void searchRoute(const NetworkIndex& index, QueryState& state, Answer& answer) {
-    state.lngRecordNum = 0;
-    const std::string_view from = routeStationName(state.strStnaFrom);
-    const std::string_view to = routeStationName(state.strStnaTo);
+}  // namespace
+
+RouteFound routeSearch(const NetworkIndex& index, RouteSearchState& state, std::string_view fromBox,
+                       std::string_view toBox) {
+    RouteFound found;
+    const std::string_view from = routeStationName(fromBox);
+    const std::string_view to = routeStationName(toBox);
     // A box holding only a picked line's road or landmarks names no station.
     if (from.empty()) {
-        state.intOutState = OutcomeCode::NoOrigin;
-        return;
+        found.finding = RouteFinding::NoOrigin;
+        return found;
     }
     if (to.empty()) {
-        state.intOutState = OutcomeCode::NoDestination;
-        return;
+        found.finding = RouteFinding::NoDestination;
+        return found;
     }
-    answer.from = from;
-    answer.to = to;
+    found.from = from;
+    found.to = to;
 
     const RouteIndex& routes = index.derived<RouteIndex>();
     // One station in both boxes needs no ride. A name that is no station goes on to the
     // search, which answers NoOrigin as for any unknown origin.
     if (equalsIgnoreAsciiCase(from, to) && knownStation(routes, from)) {
-        state.intOutState = OutcomeCode::SameStation;
-        return;
+        found.finding = RouteFinding::SameStation;
+        return found;
     }
 
-    answer.direct = directRouteSearch(index, from, to);
-    state.lngRecordNum = static_cast<std::int32_t>(answer.direct.size());
-    if (!answer.direct.empty()) {
-        state.intOutState = OutcomeCode::Listed;
-        return;
+    found.direct = directRouteSearch(index, from, to);
+    if (!found.direct.empty()) {
+        found.finding = RouteFinding::Direct;
+        return found;
     }
 
-    thread_local TransferRouteSearch search;
-    switch (search.run(index, from, to)) {
+    TransferRouteSearch& transfers = state.transfers;
+    switch (transfers.run(index, from, to)) {
         case TransferOutcome::NoOrigin:
-            state.intOutState = OutcomeCode::NoOrigin;
-            return;
+            found.finding = RouteFinding::NoOrigin;
+            return found;
         case TransferOutcome::NoDestination:
-            state.intOutState = OutcomeCode::NoDestination;
-            return;
+            found.finding = RouteFinding::NoDestination;
+            return found;
         case TransferOutcome::Searched:
             break;
     }
-    if (search.arrPlan.empty()) {
+    if (transfers.arrPlan.empty()) {
         // Both stations exist (the search above found them): look further, with more changes
         // and walks between stations.
-        thread_local JourneySearch journeys;
-        answer.plans = journeys.run(index, *routes.find(from), *routes.find(to));
-        state.intOutState =
-            answer.plans.empty() ? OutcomeCode::NoRoute : OutcomeCode::JourneysListed;
-        return;
+        found.plans =
+            JourneySearch(state.journeys).run(index, *routes.find(from), *routes.find(to));
+        found.finding = found.plans.empty() ? RouteFinding::Nothing : RouteFinding::Journeys;
+        return found;
     }
-    answer.plans = rankedPlans(search, routes, from, to);
-    state.intOutState = OutcomeCode::PlansListed;
+    found.plans = rankedPlans(transfers, routes, from, to);
+    found.finding = RouteFinding::OneChange;
+    return found;
 }
 
-}  // namespace
-
-void routeSearch(const NetworkIndex& index, QueryState& state, Answer& answer) {
-    searchRoute(index, state, answer);
-    answer.outcome = state.intOutState;  // the renderer tells journeys from plans by it
+Answer routeAnswer(RouteFound found) {
+    Answer answer(QueryMode::MultiStation);
+    answer.from = std::move(found.from);
+    answer.to = std::move(found.to);
+    answer.direct = std::move(found.direct);
+    answer.plans = std::move(found.plans);
+    answer.records = static_cast<std::int32_t>(answer.direct.size());
+    switch (found.finding) {
+        case RouteFinding::NoOrigin:
+            answer.outcome = OutcomeCode::NoOrigin;
+            break;
+        case RouteFinding::NoDestination:
+            answer.outcome = OutcomeCode::NoDestination;
+            break;
+        case RouteFinding::SameStation:
+            answer.outcome = OutcomeCode::SameStation;
+            break;
+        case RouteFinding::Direct:
+            answer.outcome = OutcomeCode::Listed;
+            break;
+        case RouteFinding::OneChange:
+            answer.outcome = OutcomeCode::PlansListed;
+            break;
+        case RouteFinding::Journeys:
+            answer.outcome = OutcomeCode::JourneysListed;
+            break;
+        case RouteFinding::Nothing:
+            answer.outcome = OutcomeCode::NoRoute;
+            break;
+    }
+    return answer;
 }
 
 }  // namespace busquery

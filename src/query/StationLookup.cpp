@@ -38,15 +38,15 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name) {
 }
 
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
-                                        QueryState& state) {
+                                        std::string_view typedText) {
     using Columns = StationTextIndex::Columns;
-    const StationSearchParts parts = stationSearchParts(pickedLine, state.strQueryFrom);
+    const StationSearchParts parts = stationSearchParts(pickedLine, typedText);
 
     std::vector<StationEntry> found;
     const auto& text = index.derived<StationTextIndex>();
     auto list = [&](const std::vector<std::uint32_t>& places) {
         for (std::uint32_t place : places) {
-            const StationInfo& station = index.stations[text.station(place)];
+            const StationInfo& station = index.stations()[text.station(place)];
             if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
             StationEntry entry{station.stna, {}};
             for (const auto& line : station.lines) addLine(entry.lines, line);
@@ -58,9 +58,6 @@ std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_v
     list(foldedMatches(index, parts.station, Columns::Name, literal));
     // Pinyin only takes the place of "no station": a name in letters is found as it is.
     if (found.empty()) list(pinyinMatches(index, parts.station, {}));
-
-    state.lngRecordNum = static_cast<std::int32_t>(found.size());
-    state.intOutState = found.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
     return found;
 }
 

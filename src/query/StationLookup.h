@@ -6,7 +6,6 @@
 
 #include "network/NetworkIndex.h"
 #include "query/Answer.h"
-#include "query/QueryState.h"
 
 namespace busquery {
 
@@ -27,11 +26,10 @@ StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_v
 void addLine(std::vector<std::string>& arrLnna, std::string_view name);
 
 // Every station whose name contains the station part (taken from the picked suggestion line,
-// else from strQueryFrom), narrowed by the picked road part, with the distinct lines that stop
+// else from the typed text), narrowed by the picked road part, with the distinct lines that stop
 // there; then those whose name contains it when case and accents are ignored. When that finds
-// none, the stations whose name the station part spells in pinyin. Sets lngRecordNum and the
-// outcome StationsListed or NoStation.
+// none, the stations whose name the station part spells in pinyin.
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
-                                        QueryState& state);
+                                        std::string_view typedText);
 
 }  // namespace busquery

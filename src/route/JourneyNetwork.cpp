@@ -55,8 +55,8 @@ JourneyNetwork JourneyNetwork::build(const NetworkIndex& network) {
 
     for (RouteIndex::FoldedId folded = 0; folded < stations; ++folded) number(folded);
 
-    for (std::uint32_t row = 0; row < network.walks.size(); ++row) {
-        const WalkInfo& walk = network.walks[row];
+    for (std::uint32_t row = 0; row < network.walks().size(); ++row) {
+        const WalkInfo& walk = network.walks()[row];
         const auto from = routes.find(walk.stna);
         const auto to = routes.find(walk.tostna);
         if (!from || !to || *from == *to) continue;  // names no list or station holds

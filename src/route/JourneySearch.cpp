@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <tuple>
 
+#include "route/JourneyRebuild.h"
+
 namespace busquery {
 namespace {
 
@@ -11,63 +13,41 @@ constexpr std::uint32_t kInfinite = UINT32_MAX;
 }  // namespace
 
 void JourneySearch::reset(const JourneyNetwork& network) {
-    const std::uint32_t stations = network.stationCount();
-    const std::size_t lines = network.lines.size();
-    if (stations_ != stations || lineStart_.size() != lines) {
-        stations_ = stations;
-        labels_.assign(std::size_t{kLabelsPerStation} * stations, Label{});
-        labelled_.clear();
-        boardings_.assign(std::size_t{kMaxRides + 1} * stations, Boarding{});
-        stamp_.assign(stations, 0);
-        bestRide_.assign(stations, kInfinite);
-        bestAny_.assign(stations, kInfinite);
-        bestSearch_.assign(stations, 0);
-        onward_.assign(stations, kNoWay);
-        fewest_.assign(stations, kUnset);
-        fewestBoarding_.assign(stations, kUnset);
-        leveled_.clear();
-        lineStart_.assign(lines, 0);
-        lineStamp_.assign(lines, 0);
-        lastStop_.assign(kLevels * lines, 0);
-        lastStopStamp_.assign(kLevels * lines, 0);
-        query_ = 0;
-        search_ = 0;
-        roundStamp_ = 0;
-    }
+    s_.resize(network);
     // Numbers that wrapped would make marks of long ago look current; a query takes at most a
     // pass per number of rides and a few stamps per round.
-    if (query_ == UINT32_MAX || search_ > UINT32_MAX - 2 * kMaxRides ||
-        roundStamp_ > UINT32_MAX - 64 * (kMaxRides + 2)) {
-        std::fill(stamp_.begin(), stamp_.end(), 0);
-        std::fill(bestSearch_.begin(), bestSearch_.end(), 0);
-        std::fill(lineStamp_.begin(), lineStamp_.end(), 0);
-        std::fill(lastStopStamp_.begin(), lastStopStamp_.end(), 0);
-        query_ = 0;
-        search_ = 0;
-        roundStamp_ = 0;
+    if (s_.query == UINT32_MAX || s_.search > UINT32_MAX - 2 * kMaxRides ||
+        s_.roundStamp > UINT32_MAX - 64 * (kMaxRides + 2)) {
+        std::fill(s_.stamp.begin(), s_.stamp.end(), 0);
+        std::fill(s_.bestSearch.begin(), s_.bestSearch.end(), 0);
+        std::fill(s_.lineStamp.begin(), s_.lineStamp.end(), 0);
+        std::fill(s_.lastStopStamp.begin(), s_.lastStopStamp.end(), 0);
+        s_.query = 0;
+        s_.search = 0;
+        s_.roundStamp = 0;
     }
-    ++query_;
+    ++s_.query;
     // Cleared station by station, not stamped: cheaper to read on every stop scanned.
-    for (std::uint32_t station : leveled_) {
-        onward_[station] = kNoWay;
-        fewest_[station] = kUnset;
-        fewestBoarding_[station] = kUnset;
+    for (std::uint32_t station : s_.leveled) {
+        s_.onward[station] = kNoWay;
+        s_.fewest[station] = kUnset;
+        s_.fewestBoarding[station] = kUnset;
     }
-    leveled_.clear();
-    levelsKnown_ = 0;
-    found_.clear();
+    s_.leveled.clear();
+    s_.levelsKnown = 0;
+    s_.found.clear();
 }
 
 void JourneySearch::startPass() {
-    ++search_;
-    for (std::uint32_t at : labelled_) labels_[at] = Label{};
-    labelled_.clear();
-    marked_.clear();
-    endings_.clear();
+    ++s_.search;
+    for (std::uint32_t at : s_.labelled) s_.labels[at] = Label{};
+    s_.labelled.clear();
+    s_.marked.clear();
+    s_.endings.clear();
 }
 
 void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level) {
-    auto& improved = improved_[level];
+    auto& improved = s_.improved[level];
     improved.clear();
     const std::size_t lineCount = network.lines.size();
     auto bounded = [](std::uint32_t cost) {
@@ -77,11 +57,11 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
     // level, so it is unchanged while both last levels are.
     auto note = [&](const Onward& entry, std::uint32_t station) {
         if (entry.board[kLevels - 1] == kFar && entry.any[kLevels - 1] == kFar) {
-            leveled_.push_back(station);
+            s_.leveled.push_back(station);
         }
     };
     auto reach = [&](std::uint32_t station, std::uint32_t cost) {
-        Onward& entry = onward_[station];
+        Onward& entry = s_.onward[station];
         if (bounded(cost) >= entry.any[level]) return;
         note(entry, station);
         if (entry.listed != level) {
@@ -89,27 +69,27 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
             improved.push_back(station);
         }
         std::fill(entry.any + level, std::end(entry.any), bounded(cost));
-        if (fewest_[station] != kUnset) return;
-        fewest_[station] = static_cast<std::uint8_t>(level);
+        if (s_.fewest[station] != kUnset) return;
+        s_.fewest[station] = static_cast<std::uint8_t>(level);
         if (level >= kNearLevels) return;
         for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
             const std::size_t at = level * lineCount + stop.line;
-            if (lastStopStamp_[at] != query_) {
-                lastStopStamp_[at] = query_;
-                lastStop_[at] = stop.position;
+            if (s_.lastStopStamp[at] != s_.query) {
+                s_.lastStopStamp[at] = s_.query;
+                s_.lastStop[at] = stop.position;
             } else {
-                lastStop_[at] = std::max(lastStop_[at], stop.position);
+                s_.lastStop[at] = std::max(s_.lastStop[at], stop.position);
             }
         }
     };
     // Boarding at the station, or walking to it first.
     auto board = [&](std::uint32_t station, std::uint32_t cost) {
-        Onward& entry = onward_[station];
+        Onward& entry = s_.onward[station];
         if (bounded(cost) >= entry.board[level]) return;
         note(entry, station);
         std::fill(entry.board + level, std::end(entry.board), bounded(cost));
-        if (fewestBoarding_[station] == kUnset) {
-            fewestBoarding_[station] = static_cast<std::uint8_t>(level);
+        if (s_.fewestBoarding[station] == kUnset) {
+            s_.fewestBoarding[station] = static_cast<std::uint8_t>(level);
         }
         reach(station, cost);
         for (const JourneyNetwork::Walk& into : network.walksTo[station]) {
@@ -117,73 +97,73 @@ void JourneySearch::addLevel(const JourneyNetwork& network, std::uint32_t level)
         }
     };
     if (level == 0) {
-        board(destination_, 0);
+        board(s_.destination, 0);
     } else {
         // Every line through a station the level before improved, backwards from its last such
         // stop, keeping the cheapest way on from the stops behind.
-        gatherLines(network, improved_[level - 1], true);
-        for (std::uint32_t lineNo : lines_) {
+        gatherLines(network, s_.improved[level - 1], true);
+        for (std::uint32_t lineNo : s_.lines) {
             const auto stops = network.stops[lineNo];
             std::uint32_t best = kInfinite;  // cost on from a later stop, plus its position
-            for (std::uint32_t p = lineStart_[lineNo] + 1; p-- > 0;) {
+            for (std::uint32_t p = s_.lineStart[lineNo] + 1; p-- > 0;) {
                 const std::uint32_t station = stops[p];
                 if (station == kNone) continue;
                 if (best != kInfinite) board(station, best - p);
-                const std::uint16_t on = onward_[station].any[level - 1];
+                const std::uint16_t on = s_.onward[station].any[level - 1];
                 if (on != kFar) best = std::min(best, on + p);
             }
         }
     }
-    levelsKnown_ = level + 1;
+    s_.levelsKnown = level + 1;
 }
 
 std::uint32_t JourneySearch::costOn(std::uint32_t station, std::uint32_t rides, bool onFoot) const {
-    const Onward& entry = onward_[station];
-    const std::uint32_t level = std::min(rides, levelsKnown_ - 1);
+    const Onward& entry = s_.onward[station];
+    const std::uint32_t level = std::min(rides, s_.levelsKnown - 1);
     const std::uint16_t way = onFoot ? entry.board[level] : entry.any[level];
     const std::uint32_t known = way == kFar ? kInfinite : way;
     // Each ride of a longer way rides a stop at least.
-    return rides < levelsKnown_ ? known : std::min(known, levelsKnown_);
+    return rides < s_.levelsKnown ? known : std::min(known, s_.levelsKnown);
 }
 
 std::uint32_t JourneySearch::scanEnd(const JourneyNetwork& network, std::uint32_t line,
                                      std::uint32_t rides) const {
     const auto stops = network.stops[line];
     const auto length = static_cast<std::uint32_t>(stops.size());
-    if (rides >= levelsKnown_) return length;
+    if (rides >= s_.levelsKnown) return length;
     if (rides >= kNearLevels) {
         const std::size_t at = rides * network.lines.size() + line;
-        if (lastStopStamp_[at] != query_) {
+        if (s_.lastStopStamp[at] != s_.query) {
             std::uint32_t end = length;
             while (end > 0 && (stops[end - 1] == kNone || levelOf(stops[end - 1]) > rides)) --end;
-            lastStopStamp_[at] = query_;
-            lastStop_[at] = end;
+            s_.lastStopStamp[at] = s_.query;
+            s_.lastStop[at] = end;
         }
-        return lastStop_[at];
+        return s_.lastStop[at];
     }
     std::uint32_t end = 0;
     for (std::uint32_t level = 0; level <= rides; ++level) {
         const std::size_t at = level * network.lines.size() + line;
-        if (lastStopStamp_[at] == query_) end = std::max(end, lastStop_[at] + 1);
+        if (s_.lastStopStamp[at] == s_.query) end = std::max(end, s_.lastStop[at] + 1);
     }
     return end;
 }
 
 bool JourneySearch::wanted(std::uint32_t round, std::uint32_t station, std::uint32_t cost,
                            bool onFoot) const {
-    if (round + levelOf(station, onFoot) > passRides_) return false;
-    if (passLimit_ == kInfinite) return true;
-    const std::uint32_t on = costOn(station, passRides_ - round, onFoot);
-    return on != kInfinite && cost + on <= passLimit_;
+    if (round + levelOf(station, onFoot) > s_.passRides) return false;
+    if (s_.passLimit == kInfinite) return true;
+    const std::uint32_t on = costOn(station, s_.passRides - round, onFoot);
+    return on != kInfinite && cost + on <= s_.passLimit;
 }
 
 std::uint32_t JourneySearch::boardingCost(std::uint32_t round, std::uint32_t station,
                                           bool& fromWalk) {
-    const Label& byRide = ride(round, station);
-    const Label& byWalk = walk(round, station);
-    std::uint32_t cost = has(byRide) ? byRide.cost : kInfinite;
+    const Label& byRide = s_.ride(round, station);
+    const Label& byWalk = s_.walk(round, station);
+    std::uint32_t cost = s_.has(byRide) ? byRide.cost : kInfinite;
     fromWalk = false;
-    if (has(byWalk) && byWalk.cost < cost) {
+    if (s_.has(byWalk) && byWalk.cost < cost) {
         cost = byWalk.cost;
         fromWalk = true;
     }
@@ -192,15 +172,15 @@ std::uint32_t JourneySearch::boardingCost(std::uint32_t round, std::uint32_t sta
 
 void JourneySearch::gatherLines(const JourneyNetwork& network,
                                 const std::vector<std::uint32_t>& stations, bool latest) {
-    ++roundStamp_;
-    lines_.clear();
+    ++s_.roundStamp;
+    s_.lines.clear();
     for (std::uint32_t station : stations) {
         for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-            std::uint32_t& start = lineStart_[stop.line];
-            if (lineStamp_[stop.line] != roundStamp_) {
-                lineStamp_[stop.line] = roundStamp_;
+            std::uint32_t& start = s_.lineStart[stop.line];
+            if (s_.lineStamp[stop.line] != s_.roundStamp) {
+                s_.lineStamp[stop.line] = s_.roundStamp;
                 start = stop.position;
-                lines_.push_back(stop.line);
+                s_.lines.push_back(stop.line);
             } else {
                 start = latest ? std::max(start, stop.position) : std::min(start, stop.position);
             }
@@ -209,34 +189,34 @@ void JourneySearch::gatherLines(const JourneyNetwork& network,
 }
 
 void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round) {
-    const std::uint32_t togo = passRides_ - round;
-    gatherLines(network, marked_, false);
+    const std::uint32_t togo = s_.passRides - round;
+    gatherLines(network, s_.marked, false);
 
-    ++roundStamp_;  // stamps of the stations labelled in this round
-    touched_.clear();
-    for (std::uint32_t lineNo : lines_) {
+    ++s_.roundStamp;  // stamps of the stations labelled in this round
+    s_.touched.clear();
+    for (std::uint32_t lineNo : s_.lines) {
         const auto stops = network.stops[lineNo];
         const std::uint32_t end = scanEnd(network, lineNo, togo);
         std::uint32_t board = kNone;
         std::uint32_t boardCost = 0;
         bool boardOnFoot = false;
-        for (auto p = lineStart_[lineNo]; p < end; ++p) {
+        for (auto p = s_.lineStart[lineNo]; p < end; ++p) {
             const std::uint32_t station = stops[p];
             if (station == kNone) continue;
             // A ride back to where it boarded would stop there twice.
-            if (board != kNone && station != origin_ && station != stops[board]) {
+            if (board != kNone && station != s_.origin && station != stops[board]) {
                 const std::uint32_t cost = boardCost + (p - board);
-                Label& label = ride(round, station);
-                if ((!has(label) || cost < label.cost) && wanted(round, station, cost, false)) {
-                    set(label, cost);
-                    boarding(round, station) = Boarding{lineNo, board, boardOnFoot};
-                    if (stamp_[station] != roundStamp_) {
-                        stamp_[station] = roundStamp_;
-                        touched_.push_back(station);
+                Label& label = s_.ride(round, station);
+                if ((!s_.has(label) || cost < label.cost) && wanted(round, station, cost, false)) {
+                    s_.set(label, cost);
+                    s_.boarding(round, station) = Boarding{lineNo, board, boardOnFoot};
+                    if (s_.stamp[station] != s_.roundStamp) {
+                        s_.stamp[station] = s_.roundStamp;
+                        s_.touched.push_back(station);
                     }
                 }
             }
-            if (station == destination_) continue;  // a journey ends where it arrives there
+            if (station == s_.destination) continue;  // a journey ends where it arrives there
             bool fromWalk = false;
             const std::uint32_t cost = boardingCost(round - 1, station, fromWalk);
             // Boarding here is cheaper for every later stop when cost − p < boardCost − board.
@@ -250,55 +230,56 @@ void JourneySearch::scanRound(const JourneyNetwork& network, std::uint32_t round
 }
 
 void JourneySearch::walkRound(const JourneyNetwork& network, std::uint32_t round) {
-    const std::size_t rides = touched_.size();
+    const std::size_t rides = s_.touched.size();
     for (std::size_t i = 0; i < rides; ++i) {
-        const std::uint32_t from = touched_[i];
-        if (from == destination_) continue;
-        const std::uint32_t base = ride(round, from).cost;
+        const std::uint32_t from = s_.touched[i];
+        if (from == s_.destination) continue;
+        const std::uint32_t base = s_.ride(round, from).cost;
         const auto& walks = network.walksFrom[from];
         for (std::uint32_t w = 0; w < walks.size(); ++w) {
             const std::uint32_t to = walks[w].to;
-            if (to == origin_) continue;
+            if (to == s_.origin) continue;
             const std::uint32_t cost = base + walkCost(walks[w].metres);
-            const Label& byRide = ride(round, to);
-            Label& label = walk(round, to);
-            if ((has(byRide) && byRide.cost <= cost) || (has(label) && label.cost <= cost) ||
+            const Label& byRide = s_.ride(round, to);
+            Label& label = s_.walk(round, to);
+            if ((s_.has(byRide) && byRide.cost <= cost) || (s_.has(label) && label.cost <= cost) ||
                 !wanted(round, to, cost, true)) {
                 continue;
             }
-            set(label, cost);
-            if (stamp_[to] != roundStamp_) {
-                stamp_[to] = roundStamp_;
-                touched_.push_back(to);
+            s_.set(label, cost);
+            if (s_.stamp[to] != s_.roundStamp) {
+                s_.stamp[to] = s_.roundStamp;
+                s_.touched.push_back(to);
             }
         }
     }
 }
 
 void JourneySearch::markImproved() {
-    marked_.clear();
-    for (std::uint32_t station : touched_) {
-        if (bestSearch_[station] != search_) {
-            bestSearch_[station] = search_;
-            bestRide_[station] = kInfinite;
-            bestAny_[station] = kInfinite;
+    s_.marked.clear();
+    for (std::uint32_t station : s_.touched) {
+        if (s_.bestSearch[station] != s_.search) {
+            s_.bestSearch[station] = s_.search;
+            s_.bestRide[station] = kInfinite;
+            s_.bestAny[station] = kInfinite;
         }
-        const Label& byRide = ride(round_, station);
-        const Label& byWalk = walk(round_, station);
+        const Label& byRide = s_.ride(s_.round, station);
+        const Label& byWalk = s_.walk(s_.round, station);
         // An arrival with fewer rides that costs less makes this one useless to go on from (an
         // arrival on foot gives way only to one that may still walk). One that costs the same
         // is kept: the other may be the one that passes a station twice.
         bool improved = false;
-        if (has(byRide) && byRide.cost <= bestRide_[station]) {
+        if (s_.has(byRide) && byRide.cost <= s_.bestRide[station]) {
             improved = true;
-            bestRide_[station] = byRide.cost;
+            s_.bestRide[station] = byRide.cost;
         }
-        if (has(byWalk) && byWalk.cost <= bestAny_[station]) improved = true;
-        if (has(byRide)) bestAny_[station] = std::min(bestAny_[station], byRide.cost);
-        if (has(byWalk)) bestAny_[station] = std::min(bestAny_[station], byWalk.cost);
+        if (s_.has(byWalk) && byWalk.cost <= s_.bestAny[station]) improved = true;
+        if (s_.has(byRide)) s_.bestAny[station] = std::min(s_.bestAny[station], byRide.cost);
+        if (s_.has(byWalk)) s_.bestAny[station] = std::min(s_.bestAny[station], byWalk.cost);
         // Only a station from which the rides left reach the destination is worth boarding at.
-        if (improved && station != destination_ && round_ + levelOf(station, true) <= passRides_) {
-            marked_.push_back(station);
+        if (improved && station != s_.destination &&
+            s_.round + levelOf(station, true) <= s_.passRides) {
+            s_.marked.push_back(station);
         }
     }
 }
@@ -310,14 +291,14 @@ void JourneySearch::addEndings(const JourneyNetwork& network, std::uint32_t roun
         const auto stops = network.stops[stop.line];
         for (std::uint32_t p = 0; p < stop.position; ++p) {
             const std::uint32_t at = stops[p];
-            if (at == kNone || at == destination_ || at == station) continue;
+            if (at == kNone || at == s_.destination || at == station) continue;
             for (bool fromWalk : {false, true}) {
-                const Label& before = fromWalk ? walk(round - 1, at) : ride(round - 1, at);
-                if (!has(before)) continue;
+                const Label& before = fromWalk ? s_.walk(round - 1, at) : s_.ride(round - 1, at);
+                if (!s_.has(before)) continue;
                 const std::uint32_t cost = before.cost + (stop.position - p) + extra;
                 if (cost > limit) continue;
-                endings_.push_back(Ending{round, cost, stop.line, p, stop.position, fromWalk,
-                                          walkFrom, walkIndex});
+                s_.endings.push_back(Ending{round, cost, stop.line, p, stop.position, fromWalk,
+                                            walkFrom, walkIndex});
             }
         }
     }
@@ -325,149 +306,35 @@ void JourneySearch::addEndings(const JourneyNetwork& network, std::uint32_t roun
 
 void JourneySearch::collectEndings(const JourneyNetwork& network, std::uint32_t round,
                                    std::uint32_t limit) {
-    addEndings(network, round, limit, destination_, 0, kNone, kNone);
-    for (const JourneyNetwork::Walk& into : network.walksTo[destination_]) {
-        if (into.to == origin_) continue;
+    addEndings(network, round, limit, s_.destination, 0, kNone, kNone);
+    for (const JourneyNetwork::Walk& into : network.walksTo[s_.destination]) {
+        if (into.to == s_.origin) continue;
         const auto& out = network.walksFrom[into.to];
         const auto w = static_cast<std::uint32_t>(
             std::find_if(out.begin(), out.end(),
-                         [&](const JourneyNetwork::Walk& x) { return x.to == destination_; }) -
+                         [&](const JourneyNetwork::Walk& x) { return x.to == s_.destination; }) -
             out.begin());
         addEndings(network, round, limit, into.to, walkCost(into.metres), into.to, w);
     }
 }
 
-bool JourneySearch::trace(const JourneyNetwork& network, std::uint32_t round, std::uint32_t station,
-                          bool onFoot, std::uint32_t cost) {
-    if (++traced_ > kTraceBudget) return false;
-    if (round == 0 && !onFoot) return station == origin_ && cost == 0;
-    const auto seen = [&](std::uint32_t s) {
-        return std::find(visited_.begin(), visited_.end(), s) != visited_.end();
-    };
-    if (onFoot) {
-        for (const JourneyNetwork::Walk& walk : network.walksTo[station]) {
-            const std::uint32_t from = walk.to;
-            const Label& before = ride(round, from);
-            if (seen(from) || !has(before) || before.cost + walkCost(walk.metres) != cost) continue;
-            steps_.push_back(Step{true, kNone, 0, 0, from, station, walk.metres, walk.row});
-            visited_.push_back(from);
-            if (trace(network, round, from, false, before.cost)) return true;
-            visited_.pop_back();
-            steps_.pop_back();
-        }
-        return false;
-    }
-    // The ride the label was set by first: the rest only when that one passes a station twice.
-    const Boarding& first = boarding(round, station);
-    auto tryRide = [&](std::uint32_t line, std::uint32_t board, std::uint32_t alight, bool fromWalk,
-                       std::uint32_t before) {
-        const std::uint32_t at = network.stops[line][board];
-        steps_.push_back(Step{false, line, board, alight, at, station, 0, 0});
-        visited_.push_back(at);
-        if (trace(network, round - 1, at, fromWalk, before)) return true;
-        visited_.pop_back();
-        steps_.pop_back();
-        return false;
-    };
-    const Label& label = ride(round, station);
-    const bool hasFirst = has(label) && label.cost == cost;
-    std::uint32_t firstAlight = kNone;
-    if (hasFirst) {
-        const std::uint32_t at = network.stops[first.line][first.board];
-        const std::uint32_t before =
-            (first.onFoot ? walk(round - 1, at) : ride(round - 1, at)).cost;
-        firstAlight = first.board + (cost - before);
-        if (!seen(at) && tryRide(first.line, first.board, firstAlight, first.onFoot, before)) {
-            return true;
-        }
-    }
-    for (const JourneyNetwork::Stop& stop : network.stopsAt[station]) {
-        const auto stops = network.stops[stop.line];
-        for (std::uint32_t p = 0; p < stop.position; ++p) {
-            const std::uint32_t at = stops[p];
-            const std::uint32_t stops_ridden = stop.position - p;
-            if (at == kNone || stops_ridden > cost || seen(at)) continue;
-            for (bool fromWalk : {false, true}) {
-                if (hasFirst && stop.line == first.line && p == first.board &&
-                    stop.position == firstAlight && fromWalk == first.onFoot) {
-                    continue;
-                }
-                const Label& before = fromWalk ? walk(round - 1, at) : ride(round - 1, at);
-                if (!has(before) || before.cost != cost - stops_ridden) continue;
-                if (tryRide(stop.line, p, stop.position, fromWalk, before.cost)) return true;
-            }
-        }
-    }
-    return false;
-}
-
-bool JourneySearch::rebuild(const JourneyNetwork& network, const Ending& ending) {
-    steps_.clear();
-    visited_.assign(1, destination_);
-    traced_ = 0;
-    std::uint32_t cost = ending.cost;
-    if (ending.walkFrom != kNone) {
-        const JourneyNetwork::Walk& walk = network.walksFrom[ending.walkFrom][ending.walk];
-        steps_.push_back(
-            Step{true, kNone, 0, 0, ending.walkFrom, destination_, walk.metres, walk.row});
-        visited_.push_back(ending.walkFrom);
-        cost -= walkCost(walk.metres);
-    }
-    const auto stops = network.stops[ending.line];
-    const std::uint32_t boardAt = stops[ending.board];
-    if (std::find(visited_.begin(), visited_.end(), boardAt) != visited_.end()) return false;
-    steps_.push_back(
-        Step{false, ending.line, ending.board, ending.alight, boardAt, stops[ending.alight], 0, 0});
-    visited_.push_back(boardAt);
-    cost -= ending.alight - ending.board;
-    if (!trace(network, ending.rides - 1, boardAt, ending.fromWalk, cost)) return false;
-    std::reverse(steps_.begin(), steps_.end());
-    return true;
-}
-
-Plan JourneySearch::toPlan(const NetworkIndex& index, const JourneyNetwork& network,
-                           const std::vector<Step>& steps) const {
-    const RouteIndex& routes = index.derived<RouteIndex>();
-    Plan plan;
-    for (const Step& step : steps) {
-        PlanLeg leg;
-        if (step.walk) {
-            leg.kind = PlanLeg::Kind::Walk;
-            leg.from = index.walks[step.row].stna;
-            leg.to = index.walks[step.row].tostna;
-            leg.metres = step.metres;
-        } else {
-            const std::uint32_t line = network.lines[step.line];
-            const auto& names = routes.lines[line].stops;
-            leg.kind = PlanLeg::Kind::Ride;
-            leg.stops = step.alight - step.board;
-            leg.lines.push_back(RideLine{index.lines[line].lnna, leg.stops});
-            leg.from = routes.names[names[step.board]];
-            leg.to = routes.names[names[step.alight]];
-            plan.C += leg.stops;
-        }
-        plan.legs.push_back(std::move(leg));
-    }
-    return plan;
-}
-
 void JourneySearch::searchPass(const JourneyNetwork& network, std::uint32_t rides,
                                std::uint32_t limit) {
     startPass();
-    passRides_ = rides;
-    passLimit_ = limit;
+    s_.passRides = rides;
+    s_.passLimit = limit;
 
     // Round 0: the origin, and the stations a walk from it reaches.
-    set(ride(0, origin_), 0);
-    ++roundStamp_;
-    touched_.assign(1, origin_);
-    stamp_[origin_] = roundStamp_;
-    round_ = 0;
+    s_.set(s_.ride(0, s_.origin), 0);
+    ++s_.roundStamp;
+    s_.touched.assign(1, s_.origin);
+    s_.stamp[s_.origin] = s_.roundStamp;
+    s_.round = 0;
     walkRound(network, 0);
     markImproved();
     for (std::uint32_t round = 1; round < rides; ++round) {
-        if (marked_.empty()) return;
-        round_ = round;
+        if (s_.marked.empty()) return;
+        s_.round = round;
         scanRound(network, round);
         walkRound(network, round);
         markImproved();
@@ -490,60 +357,62 @@ std::vector<Plan> JourneySearch::run(const NetworkIndex& index, RouteIndex::Fold
     const std::uint32_t from = network.stationOf[origin];
     const std::uint32_t to = network.stationOf[destination];
     reset(network);
-    origin_ = from;
-    destination_ = to;
+    s_.origin = from;
+    s_.destination = to;
 
     std::uint32_t fewest = 0;
     for (std::uint32_t rides = 1; rides <= kMaxRides && fewest == 0; ++rides) {
         // One level more than the pass uses tells whether the origin is too far for it.
-        while (levelsKnown_ < std::min(kLevels, rides + 1)) addLevel(network, levelsKnown_);
+        while (s_.levelsKnown < std::min(kLevels, rides + 1)) addLevel(network, s_.levelsKnown);
         if (levelOf(from) > rides) continue;
         searchPass(network, rides, kInfinite);
-        if (!found_.empty()) fewest = rides;
+        if (!s_.found.empty()) fewest = rides;
     }
     // Journeys with one ride more, if there is room for them after those found and one may cost
     // kSavingForAnotherRide less than the best.
-    if (fewest != 0 && fewest < kMaxRides && found_.size() < kMaxJourneys &&
-        found_.front().cost >= kSavingForAnotherRide + costOn(from, fewest + 1, false)) {
-        searchPass(network, fewest + 1, found_.front().cost - kSavingForAnotherRide);
+    if (fewest != 0 && fewest < kMaxRides && s_.found.size() < kMaxJourneys &&
+        s_.found.front().cost >= kSavingForAnotherRide + costOn(from, fewest + 1, false)) {
+        searchPass(network, fewest + 1, s_.found.front().cost - kSavingForAnotherRide);
     }
 
-    std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
+    std::stable_sort(s_.found.begin(), s_.found.end(), [](const Found& a, const Found& b) {
         return std::tie(a.rides, a.cost, a.lines) < std::tie(b.rides, b.cost, b.lines);
     });
-    if (found_.size() > kMaxJourneys) found_.resize(kMaxJourneys);
-    for (const Found& journey : found_) plans.push_back(toPlan(index, network, journey.steps));
+    if (s_.found.size() > kMaxJourneys) s_.found.resize(kMaxJourneys);
+    for (const Found& journey : s_.found)
+        plans.push_back(journeyPlan(index, network, journey.steps));
     return plans;
 }
 
 void JourneySearch::keepJourneys(const JourneyNetwork& network, std::uint32_t round) {
-    std::sort(endings_.begin(), endings_.end(), [](const Ending& a, const Ending& b) {
+    std::sort(s_.endings.begin(), s_.endings.end(), [](const Ending& a, const Ending& b) {
         return std::tie(a.cost, a.line, a.alight, a.board, a.fromWalk, a.walkFrom) <
                std::tie(b.cost, b.line, b.alight, b.board, b.fromWalk, b.walkFrom);
     });
+    JourneyRebuild rebuild(network, s_);
     // Journeys with fewer rides, found before, come first: only the places after them are left.
-    const std::size_t first = found_.size();
+    const std::size_t first = s_.found.size();
     const std::size_t room = kMaxJourneys - std::min(first, kMaxJourneys);
-    for (const Ending& ending : endings_) {
+    for (const Ending& ending : s_.endings) {
         // Endings come cheapest first: past the last place only the ties of its journey may
         // still matter.
-        if (found_.size() - first >= room &&
-            (room == 0 || ending.cost > found_[first + room - 1].cost)) {
+        if (s_.found.size() - first >= room &&
+            (room == 0 || ending.cost > s_.found[first + room - 1].cost)) {
             break;
         }
-        if (!rebuild(network, ending)) continue;
+        if (!rebuild.rebuild(ending)) continue;
         std::vector<std::uint32_t> lines;
-        for (const Step& step : steps_) {
+        for (const Step& step : s_.steps) {
             if (!step.walk) lines.push_back(network.lines[step.line]);
         }
         // The cheapest journey of each sequence of lines.
-        if (std::any_of(found_.begin() + static_cast<std::ptrdiff_t>(first), found_.end(),
+        if (std::any_of(s_.found.begin() + static_cast<std::ptrdiff_t>(first), s_.found.end(),
                         [&](const Found& f) { return f.lines == lines; })) {
             continue;
         }
-        found_.push_back(Found{round, ending.cost, std::move(lines), steps_});
+        s_.found.push_back(Found{round, ending.cost, std::move(lines), s_.steps});
     }
-    endings_.clear();
+    s_.endings.clear();
 }
 
 }  // namespace busquery

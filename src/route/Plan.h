@@ -28,10 +28,12 @@ struct PlanLeg {
     bool operator==(const PlanLeg&) const = default;
 };
 
-// A journey from the origin to the destination, its legs in travelling order.
+// A way from the origin to the destination, its legs in travelling order: a one-change plan (two
+// rides, each on any of its lines) or a journey of the search with more changes and walks.
 struct Plan {
     std::uint32_t C = 0;  // the approximate number of stops it is ranked by
     std::vector<PlanLeg> legs;
+    bool journey = false;  // a journey says how often it changes, a one-change plan does not
 
     bool operator==(const Plan&) const = default;
 };

@@ -74,9 +74,9 @@ RouteIndex RouteIndex::build(const NetworkIndex& network) {
         if (line.inCity) firstCityLine.try_emplace(asciiLower(line.lnna), i);
     }
 
-    index.stationLines.reserve(network.stations.size());
-    for (std::uint32_t i = 0; i < network.stations.size(); ++i) {
-        const StationInfo& station = network.stations[i];
+    index.stationLines.reserve(network.stations().size());
+    for (std::uint32_t i = 0; i < network.stations().size(); ++i) {
+        const StationInfo& station = network.stations()[i];
         FoldedId name = builder.folded(station.stna);
         if (index.firstStation[name] == kNone) index.firstStation[name] = i;
 

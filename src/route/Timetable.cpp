@@ -119,8 +119,8 @@ struct ReadTrip {
 Timetable Timetable::build(const NetworkIndex& network) {
     Timetable timetable;
     timetable.lines.resize(network.lines.size());
-    if (network.database == nullptr || !hasTimetable(*network.database)) return timetable;
-    BusDatabase& database = *network.database;
+    if (network.database() == nullptr || !hasTimetable(*network.database())) return timetable;
+    BusDatabase& database = *network.database();
 
     // Trips name their line by lnid; where numbers repeat, the first row of the number has them.
     const std::vector<std::int64_t> numbers = readLineNumbers(database);

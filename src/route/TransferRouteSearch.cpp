@@ -21,7 +21,7 @@ std::optional<StationOf> firstStationNamed(const RouteIndex& routes, std::string
 template <class Visit>
 void forEachLineThrough(const NetworkIndex& index, StationOf at, Visit visit) {
     const RouteIndex& routes = index.derived<RouteIndex>();
-    const auto& names = index.stations[at.station].lines;
+    const auto& names = index.stations()[at.station].lines;
     const auto& resolved = routes.stationLines[at.station];
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (resolved[k] == RouteIndex::kNone) continue;

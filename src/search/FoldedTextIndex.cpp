@@ -8,7 +8,7 @@
 namespace busquery {
 
 FoldedTextIndex FoldedTextIndex::build(const NetworkIndex& network) {
-    return build(network.stations, network.stationsByName());
+    return build(network.stations(), network.stationsByName());
 }
 
 FoldedTextIndex FoldedTextIndex::build(const std::vector<StationInfo>& stations,

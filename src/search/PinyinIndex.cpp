@@ -30,7 +30,7 @@ std::uint64_t stepKey(std::string_view first, char next) {
 }  // namespace
 
 PinyinIndex PinyinIndex::build(const NetworkIndex& network) {
-    return build(network.stations, network.stationsByName());
+    return build(network.stations(), network.stationsByName());
 }
 
 PinyinIndex PinyinIndex::build(const std::vector<StationInfo>& stations,

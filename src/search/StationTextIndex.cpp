@@ -52,7 +52,7 @@ std::optional<std::vector<std::uint32_t>> characterKeys(std::string_view text) {
 }  // namespace
 
 StationTextIndex StationTextIndex::build(const NetworkIndex& network) {
-    return build(network.stations, network.stationsByName());
+    return build(network.stations(), network.stationsByName());
 }
 
 StationTextIndex StationTextIndex::build(const std::vector<StationInfo>& stations,

@@ -165,6 +165,9 @@ bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
 BusDatabase::BusDatabase(std::filesystem::path file, std::chrono::milliseconds statementTimeLimit)
     : file_(std::move(file)), db_(openReadOnly(file_)), statementTimeLimit_(statementTimeLimit) {
     try {
+        // The tables are read once, front to back, into the network index: a small page cache
+        // serves that as well as a large one and keeps a line lookup's memory small.
+        db_.exec("PRAGMA cache_size = -256");
         registerPinyinCollation(db_.getHandle());
         sqlite3_progress_handler(db_.getHandle(), kStepsBetweenChecks, &BusDatabase::onProgress,
                                  this);

@@ -83,13 +83,13 @@ TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
     const auto& index = data.index();
     EXPECT_EQ(index.lines[0].fltime, "");
     EXPECT_EQ(index.lines[1].passstna, "");
-    EXPECT_EQ(index.stations[0].rdna, "");
-    EXPECT_TRUE(index.stations[1].lines.empty());
+    EXPECT_EQ(index.stations()[0].rdna, "");
+    EXPECT_TRUE(index.stations()[1].lines.empty());
     EXPECT_EQ(index.cityLinesByLnid, (std::vector<std::uint32_t>{0, 1}));
 
     std::vector<std::string> names;
     for (auto i : index.stationsByName())
-        names.push_back(index.stations[i].stna + index.stations[i].rdna);
+        names.push_back(index.stations()[i].stna + index.stations()[i].rdna);
     // an, an (same name: table order), bei, dong, xi, zhong
     EXPECT_EQ(names, (std::vector<std::string>{"安", "安x", "北", "东", "西", "中a"}));
 }
@@ -212,10 +212,10 @@ TEST(NetworkIndex, ReadsWalksOfWholeMetresUpToTheBoundOfAStation) {
         BusData data(file);
         data.refresh();
         std::vector<std::uint32_t> kept;
-        for (const WalkInfo& walk : data.index().walks) kept.push_back(walk.metres);
+        for (const WalkInfo& walk : data.index().walks()) kept.push_back(walk.metres);
         EXPECT_EQ(kept, c.kept);
-        EXPECT_EQ(data.index().walksWithoutLength, c.withoutLength);
-        EXPECT_EQ(data.index().walksBeyondBound, c.beyondBound);
+        EXPECT_EQ(data.index().walksWithoutLength(), c.withoutLength);
+        EXPECT_EQ(data.index().walksBeyondBound(), c.beyondBound);
     }
 }
 

@@ -42,16 +42,10 @@ class JourneyCity {
     }
 
     Asked ask(const std::string& from, const std::string& to) {
-        QueryState state;
-        state.strStnaFrom = from;
-        state.strStnaTo = to;
-        Answer answer;
-        answer.mode = QueryMode::MultiStation;
-        routeSearch(data_.index(), state, answer);
+        const Answer answer = routeAnswer(routeSearch(data_.index(), state_, from, to));
         PieceRecorder pane;
         render(answer, pane);
-        EXPECT_EQ(answer.outcome, state.intOutState);
-        return {state.intOutState, answer, pane.pieces()};
+        return {answer.outcome, answer, pane.pieces()};
     }
 
     BusDatabase& database() { return data_.database(); }
@@ -65,6 +59,7 @@ class JourneyCity {
 
     test::TempDir dir_;
     BusData data_;
+    RouteSearchState state_;
 };
 
 // Both directions of a walk.
@@ -283,6 +278,21 @@ TEST(JourneyRoute, FewestRidesFirstAndMoreRidesOnlyWhenMuchCheaper) {
     EXPECT_TRUE(std::any_of(both.pieces.begin(), both.pieces.end(), [](const Piece& piece) {
         return piece.text == "第2种方案(共约3站，换乘2次)：" && piece.rgb == kHead;
     }));
+}
+
+TEST(JourneyRoute, LineNeverFollowsItself) {
+    // 1路 passes 环 twice: leaving it there and boarding it again skips the loop in the count,
+    // but is the same ride. The one honest journey of fewer rides is all there is.
+    const TestCity city = TestCity{}
+                              .line("2路", "甲;乙;")
+                              .line("1路", "乙;环;子;丑;寅;卯;环;丁;")
+                              .line("3路", "丁;戊;")
+                              .station("甲", "2路;")
+                              .station("戊", "3路;");
+    JourneyCity loop(city);
+    const Asked asked = loop.ask("甲", "戊");
+    ASSERT_EQ(asked.answer.plans.size(), 1u);
+    EXPECT_EQ(lineSequence(asked.answer.plans[0]), (std::vector<std::string>{"2路", "1路", "3路"}));
 }
 
 TEST(JourneyRoute, TenJourneysWithDistinctLinesCheapestFirst) {

@@ -32,28 +32,34 @@ class QueryTest : public ::testing::Test {
 };
 
 TEST_F(QueryTest, InputChecksAndModeSelection) {
+    // In this order: an answer's records are its own query's, whatever the one before found.
     struct Case {
         QueryInput input;
         QueryMode mode;
         OutcomeCode outcome;
+        std::int32_t records;
     };
     const Case cases[] = {
-        {{"", "", "", "", ""}, QueryMode::None, OutcomeCode::EmptyInput},
-        {{"", "东", "", "", ""}, QueryMode::None, OutcomeCode::TooShort},
-        {{"", " ", "", "", ""}, QueryMode::None, OutcomeCode::TooShort},
-        {{"12", "东", "", "", ""}, QueryMode::None, OutcomeCode::TooShort},  // length check first
-        {{"12", "东桥", "东桥", "西山", ""}, QueryMode::Line, OutcomeCode::Listed},
-        {{"8", "", "", "", ""}, QueryMode::Line, OutcomeCode::NoLine},  // one character passes
-        {{"", "", "东桥", "", ""}, QueryMode::None, OutcomeCode::NoDestination},
-        {{"", "", "", "西山", ""}, QueryMode::None, OutcomeCode::NoOrigin},
-        {{"", "东桥", "", "西山", ""}, QueryMode::None, OutcomeCode::NoOrigin},
+        {{"12", "东桥", "东桥", "西山", ""}, QueryMode::Line, OutcomeCode::Listed, 1},
+        {{"", "", "", "", ""}, QueryMode::None, OutcomeCode::EmptyInput, 0},
+        {{"", "东", "", "", ""}, QueryMode::None, OutcomeCode::TooShort, 0},
+        {{"", " ", "", "", ""}, QueryMode::None, OutcomeCode::TooShort, 0},
+        {{"12", "东", "", "", ""}, QueryMode::None, OutcomeCode::TooShort, 0},  // length first
+        {{"8", "", "", "", ""}, QueryMode::Line, OutcomeCode::NoLine, 0},  // one character passes
+        {{"", "东桥", "", "", ""}, QueryMode::SingleStation, OutcomeCode::StationsListed, 1},
+        {{"", "", "东桥", "", ""}, QueryMode::None, OutcomeCode::NoDestination, 0},
+        {{"", "", "", "西山", ""}, QueryMode::None, OutcomeCode::NoOrigin, 0},
+        {{"", "东桥", "", "西山", ""}, QueryMode::None, OutcomeCode::NoOrigin, 0},
+        {{"", "", "东桥", "西山", ""}, QueryMode::MultiStation, OutcomeCode::Listed, 1},
+        {{"", "", "东桥", "无此站", ""}, QueryMode::MultiStation, OutcomeCode::NoDestination, 0},
     };
     for (const auto& c : cases) {
-        QueryMode mode = query_.run(c.input, pane_).mode;
-        EXPECT_EQ(mode, c.mode) << c.input.line << "|" << c.input.station << "|" << c.input.from
-                                << "|" << c.input.to;
-        EXPECT_EQ(query_.state().intOutState, c.outcome)
-            << c.input.line << "|" << c.input.station << "|" << c.input.from << "|" << c.input.to;
+        SCOPED_TRACE(c.input.line + "|" + c.input.station + "|" + c.input.from + "|" + c.input.to);
+        const Answer answer = query_.run(c.input, pane_);
+        EXPECT_EQ(answer.mode, c.mode);
+        EXPECT_EQ(answer.outcome, c.outcome);
+        EXPECT_EQ(answer.records, c.records);
+        EXPECT_EQ(query_.state().intOutState, c.outcome);
     }
 }
 

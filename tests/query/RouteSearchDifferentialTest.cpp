@@ -19,26 +19,25 @@ namespace busquery {
 namespace {
 
 struct Compared {
+    RouteSearchState state;
     std::map<OutcomeCode, int> outcomes;
 };
 
 // Runs one route query both ways and compares the state, the answer as data and the pieces.
 void compareRoute(BusData& data, const std::string& from, const std::string& to,
                   Compared& compared) {
-    QueryState byIndex;
-    byIndex.strStnaFrom = from;
-    byIndex.strStnaTo = to;
-    QueryState byStatements = byIndex;
-    Answer indexAnswer{QueryMode::MultiStation};
+    QueryState byStatements;
+    byStatements.strStnaFrom = from;
+    byStatements.strStnaTo = to;
+    const Answer indexAnswer = routeAnswer(routeSearch(data.index(), compared.state, from, to));
     Answer referenceAnswer{QueryMode::MultiStation};
-    routeSearch(data.index(), byIndex, indexAnswer);
     test::referenceRouteSearch(data.database(), byStatements, referenceAnswer);
 
     SCOPED_TRACE(from + " → " + to);
-    ++compared.outcomes[byIndex.intOutState];
+    ++compared.outcomes[indexAnswer.outcome];
     // The statements answer one station in both boxes with out-and-back plans; the program
     // says there is nothing to search instead, so those answers are not compared.
-    if (byIndex.intOutState == OutcomeCode::SameStation) {
+    if (indexAnswer.outcome == OutcomeCode::SameStation) {
         ASSERT_TRUE(equalsIgnoreAsciiCase(routeStationName(from), routeStationName(to)));
         return;
     }
@@ -46,10 +45,10 @@ void compareRoute(BusData& data, const std::string& from, const std::string& to,
     PieceRecorder referencePane;
     render(indexAnswer, indexPane);
     render(referenceAnswer, referencePane);
-    ASSERT_EQ(byIndex.lngRecordNum, byStatements.lngRecordNum);
+    ASSERT_EQ(indexAnswer.records, byStatements.lngRecordNum);
     ASSERT_EQ(indexAnswer.direct, referenceAnswer.direct);
     // Where the statements find nothing, the program goes on to journeys with more changes.
-    if (byIndex.intOutState == OutcomeCode::JourneysListed) {
+    if (indexAnswer.outcome == OutcomeCode::JourneysListed) {
         ASSERT_EQ(static_cast<int>(byStatements.intOutState),
                   static_cast<int>(OutcomeCode::NoRoute));
         ASSERT_TRUE(referenceAnswer.plans.empty());
@@ -57,7 +56,7 @@ void compareRoute(BusData& data, const std::string& from, const std::string& to,
         ASSERT_FALSE(indexAnswer.plans.empty());
         return;
     }
-    ASSERT_EQ(static_cast<int>(byIndex.intOutState), static_cast<int>(byStatements.intOutState));
+    ASSERT_EQ(static_cast<int>(indexAnswer.outcome), static_cast<int>(byStatements.intOutState));
     ASSERT_EQ(indexAnswer.plans, referenceAnswer.plans);
     ASSERT_EQ(indexPane.pieces(), referencePane.pieces());
 }
@@ -65,7 +64,7 @@ void compareRoute(BusData& data, const std::string& from, const std::string& to,
 TEST(RouteSearchDifferential, IndexAnswersWhatTheStatementsAnswerOnTheSampleCity) {
     BusData data(test::sampleCityFile());
     data.refresh();
-    const auto& stations = data.index().stations;
+    const auto& stations = data.index().stations();
     ASSERT_FALSE(stations.empty());
 
     std::mt19937 random(20090106);

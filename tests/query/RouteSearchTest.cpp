@@ -64,20 +64,22 @@ class RouteCity {
     }
 
     Shown ask(const std::string& from, const std::string& to, bool reference) {
-        QueryState state;
-        state.strStnaFrom = from;
-        state.strStnaTo = to;
-        state.lngRecordNum = -1;  // whatever an earlier query left
         Answer answer{QueryMode::MultiStation};
         if (reference) {
+            QueryState state;
+            state.strStnaFrom = from;
+            state.strStnaTo = to;
+            state.lngRecordNum = -1;  // whatever an earlier query left
             test::referenceRouteSearch(data_.database(), state, answer);
+            answer.outcome = state.intOutState;
+            answer.records = state.lngRecordNum;
         } else {
-            routeSearch(data_.index(), state, answer);
+            answer = routeAnswer(routeSearch(data_.index(), state_, from, to));
         }
         PieceRecorder pane;
         pane.append("left from an earlier query");
         render(answer, pane);
-        return {state.intOutState, state.lngRecordNum, pane.pieces()};
+        return {answer.outcome, answer.records, pane.pieces()};
     }
 
     void expectAll(const std::vector<Case>& cases) {
@@ -97,6 +99,7 @@ class RouteCity {
   private:
     TempDir dir_;
     BusData data_;
+    RouteSearchState state_;
 };
 
 TEST(RouteSearchTest, DirectLinesInTableOrderWithStretchAndCount) {

@@ -33,7 +33,7 @@ class Explorer {
         for (const LineInfo& line : network.lines) {
             if (line.inCity) lines_.push_back(stopsOf(line.passstna));
         }
-        for (const WalkInfo& walk : network.walks) {
+        for (const WalkInfo& walk : network.walks()) {
             const std::string a = asciiLower(walk.stna);
             const std::string b = asciiLower(walk.tostna);
             if (a == b) continue;
@@ -46,7 +46,7 @@ class Explorer {
     // The lowest cost of a journey of exactly `rides` rides, if there is one.
     std::optional<std::uint32_t> cheapest(int rides) {
         best_.reset();
-        go(rides, 0, false);
+        go(rides, 0, false, kNoLine);
         return best_;
     }
 
@@ -55,8 +55,11 @@ class Explorer {
         return std::find(visited_.begin(), visited_.end(), station) != visited_.end();
     }
 
-    // From the last station visited, with `rides` rides still to take.
-    void go(int rides, std::uint32_t cost, bool onFoot) {
+    static constexpr std::size_t kNoLine = SIZE_MAX;
+
+    // From the last station visited, with `rides` rides still to take; `lastLine` is the line
+    // just ridden, which the next ride may not be on.
+    void go(int rides, std::uint32_t cost, bool onFoot, std::size_t lastLine) {
         if (best_ && cost >= *best_) return;
         const std::string here = visited_.back();
         if (here == destination_) {
@@ -69,19 +72,21 @@ class Explorer {
                 for (const auto& [target, metres] : it->second) {
                     if (seen(target)) continue;
                     visited_.push_back(target);
-                    go(rides, cost + (metres + 249) / 250, true);
+                    go(rides, cost + (metres + 249) / 250, true, kNoLine);
                     visited_.pop_back();
                 }
             }
         }
         if (rides == 0) return;
-        for (const auto& stops : lines_) {
+        for (std::size_t line = 0; line < lines_.size(); ++line) {
+            if (line == lastLine) continue;
+            const auto& stops = lines_[line];
             for (std::size_t i = 0; i < stops.size(); ++i) {
                 if (stops[i] != here) continue;
                 for (std::size_t j = i + 1; j < stops.size(); ++j) {
                     if (stops[j].empty() || seen(stops[j])) continue;
                     visited_.push_back(stops[j]);
-                    go(rides - 1, cost + static_cast<std::uint32_t>(j - i), false);
+                    go(rides - 1, cost + static_cast<std::uint32_t>(j - i), false, line);
                     visited_.pop_back();
                 }
             }

@@ -245,7 +245,8 @@ OutcomeCode transferPlans(SQLite::Database& db, std::string_view from, std::stri
         row.M = m;
         row.E = rideText(second);
         row.C = first.stops + second.stops;
-        row.plan = Plan{static_cast<std::uint32_t>(row.C), {std::move(first), std::move(second)}};
+        row.plan =
+            Plan{static_cast<std::uint32_t>(row.C), {std::move(first), std::move(second)}, false};
         scratch.store(std::move(row));
     }
     plans = scratch.best();

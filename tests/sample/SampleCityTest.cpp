@@ -113,9 +113,9 @@ TEST_F(SampleCityTest, TheTablesTheProgramAnswersFromStayAsShipped) {
 }
 
 TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
-    EXPECT_EQ(size_.stations, city().stations.size());
+    EXPECT_EQ(size_.stations, city().stations().size());
     EXPECT_EQ(size_.lines, city().lines.size());
-    EXPECT_GE(city().stations.size(), 1500u);
+    EXPECT_GE(city().stations().size(), 1500u);
 
     const std::regex numbered("([0-9]+)路(上行|下行)");
     const std::regex times(
@@ -211,7 +211,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
         EXPECT_GE(stops.size(), 2u) << line.lnna;
     }
     std::set<std::pair<std::string, std::string>> listed;  // (station, line) from Passlnna
-    for (const auto& station : city().stations) {
+    for (const auto& station : city().stations()) {
         ASSERT_FALSE(station.lines.empty()) << station.stna;
         for (std::size_t k = 0; k < station.lines.size(); ++k) {
             const std::string& name = station.lines[k];
@@ -237,7 +237,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
 TEST_F(SampleCityTest, NamesAreFoundExactlyWhereTheyStand) {
     // A station is found in a list by its name followed by ";": no name may end with another.
     std::unordered_set<std::string> names;
-    for (const auto& station : city().stations) names.insert(station.stna);
+    for (const auto& station : city().stations()) names.insert(station.stna);
     for (const auto& name : names) {
         EXPECT_EQ(name.find_first_of(";[]{}%_'"), std::string::npos) << name;
         for (std::size_t i = 1; i < name.size(); ++i) {
@@ -250,7 +250,7 @@ TEST_F(SampleCityTest, NamesAreFoundExactlyWhereTheyStand) {
 TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
     std::map<std::string, std::set<std::string>> roadsByName;
     std::size_t emptyRoads = 0, emptyNear = 0;
-    for (const auto& station : city().stations) {
+    for (const auto& station : city().stations()) {
         roadsByName[station.stna].insert(station.rdna);
         emptyRoads += station.rdna.empty();
         emptyNear += station.near.empty();
@@ -259,9 +259,9 @@ TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
                                       [](const auto& entry) { return entry.second.size() > 1; });
     EXPECT_GE(shared, 3);
     EXPECT_GT(emptyRoads, 0u);
-    EXPECT_LT(emptyRoads, city().stations.size() / 4);
+    EXPECT_LT(emptyRoads, city().stations().size() / 4);
     EXPECT_GT(emptyNear, 0u);
-    EXPECT_LT(emptyNear, city().stations.size());
+    EXPECT_LT(emptyNear, city().stations().size());
 }
 
 TEST_F(SampleCityTest, MostPairsAreOneChangeApartSomeAreNot) {
@@ -403,7 +403,7 @@ TEST_F(SampleCityTest, StationsArePlacedAndNearOnesAreAWalkApart) {
         EXPECT_TRUE(index.emplace(names.back(), names.size() - 1).second) << names.back();
     }
     std::set<std::string> stationNames;
-    for (const auto& station : city().stations) stationNames.insert(station.stna);
+    for (const auto& station : city().stations()) stationNames.insert(station.stna);
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), stationNames);
 
     std::map<std::pair<std::size_t, std::size_t>, std::int64_t> walks;

@@ -74,7 +74,7 @@ TEST(PinyinIndexDifferential, FindsWhatAScanOfEveryNameFindsOnTheSampleCity) {
         ASSERT_TRUE(isPinyinText(text)) << text;
         std::vector<std::uint32_t> expected;
         const std::string lowered = asciiLower(text);
-        for (std::uint32_t place = 0; place < network.stations.size(); ++place) {
+        for (std::uint32_t place = 0; place < network.stations().size(); ++place) {
             if (scanSpells(lowered, index.syllables(place))) expected.push_back(place);
         }
         ASSERT_EQ(index.find(text), expected) << text;

@@ -175,7 +175,7 @@ TEST(HanReadings, RuleDataReadsAsTheTransliterator) {
     std::set<char32_t> characters;
     BusData data(test::sampleCityFile());
     data.refresh();
-    for (const auto& station : data.index().stations) {
+    for (const auto& station : data.index().stations()) {
         for (const char* p = station.stna.data(); p < station.stna.data() + station.stna.size();) {
             const auto lead = static_cast<unsigned char>(*p);
             const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;

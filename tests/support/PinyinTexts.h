@@ -25,7 +25,7 @@ inline std::vector<std::string> drawPinyinTexts(const NetworkIndex& network, std
     std::vector<std::string> texts;
     while (texts.size() < count) {
         const auto syllables =
-            pinyin.syllables(static_cast<std::uint32_t>(pick(network.stations.size())));
+            pinyin.syllables(static_cast<std::uint32_t>(pick(network.stations().size())));
         if (syllables.empty()) continue;
         const std::size_t spelled = 1 + pick(syllables.size());
         std::string text;

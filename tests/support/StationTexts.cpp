@@ -53,7 +53,7 @@ std::string insertAt(Random& random, const std::string& text, const std::string&
 }
 
 const StationInfo& anyStation(Random& random, const NetworkIndex& index) {
-    return index.stations[pick(random, index.stations.size())];
+    return index.stations()[pick(random, index.stations().size())];
 }
 
 }  // namespace

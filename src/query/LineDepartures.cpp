@@ -1,0 +1,75 @@
+#include "query/LineDepartures.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace busquery {
+namespace {
+
+// A run of this many equal gaps or more is written as one headway.
+constexpr std::size_t kShortestRun = 3;
+
+std::string clock(ServiceMinute minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
+    return text;
+}
+
+}  // namespace
+
+std::string departuresText(const std::vector<ServiceMinute>& departures) {
+    std::string text;
+    auto add = [&](const std::string& piece) { text += (text.empty() ? "" : " ") + piece; };
+    for (std::size_t i = 0; i < departures.size();) {
+        std::size_t end = i + 1;
+        if (end < departures.size()) {
+            const int gap = departures[end] - departures[i];
+            while (end + 1 < departures.size() && departures[end + 1] - departures[end] == gap) {
+                ++end;
+            }
+            if (gap > 0 && end - i >= kShortestRun) {
+                add(clock(departures[i]) + " … 每" + std::to_string(gap) + "分钟 … " +
+                    clock(departures[end]));
+                i = end + 1;
+                continue;
+            }
+        }
+        add(clock(departures[i]));
+        ++i;
+    }
+    return text;
+}
+
+std::vector<std::string> lineDepartures(const NetworkIndex& index,
+                                        const std::vector<LineEntry>& lines, ServiceDay day) {
+    const Timetable& timetable = index.derived<Timetable>();
+    if (timetable.empty()) return {};
+    std::vector<std::string> texts;
+    std::vector<bool> used(index.lines.size(), false);
+    for (const LineEntry& entry : lines) {
+        std::vector<ServiceMinute> departures;
+        for (const std::uint32_t l : index.cityLinesByLnid) {
+            const LineInfo& line = index.lines[l];
+            if (used[l] || line.lnna != entry.lnna || line.passstna != entry.passstna ||
+                line.fltime != entry.fltime) {
+                continue;
+            }
+            used[l] = true;
+            if (l >= timetable.lines.size()) break;
+            const auto& trips = timetable.lines[l];
+            for (std::uint32_t t = trips.firstTrip; t < trips.firstTrip + trips.tripCount; ++t) {
+                const bool runs =
+                    !timetable.calendarGiven || timetable.runs(timetable.trips[t].service, day);
+                if (runs && trips.stopCount > 0) {
+                    departures.push_back(timetable.departuresOf(t, trips)[0]);
+                }
+            }
+            break;
+        }
+        std::sort(departures.begin(), departures.end());
+        texts.push_back(departuresText(departures));
+    }
+    return texts;
+}
+
+}  // namespace busquery

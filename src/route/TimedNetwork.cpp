@@ -1,0 +1,156 @@
+#include "route/TimedNetwork.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <utility>
+
+namespace busquery {
+
+namespace {
+
+// Whether trip `later` leaves and arrives at every stop no earlier than trip `earlier`.
+bool keepsOrder(const Timetable& timetable, const Timetable::Line& line, std::uint32_t earlier,
+                std::uint32_t later) {
+    const auto depEarlier = timetable.departuresOf(earlier, line);
+    const auto depLater = timetable.departuresOf(later, line);
+    const auto arrEarlier = timetable.arrivalsOf(earlier, line);
+    const auto arrLater = timetable.arrivalsOf(later, line);
+    for (std::uint32_t i = 0; i < line.stopCount; ++i) {
+        if (depLater[i] < depEarlier[i] || arrLater[i] < arrEarlier[i]) return false;
+    }
+    return true;
+}
+
+bool withinADay(const Timetable& timetable, const Timetable::Line& line,
+                const std::vector<std::uint32_t>& trips) {
+    for (std::uint32_t i = 0; i < line.stopCount; ++i) {
+        int lowest = INT32_MAX;
+        int highest = 0;
+        for (const std::uint32_t t : trips) {
+            lowest = std::min<int>(lowest, timetable.arrivalsOf(t, line)[i]);
+            highest = std::max<int>(highest, timetable.departuresOf(t, line)[i]);
+        }
+        if (highest > lowest + 1440) return false;
+    }
+    return true;
+}
+
+template <typename T, typename Key>
+void group(std::uint32_t groups, const std::vector<T>& items, Key key,
+           std::vector<std::uint32_t>& first, std::vector<T>& grouped) {
+    first.assign(groups + 1, 0);
+    for (const T& item : items) ++first[key(item) + 1];
+    for (std::uint32_t g = 0; g < groups; ++g) first[g + 1] += first[g];
+    grouped.resize(items.size());
+    std::vector<std::uint32_t> next(first.begin(), first.end() - 1);
+    for (const T& item : items) grouped[next[key(item)]++] = item;
+}
+
+}  // namespace
+
+TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
+    TimedNetwork network;
+    network.timetable = &timetable;
+    network.stationCount = parts.stationCount;
+    network.serviceCount =
+        timetable.wordsPerService == 0
+            ? 0
+            : static_cast<std::uint32_t>(timetable.serviceDays.size() / timetable.wordsPerService);
+    if (!timetable.calendarGiven) {
+        for (const auto& trip : timetable.trips) {
+            network.serviceCount = std::max(network.serviceCount, trip.service + 1);
+        }
+    }
+    parts.lineStations.resize(timetable.lines.size());
+
+    // Trips come sorted by their first departure; each goes to the first route whose last trip
+    // it does not overtake, so a line whose trips keep their order is one route.
+    std::vector<StopAt> stops;
+    for (std::uint32_t l = 0; l < timetable.lines.size(); ++l) {
+        const auto& line = timetable.lines[l];
+        const auto& stations = parts.lineStations[l];
+        if (line.tripCount == 0 || stations.size() != line.stopCount) continue;
+        std::vector<std::vector<std::uint32_t>> chains;
+        for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
+            auto chain = std::find_if(chains.begin(), chains.end(), [&](const auto& trips) {
+                return keepsOrder(timetable, line, trips.back(), t);
+            });
+            if (chain == chains.end()) {
+                chains.push_back({t});
+            } else {
+                chain->push_back(t);
+            }
+        }
+        for (const auto& chain : chains) {
+            Route route;
+            route.line = l;
+            route.firstTrip = static_cast<std::uint32_t>(network.routeTrips.size());
+            route.tripCount = static_cast<std::uint32_t>(chain.size());
+            route.earliest = UINT16_MAX;
+            for (const std::uint32_t t : chain) {
+                route.earliest = std::min(route.earliest, timetable.departuresOf(t, line)[0]);
+                route.latest =
+                    std::max(route.latest, timetable.arrivalsOf(t, line)[line.stopCount - 1]);
+            }
+            route.dayOrdered = withinADay(timetable, line, chain);
+            network.latestTime = std::max(network.latestTime, route.latest);
+            network.routeTrips.insert(network.routeTrips.end(), chain.begin(), chain.end());
+            route.firstDeparture = static_cast<std::uint32_t>(network.departuresByStop.size());
+            for (std::uint32_t p = 0; p < line.stopCount; ++p) {
+                for (const std::uint32_t t : chain) {
+                    network.departuresByStop.push_back(timetable.departuresOf(t, line)[p]);
+                }
+            }
+            const auto routeNo = static_cast<std::uint32_t>(network.routes.size());
+            network.routes.push_back(route);
+            for (std::uint32_t p = 0; p < stations.size(); ++p) {
+                if (stations[p] != kNone) stops.push_back(StopAt{routeNo, p});
+            }
+        }
+    }
+    network.lineStations = std::move(parts.lineStations);
+    group(
+        network.stationCount, stops,
+        [&](const StopAt& stop) {
+            return network.lineStations[network.routes[stop.route].line][stop.position];
+        },
+        network.stopsAtFirst, network.stopsAt);
+
+    // A pair the feed gives a minimum for takes that minimum, walking or changing in place.
+    std::map<std::pair<Station, Station>, std::uint16_t> minimums;
+    for (const auto& change : parts.changes) minimums[{change.from, change.to}] = change.minutes;
+    network.changeMinutes.assign(network.stationCount, kChangeMinutes);
+    for (const auto& [pair, minutes] : minimums) {
+        if (pair.first == pair.second) network.changeMinutes[pair.first] = minutes;
+    }
+    std::map<std::pair<Station, Station>, Walk> shortest;
+    for (const auto& part : parts.walks) {
+        if (part.from == part.to) continue;
+        const auto given = minimums.find({part.from, part.to});
+        const Walk walk{part.to, part.metres,
+                        given != minimums.end() ? given->second : walkMinutes(part.metres),
+                        part.row};
+        auto [at, added] = shortest.try_emplace({part.from, part.to}, walk);
+        if (!added && walk.minutes < at->second.minutes) at->second = walk;
+    }
+    std::vector<std::pair<Station, Walk>> walks(shortest.size());
+    std::transform(shortest.begin(), shortest.end(), walks.begin(), [](const auto& entry) {
+        return std::pair{entry.first.first, entry.second};
+    });
+    std::vector<std::pair<Station, Walk>> grouped;
+    group(
+        network.stationCount, walks, [](const auto& walk) { return walk.first; },
+        network.walksFromFirst, grouped);
+    network.walksFrom.reserve(grouped.size());
+    for (const auto& [from, walk] : grouped) network.walksFrom.push_back(walk);
+    for (auto& [from, walk] : walks) std::swap(from, walk.to);
+    group(
+        network.stationCount, walks, [](const auto& walk) { return walk.first; },
+        network.walksToFirst, grouped);
+    network.walksTo.reserve(grouped.size());
+    for (const auto& [to, walk] : grouped) network.walksTo.push_back(walk);
+    return network;
+}
+
+}  // namespace busquery

@@ -1,0 +1,428 @@
+#include "route/TimedSearch.h"
+
+#include <algorithm>
+
+#include "route/ServiceCalendar.h"
+#include "route/TimedJourneyRebuild.h"
+
+namespace busquery {
+
+namespace {
+
+using Station = TimedNetwork::Station;
+constexpr std::int32_t kNever = TimedSearchState::kNever;
+constexpr std::int32_t kDay = 1440;
+// Trips of up to three days before may still run: times up to 72:00.
+constexpr std::int32_t kMaxDays = 5;
+
+std::int32_t floorDiv(std::int32_t a, std::int32_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+// One search in one direction. Forward it leaves the source at the start; backward the source
+// is where the journey ends and the keys are the minutes negated, so that both read the same.
+template <bool Backward>
+class Rounds {
+  public:
+    static constexpr std::int32_t kSign = Backward ? -1 : 1;
+
+    Rounds(const TimedNetwork& network, TimedSearchState& state, Station source, Station target,
+           std::int32_t horizonKey)
+        : network_(network),
+          timetable_(*network.timetable),
+          state_(state),
+          source_(source),
+          target_(target),
+          horizonKey_(horizonKey) {}
+
+    // Searches from a start key; state_.arrival then holds the target's arrival per round.
+    void run(std::int32_t startKey) {
+        clear();
+        bestTarget_ = horizonKey_ == kNever ? kNever : horizonKey_ + 1;
+        // The window of absolute minutes that trips may use.
+        const std::int32_t startMinute = kSign * startKey;
+        const std::int32_t horizonMinute = kSign * horizonKey_;
+        windowLow_ = std::min(startMinute, horizonMinute);
+        windowHigh_ = std::max(startMinute, horizonMinute);
+
+        setWalk(0, source_, startKey, TimedSearchState::WalkStep{});
+        for (const auto& walk : walks(source_)) {
+            const std::int32_t time = startKey + static_cast<std::int32_t>(walk.minutes);
+            if (walk.to == target_ || time >= state_.labels[walk.to].bestReady) continue;
+            setWalk(0, walk.to, time, TimedSearchState::WalkStep{source_, walk});
+        }
+        for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
+            state_.arrival[round] = kNever;
+            if (state_.marked.empty()) continue;
+            collectRoutes();
+            ++state_.stamp;
+            state_.rodeTo.clear();
+            for (const std::uint32_t route : state_.routes) {
+                scanRoute(round, route);
+                state_.routeStart[route] = TimedNetwork::kNone;
+            }
+            walkOn(round);
+            const auto& labels = state_.labels[target_];
+            const std::int32_t arrival = std::min(labels.ride[round], labels.walk[round]);
+            if (arrival != kNever) state_.arrival[round] = arrival;
+        }
+    }
+
+  private:
+    std::size_t at(std::uint32_t round, Station station) const {
+        return std::size_t{round} * state_.stations + station;
+    }
+
+    std::span<const TimedNetwork::Walk> walks(Station station) const {
+        return Backward ? network_.walksToStation(station) : network_.walksFromStation(station);
+    }
+
+    void clear() {
+        for (const Station station : state_.labelled) state_.labels[station] = {};
+        state_.labelled.clear();
+        state_.marked.clear();
+        ++state_.stamp;
+        state_.arrival[0] = kNever;
+    }
+
+    TimedSearchState::Labels& touch(Station station) {
+        auto& labels = state_.labels[station];
+        if (labels.bestRide == kNever && labels.bestReady == kNever) {
+            state_.labelled.push_back(station);
+        }
+        return labels;
+    }
+
+    void mark(Station station) {
+        if (station == target_ || state_.markStamp[station] == state_.stamp) return;
+        state_.markStamp[station] = state_.stamp;
+        state_.marked.push_back(station);
+    }
+
+    void setWalk(std::uint32_t round, Station station, std::int32_t time,
+                 const TimedSearchState::WalkStep& step) {
+        auto& labels = touch(station);
+        labels.walk[round] = time;
+        labels.bestReady = time;
+        state_.walkSteps[at(round, station)] = step;
+        if (station == target_) bestTarget_ = std::min(bestTarget_, time);
+        mark(station);
+    }
+
+    void setRide(std::uint32_t round, Station station, std::int32_t time,
+                 const TimedSearchState::RideStep& step) {
+        auto& labels = touch(station);
+        labels.ride[round] = time;
+        labels.bestRide = time;
+        state_.rideSteps[at(round, station)] = step;
+        if (station == target_) bestTarget_ = std::min(bestTarget_, time);
+        if (state_.rodeStamp[station] != state_.stamp) {
+            state_.rodeStamp[station] = state_.stamp;
+            state_.rodeTo.push_back(station);
+        }
+        const std::int32_t ready = time + network_.changeMinutes[station];
+        if (ready < labels.bestReady) {
+            labels.bestReady = ready;
+            mark(station);
+        }
+    }
+
+    // The routes through the stations marked in the round before, each from its first marked
+    // stop in the search's direction to its last one.
+    void collectRoutes() {
+        state_.routes.clear();
+        for (const Station station : state_.marked) {
+            for (const auto& stop : network_.stopsOf(station)) {
+                const auto& route = network_.routes[stop.route];
+                const std::uint32_t index =
+                    Backward ? network_.lineOf(route).stopCount - 1 - stop.position : stop.position;
+                auto& start = state_.routeStart[stop.route];
+                auto& end = state_.routeEnd[stop.route];
+                if (start == TimedNetwork::kNone) {
+                    state_.routes.push_back(stop.route);
+                    end = index;
+                }
+                start = std::min(start, index);
+                end = std::max(end, index);
+            }
+        }
+        state_.marked.clear();
+    }
+
+    // The soonest one may board at a station after the round before, and whether on foot.
+    std::int32_t ready(std::uint32_t round, Station station, bool& onFoot) const {
+        const auto& labels = state_.labels[station];
+        const std::int32_t ride = labels.ride[round];
+        const std::int32_t walk = labels.walk[round];
+        const std::int32_t afterRide =
+            ride == kNever ? kNever : ride + network_.changeMinutes[station];
+        onFoot = walk <= afterRide;
+        return std::min(walk, afterRide);
+    }
+
+    // Trip j of a route in the search's direction.
+    std::uint32_t tripAt(const TimedNetwork::Route& route, std::uint32_t j) const {
+        return network_.routeTrips[route.firstTrip + (Backward ? route.tripCount - 1 - j : j)];
+    }
+    // When trip j of a route in the search's direction may be boarded at a position: its
+    // departure forward, read from the route's departures by stop, which lie together for the
+    // halving; its arrival backward.
+    std::int32_t boardKey(const TimedNetwork::Route& route, const Timetable::Line& line,
+                          std::uint32_t j, std::uint32_t position, std::int32_t dayKey) const {
+        if constexpr (Backward) {
+            return dayKey - static_cast<std::int32_t>(
+                                timetable_.arrivalsOf(tripAt(route, j), line)[position]);
+        } else {
+            return dayKey + static_cast<std::int32_t>(
+                                network_.departuresByStop[route.firstDeparture +
+                                                          position * route.tripCount + j]);
+        }
+    }
+    std::int32_t alightKey(const Timetable::Line& line, std::uint32_t trip, std::uint32_t position,
+                           std::int32_t dayKey) const {
+        const auto minute = Backward ? timetable_.departuresOf(trip, line)[position]
+                                     : timetable_.arrivalsOf(trip, line)[position];
+        return dayKey + kSign * static_cast<std::int32_t>(minute);
+    }
+    bool runs(ServiceDay day, std::uint32_t trip) const {
+        return state_
+            .running[static_cast<std::size_t>(day - state_.firstDay) * network_.serviceCount +
+                     timetable_.trips[trip].service];
+    }
+
+    void scanRoute(std::uint32_t round, std::uint32_t routeNo) {
+        const auto& route = network_.routes[routeNo];
+        // The service days whose trips of the route may fall in the window, in the search's
+        // direction.
+        const ServiceDay lastDay = std::min(floorDiv(windowHigh_ - route.earliest, kDay),
+                                            state_.firstDay + state_.dayCount - 1);
+        const ServiceDay firstDay =
+            std::max(floorDiv(windowLow_ - route.latest + kDay - 1, kDay), state_.firstDay);
+        if (firstDay > lastDay) return;
+        const std::int32_t count = lastDay - firstDay + 1;
+        ServiceDay days[kMaxDays];
+        std::int32_t used = 0;
+        for (std::int32_t d = 0; d < count && used < kMaxDays; ++d) {
+            days[used++] = Backward ? lastDay - d : firstDay + d;
+        }
+        // Where the trips of one day all come before those of the next, the days are one
+        // sequence of trips; else each day is scanned by itself.
+        if (route.dayOrdered) {
+            scanDays(round, routeNo, route, {days, static_cast<std::size_t>(used)});
+        } else {
+            for (std::int32_t d = 0; d < used; ++d) scanDays(round, routeNo, route, {days + d, 1});
+        }
+    }
+
+    // A trip of the route on one of the days scanned: index into those days, and j.
+    struct DayTrip {
+        std::uint32_t day;
+        std::uint32_t j;
+    };
+
+    // Whether the trip ridden is not the first one may catch: the one before it in the
+    // sequence, running or not, leaves after `soonest`. Mostly it does not, which spares the
+    // search.
+    bool earlierMayCatch(const TimedNetwork::Route& route, const Timetable::Line& line,
+                         std::span<const ServiceDay> days, std::uint32_t position,
+                         std::int32_t soonest, DayTrip current) const {
+        if (current.j > 0) {
+            return boardKey(route, line, current.j - 1, position,
+                            kSign * days[current.day] * kDay) >= soonest;
+        }
+        return current.day > 0 && boardKey(route, line, route.tripCount - 1, position,
+                                           kSign * days[current.day - 1] * kDay) >= soonest;
+    }
+
+    // The first trip before `before` that leaves the position at or after `soonest` and runs
+    // on its day; `before` when there is none.
+    DayTrip firstCatchable(const TimedNetwork::Route& route, const Timetable::Line& line,
+                           std::span<const ServiceDay> days, std::uint32_t position,
+                           std::int32_t soonest, DayTrip before) const {
+        for (std::uint32_t d = 0; d <= before.day && d < days.size(); ++d) {
+            const std::int32_t dayKey = kSign * days[d] * kDay;
+            std::uint32_t high = d == before.day ? before.j : route.tripCount;
+            if (high == 0 || boardKey(route, line, high - 1, position, dayKey) < soonest) {
+                continue;
+            }
+            std::uint32_t low = 0;
+            while (low < high) {
+                const std::uint32_t mid = low + (high - low) / 2;
+                if (boardKey(route, line, mid, position, dayKey) < soonest) {
+                    low = mid + 1;
+                } else {
+                    high = mid;
+                }
+            }
+            const std::uint32_t end = d == before.day ? before.j : route.tripCount;
+            while (low < end && !runs(days[d], tripAt(route, low))) ++low;
+            if (low < end) return {d, low};
+        }
+        return before;
+    }
+
+    void scanDays(std::uint32_t round, std::uint32_t routeNo, const TimedNetwork::Route& route,
+                  std::span<const ServiceDay> days) {
+        const auto& line = network_.lineOf(route);
+        const auto& stations = network_.lineStations[route.line];
+        const DayTrip none{static_cast<std::uint32_t>(days.size()), 0};
+        DayTrip current = none;
+        std::uint32_t trip = 0;
+        std::int32_t dayKey = 0;
+        std::uint32_t boardedAt = 0;
+        bool boardedOnFoot = false;
+        for (std::uint32_t i = state_.routeStart[routeNo]; i < line.stopCount; ++i) {
+            const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
+            const Station station = stations[position];
+            if (station == TimedNetwork::kNone) continue;
+            const bool riding = current.day != none.day;
+            // Past the last stop marked, only a trip boarded before has anything to add.
+            if (!riding && i > state_.routeEnd[routeNo]) break;
+            if (riding) {
+                const std::int32_t time = alightKey(line, trip, position, dayKey);
+                if (time < state_.labels[station].bestRide && time < bestTarget_) {
+                    setRide(round, station, time,
+                            TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
+                                                       position, boardedOnFoot});
+                }
+            }
+            bool onFoot = false;
+            const std::int32_t soonest = ready(round - 1, station, onFoot);
+            if (soonest == kNever) continue;
+            if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
+                           !earlierMayCatch(route, line, days, position, soonest, current))) {
+                continue;
+            }
+            const DayTrip caught = firstCatchable(route, line, days, position, soonest, current);
+            if (caught.day != current.day || caught.j != current.j) {
+                current = caught;
+                trip = tripAt(route, caught.j);
+                dayKey = kSign * days[caught.day] * kDay;
+                boardedAt = position;
+                boardedOnFoot = onFoot;
+            }
+        }
+    }
+
+    void walkOn(std::uint32_t round) {
+        for (const Station station : state_.rodeTo) {
+            const std::int32_t time = state_.labels[station].ride[round];
+            for (const auto& walk : walks(station)) {
+                const std::int32_t arrival = time + static_cast<std::int32_t>(walk.minutes);
+                if (arrival >= state_.labels[walk.to].bestReady || arrival >= bestTarget_) {
+                    continue;
+                }
+                setWalk(round, walk.to, arrival, TimedSearchState::WalkStep{station, walk});
+            }
+        }
+    }
+
+    const TimedNetwork& network_;
+    const Timetable& timetable_;
+    TimedSearchState& state_;
+    Station source_;
+    Station target_;
+    std::int32_t horizonKey_;
+    std::int32_t bestTarget_ = kNever;
+    std::int32_t windowLow_ = 0;
+    std::int32_t windowHigh_ = 0;
+};
+
+// Notes which services run on each day a search around `minute` may use.
+void noteRunningServices(const TimedNetwork& network, TimedSearchState& state, JourneyMinute minute,
+                         std::uint32_t rangeMinutes) {
+    const Timetable& timetable = *network.timetable;
+    const std::int32_t reach = static_cast<std::int32_t>(kHorizonMinutes + rangeMinutes);
+    state.firstDay = floorDiv(minute - reach - network.latestTime, kDay);
+    state.dayCount = floorDiv(minute + reach, kDay) - state.firstDay + 1;
+    state.running.assign(static_cast<std::size_t>(state.dayCount) * network.serviceCount, 0);
+    for (std::int32_t d = 0; d < state.dayCount; ++d) {
+        for (std::uint32_t service = 0; service < network.serviceCount; ++service) {
+            state.running[static_cast<std::size_t>(d) * network.serviceCount + service] =
+                !timetable.calendarGiven || timetable.runs(service, state.firstDay + d);
+        }
+    }
+}
+
+bool removes(const TimedJourney& a, const TimedJourney& b) {
+    return a.depart >= b.depart && a.arrive <= b.arrive && a.rides <= b.rides;
+}
+
+template <bool Backward>
+std::vector<TimedJourney> searchRange(const TimedNetwork& network, TimedSearchState& state,
+                                      const TimedQuery& query, JourneyMinute minute) {
+    constexpr std::int32_t kSign = Backward ? -1 : 1;
+    const Station source = Backward ? query.destination : query.origin;
+    const Station target = Backward ? query.origin : query.destination;
+    const std::int32_t startKey = kSign * minute;
+    Rounds<Backward> rounds(network, state, source, target,
+                            startKey + static_cast<std::int32_t>(kHorizonMinutes));
+    // Where a journey starts in the search's direction: its departure, or its arrival negated.
+    auto startOf = [](const TimedJourney& journey) {
+        return Backward ? -journey.arrive : journey.depart;
+    };
+
+    std::vector<TimedJourney> found;
+    std::size_t fromFirst = 0;
+    std::int32_t key = startKey;
+    std::int32_t limit = kNever;
+    while (key <= limit) {
+        rounds.run(key);
+        std::int32_t earliestStart = kNever;
+        for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
+            if (state.arrival[round] == kNever) continue;
+            TimedJourney journey = rebuildJourney(network, state, source, target, round, Backward);
+            earliestStart = std::min(earliestStart, startOf(journey));
+            // Past the first search only those that start within the range count.
+            if (limit == kNever || startOf(journey) <= limit) found.push_back(std::move(journey));
+        }
+        if (earliestStart == kNever) break;
+        if (limit == kNever) {
+            fromFirst = found.size();
+            limit = earliestStart + static_cast<std::int32_t>(query.rangeMinutes);
+        }
+        key = std::max(key, earliestStart) + 1;
+    }
+
+    // The journeys no other one removes; of equal ones the first found stays.
+    std::vector<bool> removed(found.size(), false);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        for (std::size_t j = 0; j < found.size() && !removed[i]; ++j) {
+            if (j == i || removed[j] || !removes(found[j], found[i])) continue;
+            const bool same = removes(found[i], found[j]);
+            removed[i] = !same || j < i;
+        }
+    }
+    std::vector<TimedJourney> kept;
+    for (std::size_t i = 0; i < found.size() && kept.size() < kMaxTimedJourneys; ++i) {
+        if (!removed[i] && i < fromFirst) kept.push_back(found[i]);
+    }
+    for (std::size_t i = fromFirst; i < found.size() && kept.size() < kMaxTimedJourneys; ++i) {
+        if (!removed[i]) kept.push_back(found[i]);
+    }
+    std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+        return a.depart != b.depart ? a.depart < b.depart : a.arrive < b.arrive;
+    });
+    return kept;
+}
+
+}  // namespace
+
+TimedAnswer searchByClock(const TimedNetwork& network, TimedSearchState& state,
+                          const TimedQuery& query) {
+    TimedAnswer answer;
+    const auto choice = chooseServiceDay(*network.timetable, query.day);
+    answer.serviceDay = choice.day;
+    answer.dateMoved = choice.moved;
+    if (query.origin == query.destination || query.origin >= network.stationCount ||
+        query.destination >= network.stationCount || network.routes.empty()) {
+        return answer;
+    }
+    const JourneyMinute minute = journeyMinute(choice.day, query.minute);
+    noteRunningServices(network, state, minute, query.rangeMinutes);
+    answer.journeys = query.arriveBy ? searchRange<true>(network, state, query, minute)
+                                     : searchRange<false>(network, state, query, minute);
+    return answer;
+}
+
+}  // namespace busquery

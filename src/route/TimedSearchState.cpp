@@ -1,0 +1,25 @@
+#include "route/TimedSearchState.h"
+
+namespace busquery {
+
+void TimedSearchState::prepare(const TimedNetwork& network) {
+    stations = network.stationCount;
+    const std::size_t steps = std::size_t{kRounds} * stations;
+    labels.assign(stations, Labels{});
+    rideSteps.assign(steps, RideStep{});
+    walkSteps.assign(steps, WalkStep{});
+    labelled.clear();
+    marked.clear();
+    markStamp.assign(stations, 0);
+    rodeTo.clear();
+    rodeStamp.assign(stations, 0);
+    stamp = 0;
+    routeStart.assign(network.routes.size(), TimedNetwork::kNone);
+    routeEnd.assign(network.routes.size(), 0);
+    routes.clear();
+    running.clear();
+    firstDay = 0;
+    dayCount = 0;
+}
+
+}  // namespace busquery

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+#include "route/TimedNetwork.h"
+
+namespace busquery {
+
+// What a search by the clock keeps while it runs, sized once per network by its owner and
+// reused from one search to the next; a search clears only what it set.
+//
+// Times are kept as keys that grow in the direction of the search: the minute itself when
+// searching forward from a departure, the minute negated when searching back from an arrival.
+struct TimedSearchState {
+    static constexpr std::uint32_t kMaxRides = 5;
+    static constexpr std::uint32_t kRounds = kMaxRides + 1;
+    static constexpr std::int32_t kNever = INT32_MAX;
+
+    // How a station was reached by a ride in a round: the trip, its service day, where it was
+    // boarded and left (positions on its line, in the search's direction), and whether the
+    // arrival it was boarded from was on foot.
+    struct RideStep {
+        std::uint32_t route = 0;
+        std::uint32_t trip = 0;
+        ServiceDay day = 0;
+        std::uint32_t board = 0;
+        std::uint32_t alight = 0;
+        bool fromWalk = false;
+    };
+
+    // How a station was reached on foot: from where, and the walk taken.
+    struct WalkStep {
+        TimedNetwork::Station from = TimedNetwork::kNone;
+        TimedNetwork::Walk walk{};
+    };
+
+    // A station's arrivals by ride and on foot in every round, and over all rounds its best ride
+    // arrival and the soonest one may board there: one cache line, read together.
+    struct alignas(64) Labels {
+        std::int32_t ride[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
+        std::int32_t walk[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
+        std::int32_t bestRide = kNever;
+        std::int32_t bestReady = kNever;
+    };
+    static_assert(kRounds == 6);
+
+    std::uint32_t stations = 0;
+    std::vector<Labels> labels;           // per station
+    std::vector<std::uint32_t> labelled;  // the stations whose labels were set
+    // round × stations + station: how each label was set
+    std::vector<RideStep> rideSteps;
+    std::vector<WalkStep> walkSteps;
+
+    std::vector<std::uint32_t> marked;     // stations to board from in the next round
+    std::vector<std::uint32_t> markStamp;  // per station: the round stamp it was marked with
+    std::vector<std::uint32_t> rodeTo;     // stations given a ride label this round
+    std::vector<std::uint32_t> rodeStamp;
+    std::uint32_t stamp = 0;
+    std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
+    std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at
+    std::vector<std::uint32_t> routes;      // routes to scan this round
+
+    // Which services run, for the days a search may use: day − firstDay, times services.
+    std::vector<std::uint8_t> running;
+    ServiceDay firstDay = 0;
+    std::int32_t dayCount = 0;
+
+    // Per round: the arrival at the target if it beat every round before, else kNever.
+    std::int32_t arrival[kRounds]{};
+
+    // Sizes the arrays for the network; the state then serves any search over it.
+    void prepare(const TimedNetwork& network);
+};
+
+}  // namespace busquery
