@@ -140,12 +140,14 @@ TEST_F(CliTest, ControlCharactersInAFileAreShownEscaped) {
 }
 
 TEST_F(CliTest, TheEnvironmentNamesTheDatabaseUnlessDbDoes) {
-    ::setenv("BUSQUERY_DB", db_.c_str(), 1);
+    const std::string missing = (dir_ / "missing").string();
+    ::setenv("BUSQUERY_DB", missing.c_str(), 1);
     const CliRun fromEnvironment = run({"line", "12"});
-    const CliRun fromOption = run({"--db", (dir_ / "missing").string(), "line", "12"});
+    const CliRun fromOption = run({"--db", db_, "line", "12"});
     ::unsetenv("BUSQUERY_DB");
-    EXPECT_EQ(fromEnvironment.status, 0) << fromEnvironment.err;
-    EXPECT_EQ(fromOption.status, 2);
+    EXPECT_EQ(fromEnvironment.status, 2);
+    EXPECT_NE(fromEnvironment.err.find(missing), std::string::npos) << fromEnvironment.err;
+    EXPECT_EQ(fromOption.status, 0) << fromOption.err;
 }
 
 TEST_F(CliTest, VerboseReportsTheWalksLeftOut) {
