@@ -6,13 +6,11 @@
 // --benchmark_filter for its own), the walks written and the size of the database.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
-#include <chrono>
 #include <fstream>
 #include <string>
 
-#include "gtfs/GtfsImporter.h"
+#include "ImportTiming.h"
 #include "support/TempDir.h"
 
 namespace busquery {
@@ -40,24 +38,10 @@ void BM_ImportStopsAtOnePoint(benchmark::State& state) {
     std::filesystem::create_directory(dir / "feed");
     writeFeed(dir / "feed", stops, state.range(1) != 0);
 
-    GtfsImportOptions options;
-    options.feed = dir / "feed";
-    options.out = dir / "busdata";
-    ImportSummary summary;
-    double seconds = 0;
-    for (auto _ : state) {
-        std::filesystem::remove(options.out);
-        auto begin = std::chrono::steady_clock::now();
-        summary = importGtfs(options);
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["seconds"] = seconds / static_cast<double>(state.iterations());
-    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    const ImportSummary summary = timeImports(state, dir / "feed", dir / "busdata");
     state.counters["walks"] = static_cast<double>(summary.walks);
     state.counters["file_MB"] =
-        static_cast<double>(std::filesystem::file_size(options.out)) / (1024.0 * 1024.0);
+        static_cast<double>(std::filesystem::file_size(dir / "busdata")) / (1024.0 * 1024.0);
 }
 
 BENCHMARK(BM_ImportStopsAtOnePoint)

@@ -4,10 +4,8 @@
 // process.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -15,7 +13,7 @@
 #include <numbers>
 #include <string>
 
-#include "gtfs/GtfsImporter.h"
+#include "ImportTiming.h"
 #include "support/TempDir.h"
 
 namespace busquery {
@@ -94,23 +92,10 @@ void BM_ImportGtfs(benchmark::State& state) {
     std::filesystem::create_directory(dir / "feed");
     writeFeed(dir / "feed", rows);
 
-    GtfsImportOptions options;
-    options.feed = dir / "feed";
-    options.out = dir / "busdata";
-    ImportSummary summary;
-    double seconds = 0;
-    for (auto _ : state) {
-        std::filesystem::remove(options.out);
-        auto begin = std::chrono::steady_clock::now();
-        summary = importGtfs(options);
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-    }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
+    const ImportSummary summary = timeImports(state, dir / "feed", dir / "busdata");
     state.counters["stop_times_rows"] = static_cast<double>(summary.stopTimes);
     state.counters["rows_per_second"] =
-        static_cast<double>(summary.stopTimes) * static_cast<double>(state.iterations()) / seconds;
-    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+        static_cast<double>(summary.stopTimes) / state.counters["seconds"];
     state.counters["lines"] = static_cast<double>(summary.lines);
     state.counters["walks"] = static_cast<double>(summary.walks);
 }
