@@ -1,6 +1,5 @@
 #include "query/RouteSearch.h"
 
-#include <optional>
 
 #include "query/RouteStationName.h"
 #include "route/DirectRouteSearch.h"
@@ -8,17 +7,6 @@
 #include "text/AsciiCase.h"
 
 namespace busquery {
-namespace {
-
-// The station a route box names, when nstinfo has it.
-std::optional<RouteIndex::FoldedId> knownStation(const RouteIndex& routes, std::string_view name) {
-    auto folded = routes.find(name);
-    if (!folded || routes.firstStation[*folded] == RouteIndex::kNone) return std::nullopt;
-    return folded;
-}
-
-}  // namespace
-
 RouteFound routeSearch(const NetworkIndex& index, RouteSearchState& state, std::string_view fromBox,
                        std::string_view toBox) {
     RouteFound found;
@@ -39,7 +27,7 @@ RouteFound routeSearch(const NetworkIndex& index, RouteSearchState& state, std::
     const RouteIndex& routes = index.derived<RouteIndex>();
     // One station in both boxes needs no ride. A name that is no station goes on to the
     // search, which answers NoOrigin as for any unknown origin.
-    if (equalsIgnoreAsciiCase(from, to) && knownStation(routes, from)) {
+    if (equalsIgnoreAsciiCase(from, to) && routes.findStation(from)) {
         found.finding = RouteFinding::SameStation;
         return found;
     }

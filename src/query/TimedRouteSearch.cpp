@@ -40,21 +40,14 @@ TimedJourneyEntry named(const NetworkIndex& index, const TimedJourney& journey) 
     return entry;
 }
 
-// The station a route box names, when nstinfo has it.
-std::optional<RouteIndex::FoldedId> knownStation(const RouteIndex& routes, std::string_view name) {
-    auto folded = routes.find(name);
-    if (!folded || routes.firstStation[*folded] == RouteIndex::kNone) return std::nullopt;
-    return folded;
-}
-
 Answer searchByTimetable(const NetworkIndex& index, TimedSearchState& search,
                          std::string_view fromBox, std::string_view toBox, TimedRouteAnswer timed) {
     Answer answer(QueryMode::MultiStation);
     const std::string_view from = routeStationName(fromBox);
     const std::string_view to = routeStationName(toBox);
     const RouteIndex& routes = index.derived<RouteIndex>();
-    const auto origin = from.empty() ? std::nullopt : knownStation(routes, from);
-    const auto destination = to.empty() ? std::nullopt : knownStation(routes, to);
+    const auto origin = from.empty() ? std::nullopt : routes.findStation(from);
+    const auto destination = to.empty() ? std::nullopt : routes.findStation(to);
     if (!origin) {
         answer.outcome = OutcomeCode::NoOrigin;
     } else if (!destination) {

@@ -96,6 +96,12 @@ std::optional<RouteIndex::FoldedId> RouteIndex::find(std::string_view name) cons
     return it->second;
 }
 
+std::optional<RouteIndex::FoldedId> RouteIndex::findStation(std::string_view name) const {
+    auto folded = find(name);
+    if (!folded || firstStation[*folded] == kNone) return std::nullopt;
+    return folded;
+}
+
 std::uint32_t RouteIndex::positionOn(std::uint32_t line, FoldedId name) const {
     const auto& through = linesThrough[name];
     auto it = std::lower_bound(through.begin(), through.end(), line,

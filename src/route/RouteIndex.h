@@ -50,6 +50,8 @@ struct RouteIndex {
 
     // The FoldedId of a station name, or nothing when no list and no station holds it.
     std::optional<FoldedId> find(std::string_view name) const;
+    // The same, only when nstinfo has a station of that name.
+    std::optional<FoldedId> findStation(std::string_view name) const;
 
     // Position of the first whole-name occurrence of a name on a line, or kNone.
     std::uint32_t positionOn(std::uint32_t line, FoldedId name) const;
