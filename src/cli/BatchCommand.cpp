@@ -14,9 +14,9 @@
 #include "cli/QueryCommand.h"
 #include "cli/RouteTimeText.h"
 #include "cli/Suggestions.h"
-#include "cli/Utf8Check.h"
 #include "cli/VisibleText.h"
 #include "store/Error.h"
+#include "text/Utf8.h"
 
 namespace busquery::cli {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/VisibleText.h"
 
-#include "cli/Utf8Check.h"
+#include "text/Utf8.h"
 
 namespace busquery::cli {
 namespace {
@@ -31,27 +31,18 @@ bool keptLineBreak(std::string_view text, std::size_t at, EscapeStyle style) {
 std::string visibleText(std::string_view text, EscapeStyle style) {
     std::string out;
     out.reserve(text.size());
-    std::size_t validEnd = 0;  // text up to here is known to be well-formed
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (at >= validEnd) {
-            validEnd = at + validUtf8Length(text.substr(at));
-            if (validEnd == at) {
-                // Shown as it stands: a terminal may well show a file of another encoding, and
-                // JSON writes U+FFFD for it.
-                out += text[at];
-                continue;
-            }
-        }
-        const auto byte = static_cast<unsigned char>(text[at]);
-        if ((byte < 0x20 || byte == 0x7F) && !keptLineBreak(text, at, style)) {
-            appendEscape(out, byte, style);
-        } else if (byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) <= 0x9F) {
-            // U+0080 to U+009F: the C1 controls, among them the one-byte escape sequence mark.
-            appendEscape(out, static_cast<unsigned char>(text[at + 1]), style);
-            ++at;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Character c = utf8At(text, at);
+        // An invalid character is shown as it stands: a terminal may well show a file of another
+        // encoding, and JSON writes U+FFFD for it. U+0080 to U+009F are the C1 controls, among
+        // them the one-byte escape sequence mark.
+        const bool control = c.valid && (c.point < 0x20 || (c.point >= 0x7F && c.point <= 0x9F));
+        if (control && !keptLineBreak(text, at, style)) {
+            appendEscape(out, static_cast<unsigned>(c.point), style);
         } else {
-            out += text[at];
+            out += text.substr(at, c.length);
         }
+        at += c.length;
     }
     return out;
 }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/Utf8.h"
+
 namespace busquery {
 namespace {
 
@@ -24,49 +26,6 @@ std::string_view fullWidth(char c) {
         default:
             return {};
     }
-}
-
-// The length of the well-formed UTF-8 character that starts at text[at], 0 when the bytes
-// there are none (a stray byte, an overlong form, a surrogate, beyond U+10FFFF).
-std::size_t utf8Length(std::string_view text, std::size_t at) {
-    auto byte = static_cast<unsigned char>(text[at]);
-    std::size_t length = 0;
-    char32_t point = 0;
-    if (byte < 0x80) {
-        return 1;
-    } else if ((byte & 0xE0) == 0xC0) {
-        length = 2;
-        point = byte & 0x1F;
-    } else if ((byte & 0xF0) == 0xE0) {
-        length = 3;
-        point = byte & 0x0F;
-    } else if ((byte & 0xF8) == 0xF0) {
-        length = 4;
-        point = byte & 0x07;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        auto next = static_cast<unsigned char>(text[at + k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        point = (point << 6) | (next & 0x3F);
-    }
-    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < kSmallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
-}
-
-// The code point of one well-formed UTF-8 character.
-char32_t codePoint(std::string_view character) {
-    constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t point = static_cast<unsigned char>(character[0]) & kLeadBits[character.size()];
-    for (std::size_t k = 1; k < character.size(); ++k) {
-        point = (point << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
-    }
-    return point;
 }
 
 // Characters a terminal acts on rather than shows: C0 and C1 controls, DEL, the line and
@@ -142,35 +101,25 @@ std::optional<std::int64_t> readFeedInteger(std::string_view text) {
     return value;
 }
 
-bool isValidUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = utf8Length(text, at);
-        if (length == 0) return false;
-        at += length;
-    }
-    return true;
-}
-
 std::string displayText(std::string_view text, std::size_t maxCharacters) {
     std::string shown;
     std::size_t characters = 0;
     for (std::size_t at = 0; at < text.size();) {
-        std::size_t length = utf8Length(text, at);
+        const Utf8Character c = utf8At(text, at);
         std::string piece;
         std::size_t width = 1;
-        if (length == 0) {
+        if (!c.valid) {
             piece = "\uFFFD";
-            length = 1;
-        } else if (char32_t point = codePoint(text.substr(at, length)); isControl(point)) {
-            piece = escaped(point);
+        } else if (isControl(c.point)) {
+            piece = escaped(c.point);
             width = piece.size();
         } else {
-            piece = text.substr(at, length);
+            piece = text.substr(at, c.length);
         }
         if (characters + width > maxCharacters) return shown + "…";
         shown += piece;
         characters += width;
-        at += length;
+        at += c.length;
     }
     return shown;
 }

@@ -23,13 +23,10 @@ inline constexpr std::string_view kControlsDropped = "名称中的控制字符�
 // The whole of text as a decimal integer, nullopt when it is anything else.
 std::optional<std::int64_t> readFeedInteger(std::string_view text);
 
-// Whether text is well-formed UTF-8 (no overlong forms, no surrogates).
-bool isValidUtf8(std::string_view text);
-
 // Text from a feed as a message may show it on a terminal: control characters (those of
 // ASCII and Latin-1, and the marks that turn the direction of text) as visible escapes such as
-// \x1b or \u202e, every byte that is not UTF-8 as U+FFFD, and no more than maxCharacters
-// characters, "…" marking the cut.
+// \x1b or \u202e, every invalid character (text/Utf8.h) as one U+FFFD, and no more than
+// maxCharacters characters, "…" marking the cut.
 std::string displayText(std::string_view text, std::size_t maxCharacters = 80);
 
 }  // namespace busquery

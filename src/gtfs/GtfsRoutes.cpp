@@ -6,6 +6,7 @@
 #include "store/Error.h"
 #include "text/AsciiCase.h"
 #include "text/NumericText.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "gtfs/FeedText.h"
 #include "text/AsciiCase.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {

@@ -1,6 +1,7 @@
 #include "gtfs/GtfsTrips.h"
 
 #include "gtfs/FeedText.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sample/SampleRandom.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {
@@ -58,8 +59,9 @@ std::string ordinal(int n)  // 1 to 19
 // The name without its first character, then without its first two, and so on.
 std::vector<std::string> properEndings(const std::string& name) {
     std::vector<std::string> endings;
-    for (std::size_t i = 1; i < name.size(); ++i) {
-        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) endings.push_back(name.substr(i));
+    for (std::size_t at = 0; at < name.size();) {
+        at += utf8At(name, at).length;
+        if (at < name.size()) endings.push_back(name.substr(at));
     }
     return endings;
 }

@@ -3,11 +3,11 @@
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
-#include <unicode/utf8.h>
 
 #include <algorithm>
 
 #include "text/AsciiCase.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {
@@ -33,23 +33,12 @@ bool foldingKeeps(UChar32 c) {
     return folded.foldCase(U_FOLD_CASE_DEFAULT) == icu::UnicodeString(c);
 }
 
-// Bytes that are no UTF-8 have no case and no accents: such a text compares as it is, and never
-// meets another broken text through the replacement character both would become.
-bool isWellFormed(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const auto length = static_cast<int32_t>(text.size());
-    for (int32_t i = 0; i < length;) {
-        UChar32 c;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string foldCaseAndAccents(std::string_view text) {
-    if (isAscii(text) || !isWellFormed(text)) return asciiLower(text);
+    // Bytes that are no UTF-8 have no case and no accents: such a text compares as it is, and
+    // never meets another broken text through the replacement character both would become.
+    if (isAscii(text) || !isValidUtf8(text)) return asciiLower(text);
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
     const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
@@ -71,10 +60,11 @@ std::string foldCaseAndAccents(std::string_view text) {
 }
 
 bool foldsAsAsciiLower(std::string_view text) {
-    for (int32_t at = 0, length = static_cast<int32_t>(text.size()); at < length;) {
-        UChar32 c;
-        U8_NEXT(text.data(), at, length, c);
-        if (c >= 0 && !foldingKeeps(c)) return false;  // broken bytes fold to themselves
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Character c = utf8At(text, at);
+        if (c.valid && !foldingKeeps(static_cast<UChar32>(c.point)))
+            return false;  // broken bytes fold to themselves
+        at += c.length;
     }
     return true;
 }

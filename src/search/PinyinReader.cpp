@@ -1,24 +1,23 @@
 #include "search/PinyinReader.h"
 
-#include <unicode/utf8.h>
-
 #include <algorithm>
 
 #include "search/PlaceNameReadings.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {
 
 constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyz";
 
-// The characters of UTF-8 text up to the first byte that starts no well-formed sequence.
+// The characters of UTF-8 text up to its first invalid one.
 void decode(std::string_view utf8, std::u32string& out) {
     out.clear();
-    for (int32_t at = 0, length = static_cast<int32_t>(utf8.size()); at < length;) {
-        UChar32 c;
-        U8_NEXT(utf8.data(), at, length, c);
-        if (c < 0) return;
-        out.push_back(static_cast<char32_t>(c));
+    for (std::size_t at = 0; at < utf8.size();) {
+        const Utf8Character c = utf8At(utf8, at);
+        if (!c.valid) return;
+        out.push_back(c.point);
+        at += c.length;
     }
 }
 

@@ -5,32 +5,22 @@
 #include "network/NetworkIndex.h"
 #include "search/SuggestionSearch.h"
 #include "text/AsciiCase.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {
 
 struct Character {
-    std::optional<std::uint32_t> key;  // nothing for a byte that starts no well-formed sequence
+    std::optional<std::uint32_t> key;  // nothing for an invalid character
     std::size_t length = 1;
 };
 
-// The character at byte offset at: its bytes packed into one key, ASCII letters lower-cased.
-// Multi-byte keys are at least 0xC000, so they never meet a one-byte key.
+// The character at byte offset at as its code point, ASCII letters lower-cased.
 Character characterAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return {static_cast<unsigned char>(asciiLower(text[at])), 1};
-    const std::size_t length = (lead & 0xE0) == 0xC0   ? 2
-                               : (lead & 0xF0) == 0xE0 ? 3
-                               : (lead & 0xF8) == 0xF0 ? 4
-                                                       : 0;
-    if (length == 0 || at + length > text.size()) return {};
-    std::uint32_t key = lead;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if ((next & 0xC0) != 0x80) return {};
-        key = key << 8 | next;
-    }
-    return {key, length};
+    const Utf8Character c = utf8At(text, at);
+    if (!c.valid) return {std::nullopt, c.length};
+    if (c.point < 0x80) return {static_cast<unsigned char>(asciiLower(text[at])), 1};
+    return {static_cast<std::uint32_t>(c.point), c.length};
 }
 
 std::uint64_t pairKey(std::uint32_t first, std::uint32_t second) {

@@ -2,14 +2,6 @@
 
 namespace busquery {
 
-std::size_t countCharacters(std::string_view utf8) {
-    std::size_t count = 0;
-    for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 std::string removeAll(std::string_view text, std::string_view part) {
     if (part.empty()) return std::string(text);
     std::string out;

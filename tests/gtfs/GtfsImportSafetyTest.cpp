@@ -18,7 +18,7 @@
 #include "store/StagedFile.h"
 #include "support/StagedFileTraps.h"
 #include "support/TempDir.h"
-#include "text/Text.h"
+#include "text/Utf8.h"
 
 namespace busquery {
 namespace {
