@@ -119,8 +119,10 @@ int BatchCommand::run(CliContext& context) {
         nlohmann::ordered_json result;
         try {
             result = answer(context, readRequest(line));
-        } catch (const std::exception& e) {
-            result = {{"error", failureMessage(e)}};
+        } catch (...) {
+            const ErrorReport report = reportError(std::current_exception());
+            result = {{"error", report.message}};
+            writeCause(context, report);
             status = kExitFailure;
         }
         context.out << jsonLine(result);

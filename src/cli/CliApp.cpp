@@ -54,8 +54,10 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         "Bus database (default: the file BUSQUERY_DB names, else busdata beside the program)");
     app.add_option("--format", context.formatOption, "Output format")
         ->check(CLI::IsMember({"text", "ansi", "json"}));
-    app.add_flag("--verbose", context.verbose,
-                 "Also report on stderr the rows of the data file that were left out");
+    app.add_flag(
+        "--verbose", context.verbose,
+        "Also report on stderr the rows of the data file that were left out, and the cause of a "
+        "failure in SQLite's or the system's own words");
 
     const auto commands = allCommands();
     for (const auto& command : commands) {
@@ -83,8 +85,11 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         int status = chosen ? chosen->run(context) : kExitListed;
         context.flushOutput();
         return status;
-    } catch (const std::exception& e) {
-        return fail(context, failureMessage(e));
+    } catch (...) {
+        const ErrorReport report = reportError(std::current_exception());
+        fail(context, report.message);
+        writeCause(context, report);
+        return kExitFailure;
     }
 }
 

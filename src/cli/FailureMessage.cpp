@@ -1,15 +1,13 @@
 #include "cli/FailureMessage.h"
 
-#include <new>
-
-#include "store/Error.h"
+#include <ostream>
 
 namespace busquery::cli {
 
-std::string failureMessage(const std::exception& failure) {
-    if (const auto* error = dynamic_cast<const Error*>(&failure)) return error->what();
-    if (dynamic_cast<const std::bad_alloc*>(&failure)) return "内存不足，未能完成";
-    return "程序内部出错，未能完成";
+void writeCause(CliContext& context, const ErrorReport& report) {
+    if (context.verbose && !report.detail.empty()) {
+        context.err << "busquery-cli: 原因：" << report.detail << '\n';
+    }
 }
 
 }  // namespace busquery::cli

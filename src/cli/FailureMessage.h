@@ -1,12 +1,12 @@
 #pragma once
 
-#include <exception>
-#include <string>
+#include "cli/CliContext.h"
+#include "store/ErrorReport.h"
 
 namespace busquery::cli {
 
-// What the traveller reads about a failure: the program's own Error says it in Chinese; any
-// other exception is a fault of the program, and its library text is not shown.
-std::string failureMessage(const std::exception& failure);
+// With --verbose, the cause of a failure the CLI reported (reportError's detail: SQLite's or the
+// system's own words) on stderr, on a line of its own after the message: "busquery-cli: 原因：…".
+void writeCause(CliContext& context, const ErrorReport& report);
 
 }  // namespace busquery::cli

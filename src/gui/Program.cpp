@@ -3,8 +3,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
+
 #include "gui/FirstPaint.h"
 #include "gui/StartUp.h"
+#include "store/ErrorReport.h"
 
 namespace busquery::app {
 
@@ -33,8 +36,12 @@ void Program::start() {
         try {
             data_.refresh();
             pruneLineList(window_, data_.index());
-        } catch (const std::exception&) {
-            // Nothing to say yet: the next keystroke or query that needs the data reports it.
+        } catch (...) {
+            // Nothing to show yet: the next keystroke or query that needs the data reports it
+            // to the traveller. The log keeps the cause meanwhile.
+            const ErrorReport report = reportError(std::current_exception());
+            std::fprintf(stderr, "busquery: %s%s%s\n", report.message.c_str(),
+                         report.detail.empty() ? "" : "；原因：", report.detail.c_str());
         }
     });
 }

@@ -14,6 +14,7 @@
 #include "store/Error.h"
 #include "store/FileStart.h"
 #include "store/PinyinCollation.h"
+#include "store/SystemErrorText.h"
 #include "text/AsciiCase.h"
 
 namespace busquery {
@@ -51,8 +52,18 @@ std::string quoted(const std::filesystem::path& file) {
 }
 
 [[noreturn]] void refuse(const std::filesystem::path& file, ErrorKind kind,
-                         std::string_view problem) {
-    throw Error(kind, quoted(file) + " 有误：" + std::string(problem));
+                         std::string_view problem, std::string detail = {}) {
+    throw Error(kind, quoted(file) + " 有误：" + std::string(problem), std::move(detail));
+}
+
+// A file the system would not let the program read is the traveller's to fix (or the
+// administrator's), not a broken file: it says so, and keeps the system's text.
+[[noreturn]] void refuseRead(const std::filesystem::path& file, int errorNumber) {
+    if (isPermissionError(errorNumber)) {
+        throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file),
+                    systemErrorDetail(errorNumber));
+    }
+    refuse(file, ErrorKind::ReadFailed, "无法读取文件", systemErrorDetail(errorNumber));
 }
 
 const char* kindOfSpecialFile(mode_t mode) {
@@ -67,10 +78,12 @@ const char* kindOfSpecialFile(mode_t mode) {
 void checkIsDatabaseFile(const std::filesystem::path& file) {
     struct stat st {};
     if (::stat(file.c_str(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            throw Error(ErrorKind::FileMissing, quoted(file) + " 不存在");
+        const int errorNumber = errno;
+        if (errorNumber == ENOENT || errorNumber == ENOTDIR) {
+            throw Error(ErrorKind::FileMissing, quoted(file) + " 不存在",
+                        systemErrorDetail(errorNumber));
         }
-        refuse(file, ErrorKind::ReadFailed, "无法读取文件");
+        refuseRead(file, errorNumber);
     }
     if (S_ISDIR(st.st_mode)) {
         throw Error(ErrorKind::NotAFile, quoted(file) + " 是一个文件夹，不是数据文件");
@@ -83,7 +96,7 @@ void checkIsDatabaseFile(const std::filesystem::path& file) {
         throw Error(ErrorKind::NotADatabase, quoted(file) + " 是空文件（0 字节），没有任何数据");
     }
     auto start = readFileStart(file, DatabaseHeader::kSize);
-    if (!start) refuse(file, ErrorKind::ReadFailed, "无法读取文件");
+    if (!start) refuseRead(file, errno);
     if (!DatabaseHeader(std::move(*start)).isSqlite()) {
         refuse(file, ErrorKind::NotADatabase, "不是数据库文件");
     }
@@ -137,15 +150,34 @@ std::string readOnlyUri(const std::filesystem::path& file) {
     return uri + "?mode=ro&immutable=1";
 }
 
+// The file passed the checks before SQLite opens it, so what fails there is mostly the opening
+// itself rather than the content.
+ErrorKind openFailureKind(int sqliteCode) {
+    switch (sqliteCode & 0xFF) {
+        case SQLITE_CORRUPT:
+            return ErrorKind::NotADatabase;
+        case SQLITE_NOMEM:
+            return ErrorKind::OutOfMemory;
+        default:
+            return ErrorKind::ReadFailed;
+    }
+}
+
 SQLite::Database openReadOnly(const std::filesystem::path& file) {
     checkIsDatabaseFile(file);
     checkNoUnfinishedWrite(file);
     try {
         return SQLite::Database(readOnlyUri(file), SQLite::OPEN_READONLY | SQLite::OPEN_URI);
     } catch (const SQLite::Exception& e) {
-        if ((e.getErrorCode() & 0xFF) == SQLITE_NOTADB)
-            refuse(file, ErrorKind::NotADatabase, "不是数据库文件");
-        throw Error(ErrorKind::NotADatabase, "无法打开" + quoted(file));
+        switch (e.getErrorCode() & 0xFF) {
+            case SQLITE_NOTADB:
+                refuse(file, ErrorKind::NotADatabase, "不是数据库文件", e.what());
+            case SQLITE_PERM:
+            case SQLITE_AUTH:
+                throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file), e.what());
+            default:
+                throw Error(openFailureKind(e.getErrorCode()), "无法打开" + quoted(file), e.what());
+        }
     }
 }
 
@@ -277,34 +309,40 @@ void BusDatabase::fail(const std::exception& error) const {
     if (const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error)) {
         switch (sqlite->getErrorCode() & 0xFF) {
             case SQLITE_NOTADB:
-                fail(ErrorKind::NotADatabase, "不是数据库文件");
+                fail(ErrorKind::NotADatabase, "不是数据库文件", error.what());
             case SQLITE_CORRUPT:
-                fail(ErrorKind::NotADatabase, "文件已损坏");
-            case SQLITE_CANTOPEN:
+                fail(ErrorKind::NotADatabase, "文件已损坏", error.what());
             case SQLITE_PERM:
             case SQLITE_AUTH:
-                fail(ErrorKind::ReadFailed, "无法读取文件");
+                throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file_), error.what());
+            case SQLITE_CANTOPEN:
+                fail(ErrorKind::ReadFailed, "无法读取文件", error.what());
             case SQLITE_IOERR:
-                fail(ErrorKind::ReadFailed, "读取文件时出错");
+                fail(ErrorKind::ReadFailed, "读取文件时出错", error.what());
             case SQLITE_NOMEM:
-                fail(ErrorKind::ReadFailed, "内存不足");
+                fail(ErrorKind::OutOfMemory, "内存不足", error.what());
             case SQLITE_INTERRUPT:
-                fail(ErrorKind::BadData, "读取超过 " + durationText(statementTimeLimit_) +
-                                             "仍未完成，已停止（文件的内容可能有误）");
+                fail(ErrorKind::BadData,
+                     "读取超过 " + durationText(statementTimeLimit_) +
+                         "仍未完成，已停止（文件的内容可能有误）",
+                     error.what());
             default:
                 // SQLite's own words are English and mean nothing to a traveller; the code
-                // is what a developer needs.
-                fail(ErrorKind::ReadFailed, "读取失败（SQLite 错误码 " +
-                                                std::to_string(sqlite->getExtendedErrorCode()) +
-                                                "）");
+                // is what a developer needs, and the words go into the detail.
+                fail(ErrorKind::ReadFailed,
+                     "读取失败（SQLite 错误码 " + std::to_string(sqlite->getExtendedErrorCode()) +
+                         "）",
+                     error.what());
         }
     }
-    if (dynamic_cast<const std::bad_alloc*>(&error)) fail(ErrorKind::ReadFailed, "内存不足");
-    fail(ErrorKind::ReadFailed, "读取失败");
+    if (dynamic_cast<const std::bad_alloc*>(&error)) {
+        fail(ErrorKind::OutOfMemory, "内存不足", error.what());
+    }
+    fail(ErrorKind::ReadFailed, "读取失败", error.what());
 }
 
-void BusDatabase::fail(ErrorKind kind, std::string_view problem) const {
-    refuse(file_, kind, problem);
+void BusDatabase::fail(ErrorKind kind, std::string_view problem, std::string detail) const {
+    refuse(file_, kind, problem, std::move(detail));
 }
 
 }  // namespace busquery

@@ -49,7 +49,7 @@ class BusDatabase {
 
     // Turns a failure of SQLite into a Error that names this file.
     [[noreturn]] void fail(const std::exception& error) const;
-    [[noreturn]] void fail(ErrorKind kind, std::string_view problem) const;
+    [[noreturn]] void fail(ErrorKind kind, std::string_view problem, std::string detail = {}) const;
 
   private:
     // A statement that is running, since when; a statement run again is a new run.

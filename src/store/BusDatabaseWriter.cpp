@@ -37,6 +37,23 @@ std::string writeProblem(const std::exception& error, int systemError) {
     }
 }
 
+ErrorKind writeErrorKind(const std::exception& error) {
+    const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
+    if (sqlite == nullptr) {
+        return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? ErrorKind::OutOfMemory
+                                                                      : ErrorKind::WriteFailed;
+    }
+    switch (sqlite->getErrorCode() & 0xFF) {
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return ErrorKind::NoPermission;
+        case SQLITE_NOMEM:
+            return ErrorKind::OutOfMemory;
+        default:
+            return ErrorKind::WriteFailed;
+    }
+}
+
 SQLite::Database createNew(const std::filesystem::path& file, const std::filesystem::path& shown) {
     if (std::filesystem::exists(file)) {
         throw Error(ErrorKind::WriteFailed, "文件 “" + file.string() + "” 已存在，不会覆盖");
@@ -44,8 +61,8 @@ SQLite::Database createNew(const std::filesystem::path& file, const std::filesys
     try {
         return SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     } catch (const std::exception& e) {
-        throw Error(ErrorKind::WriteFailed,
-                    "无法创建数据文件 “" + shown.string() + "”：" + writeProblem(e, 0));
+        throw Error(writeErrorKind(e),
+                    "无法创建数据文件 “" + shown.string() + "”：" + writeProblem(e, 0), e.what());
     }
 }
 
@@ -260,8 +277,11 @@ void BusDatabaseWriter::fail(const std::exception& error) {
     // The error number of the file's last failed system call says what an I/O error was.
     int systemError = 0;
     sqlite3_file_control(db_.getHandle(), "main", SQLITE_FCNTL_LAST_ERRNO, &systemError);
-    throw Error(ErrorKind::WriteFailed,
-                "无法写入数据文件 “" + shown_.string() + "”：" + writeProblem(error, systemError));
+    std::string detail = error.what();
+    if (systemError != 0) detail += "; " + systemErrorDetail(systemError);
+    throw Error(writeErrorKind(error),
+                "无法写入数据文件 “" + shown_.string() + "”：" + writeProblem(error, systemError),
+                std::move(detail));
 }
 
 }  // namespace busquery

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace busquery {
 
@@ -17,18 +18,26 @@ enum class ErrorKind {
     ReadFailed,       // reading a file or an archive failed
     WriteFailed,      // writing a data file or the output failed
     BadArgument,      // a request or an option the program cannot act on
+    NoPermission,     // the system refused access to a file or a folder
+    OutOfMemory,      // memory ran out before the work was done
+    ProgramFault,     // a fault of the program itself: a failure it has no words for
 };
 
 // The one error type of the program's own failures. The message is in Chinese and meant for
 // the traveller: it names the file and the problem, never the words of SQLite or the library.
+// Those words are kept as the detail (SQLite's message, the system's text for an error number),
+// which `busquery-cli --verbose` and the window's log show to whoever looks into the cause.
 class Error : public std::runtime_error {
   public:
-    Error(ErrorKind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
+    Error(ErrorKind kind, const std::string& message, std::string detail = {})
+        : std::runtime_error(message), kind_(kind), detail_(std::move(detail)) {}
 
     ErrorKind kind() const { return kind_; }
+    const std::string& detail() const { return detail_; }
 
   private:
     ErrorKind kind_;
+    std::string detail_;
 };
 
 }  // namespace busquery

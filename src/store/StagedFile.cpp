@@ -111,8 +111,11 @@ StagedFile::StagedFile(std::filesystem::path target) : target_(std::move(target)
                        std::to_string(::getpid()) + "-XXXXXX";
     std::string made = (folder / name).string();
     if (::mkdtemp(made.data()) == nullptr) {
-        throw Error(ErrorKind::WriteFailed,
-                    "无法在文件夹 “" + folder.string() + "” 中写入：" + systemErrorText(errno));
+        const int errorNumber = errno;
+        throw Error(
+            isPermissionError(errorNumber) ? ErrorKind::NoPermission : ErrorKind::WriteFailed,
+            "无法在文件夹 “" + folder.string() + "” 中写入：" + systemErrorText(errorNumber),
+            systemErrorDetail(errorNumber));
     }
     folder_ = made;
     temporary_ = folder_ / target_.filename();
@@ -130,8 +133,11 @@ void StagedFile::commit() {
     // holds the old file or the new one, never a part of it.
     if (!syncToDisk(temporary_, O_RDONLY | O_NOFOLLOW) ||
         ::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        throw Error(ErrorKind::WriteFailed,
-                    "无法把数据文件写到 “" + target_.string() + "”：" + systemErrorText(errno));
+        const int errorNumber = errno;
+        throw Error(
+            isPermissionError(errorNumber) ? ErrorKind::NoPermission : ErrorKind::WriteFailed,
+            "无法把数据文件写到 “" + target_.string() + "”：" + systemErrorText(errorNumber),
+            systemErrorDetail(errorNumber));
     }
     pendingFileActive = 0;
     syncToDisk(target_.parent_path().empty() ? "." : target_.parent_path(), O_RDONLY | O_DIRECTORY);

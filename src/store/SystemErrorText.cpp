@@ -1,6 +1,7 @@
 #include "store/SystemErrorText.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace busquery {
 
@@ -44,6 +45,17 @@ std::string systemErrorText(int errorNumber) {
         default:
             return "系统错误码 " + std::to_string(errorNumber);
     }
+}
+
+std::string systemErrorDetail(int errorNumber) {
+    return std::string(::strerrordesc_np(errorNumber) ? ::strerrordesc_np(errorNumber) : "")
+        .append(" (errno ")
+        .append(std::to_string(errorNumber))
+        .append(")");
+}
+
+bool isPermissionError(int errorNumber) {
+    return errorNumber == EACCES || errorNumber == EPERM;
 }
 
 }  // namespace busquery

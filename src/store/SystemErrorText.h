@@ -8,4 +8,10 @@ namespace busquery {
 // messages; the system's English text never reaches a traveller.
 std::string systemErrorText(int errorNumber);
 
+// The system's own text for an error number, kept as an error's detail.
+std::string systemErrorDetail(int errorNumber);
+
+// Whether an error number says the system refused access (rather than that something failed).
+bool isPermissionError(int errorNumber);
+
 }  // namespace busquery

@@ -167,6 +167,35 @@ TEST_F(CliTest, VerboseReportsTheWalksLeftOut) {
     EXPECT_EQ(run({"--db", db.string(), "route", "甲", "丁"}).err, "");
 }
 
+TEST_F(CliTest, VerboseAddsTheCauseOfAFailureInSqlitesWords) {
+    const auto whole = TestCity{}.line("1路", "甲;乙;").write(dir_ / "whole");
+    const auto broken = dir_ / "broken";
+    std::filesystem::copy_file(whole, broken);
+    std::filesystem::resize_file(broken, std::filesystem::file_size(whole) / 2);
+    const std::string message =
+        "busquery-cli: 数据文件 “" + broken.string() + "” 有误：文件已损坏\n";
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--db", broken.string(), "line", "1"}, "", message},
+        {{"--db", broken.string(), "--verbose", "line", "1"},
+         "",
+         message + "busquery-cli: 原因：database disk image is malformed\n"},
+        {{"--db", broken.string(), "--verbose", "batch"},
+         "{\"line\": \"1\"}\n",
+         "busquery-cli: 原因：database disk image is malformed\n"},
+        {{"--db", db_, "--verbose", "batch"}, "[1]\n", ""},  // the program's own words suffice
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.args, c.input);
+        EXPECT_EQ(result.status, 2) << c.args.back();
+        EXPECT_EQ(result.err, c.err) << c.args.back();
+    }
+}
+
 TEST_F(CliTest, BatchAnswersEveryLineInOrder) {
     auto result = run({"--db", db_, "batch"},
                       "{\"line\": \"12\"}\n{\"station\": \"甲\"}\nnot json\n{\"line\": 5}\n"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "store/Error.h"
+
+namespace busquery {
+
+// What a boundary (the CLI, the window) says about a failure it caught, whatever was thrown.
+struct ErrorReport {
+    ErrorKind kind = ErrorKind::ProgramFault;
+    std::string message;  // for the traveller, in Chinese
+    std::string detail;   // the cause in SQLite's, a library's or the system's words; may be empty
+};
+
+// The one translation of a caught failure, used by every boundary: the program's own Error as
+// it stands; running out of memory and every other exception, which the program has no words
+// of its own for, as fixed messages that keep the exception's text as the detail.
+ErrorReport reportError(std::exception_ptr failure);
+
+}  // namespace busquery
