@@ -15,7 +15,7 @@
 #include "cli/RouteTimeText.h"
 #include "cli/Suggestions.h"
 #include "cli/VisibleText.h"
-#include "store/Error.h"
+#include "query/ErrorReport.h"
 #include "text/Utf8.h"
 
 namespace busquery::cli {

@@ -16,7 +16,7 @@
 #include "cli/SampleCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/SuggestCommand.h"
-#include "store/Error.h"
+#include "query/ErrorReport.h"
 
 namespace busquery::cli {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "store/ErrorReport.h"
+#include "query/ErrorReport.h"
 
 namespace busquery::cli {
 

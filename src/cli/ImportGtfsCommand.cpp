@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "store/Error.h"
+#include "query/ErrorReport.h"
 
 namespace busquery::cli {
 namespace {

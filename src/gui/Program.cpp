@@ -7,7 +7,7 @@
 
 #include "gui/FirstPaint.h"
 #include "gui/StartUp.h"
-#include "store/ErrorReport.h"
+#include "query/ErrorReport.h"
 
 namespace busquery::app {
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "support/PiecePrinting.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
 

@@ -10,6 +10,7 @@
 #include "WindowTest.h"
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
+#include "support/PiecePrinting.h"
 
 namespace busquery::test {
 namespace {

@@ -11,6 +11,7 @@
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
 #include "reference/ReferenceRouteSearch.h"
+#include "support/PiecePrinting.h"
 #include "support/SqlFile.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"

@@ -4,6 +4,7 @@
 
 #include "query/PieceRecorder.h"
 #include "query/Query.h"
+#include "support/PiecePrinting.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
 

@@ -9,6 +9,7 @@
 #include "query/PieceRecorder.h"
 #include "query/Renderer.h"
 #include "reference/ReferenceRouteSearch.h"
+#include "support/PiecePrinting.h"
 #include "support/TempDir.h"
 #include "support/TestCity.h"
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "query/RouteStationName.h"
 #include "text/DirectionWords.h"
 
 namespace busquery {
@@ -45,16 +44,6 @@ TEST(PlanRankingTest, DirectionWordsGoFirstUpThenDown) {
         {"11路上行(6站)/21路下行(2站)", "11路(6站)/21路(2站)"},
     };
     for (const auto& [line, shown] : cases) EXPECT_EQ(withoutDirectionWords(line), shown) << line;
-}
-
-TEST(PlanRankingTest, RouteBoxesStandForTheirStationName) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"甲", "甲"},           {"甲[东大街]", "甲"},
-        {"甲{公园}", "甲"},     {"甲[东大街]{公园;商场}", "甲"},
-        {"甲{公园[北]}", "甲"}, {"[东大街]", ""},
-        {" 甲 ", " 甲 "},  // typed text stays as typed
-    };
-    for (const auto& [box, name] : cases) EXPECT_EQ(routeStationName(box), name) << box;
 }
 
 }  // namespace

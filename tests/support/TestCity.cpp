@@ -34,12 +34,3 @@ std::filesystem::path TestCity::write(const std::filesystem::path& file) const {
 }
 
 }  // namespace busquery::test
-
-namespace busquery {
-
-void PrintTo(const Piece& piece, std::ostream* os) {
-    *os << "{\"" << piece.text << "\", rgb(" << int(piece.rgb.r) << "," << int(piece.rgb.g) << ","
-        << int(piece.rgb.b) << ")" << (piece.bold ? ", bold" : "") << "}";
-}
-
-}  // namespace busquery

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "query/PieceRecorder.h"
 #include "store/BusDatabaseWriter.h"
 
 namespace busquery::test {
@@ -27,8 +26,3 @@ struct TestCity {
 };
 
 }  // namespace busquery::test
-
-namespace busquery {
-// Readable pieces in test failure messages.
-void PrintTo(const Piece& piece, std::ostream* os);
-}  // namespace busquery

@@ -1,4 +1,4 @@
-#include "store/ErrorReport.h"
+#include "query/ErrorReport.h"
 
 #include <new>
 

@@ -7,6 +7,9 @@
 
 namespace busquery {
 
+// The error type of every layer and the one translation of failures, as the window and the CLI
+// (which reach the engine through the query layer only) see them.
+
 // What a boundary (the CLI, the window) says about a failure it caught, whatever was thrown.
 struct ErrorReport {
     ErrorKind kind = ErrorKind::ProgramFault;
