@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "query/ErrorReport.h"
 #include "query/OutcomeMessage.h"
-#include "store/Error.h"
 #include "store/ProgramFolder.h"
 
 namespace busquery::cli {
