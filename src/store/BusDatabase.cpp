@@ -201,6 +201,7 @@ BusDatabase::BusDatabase(std::filesystem::path file, std::chrono::milliseconds s
         // serves that as well as a large one and keeps a line lookup's memory small.
         db_.exec("PRAGMA cache_size = -256");
         registerPinyinCollation(db_.getHandle());
+        sqlite3_trace_v2(db_.getHandle(), SQLITE_TRACE_STMT, &BusDatabase::onStatementStart, this);
         sqlite3_progress_handler(db_.getHandle(), kStepsBetweenChecks, &BusDatabase::onProgress,
                                  this);
         checkSchema();
@@ -211,25 +212,45 @@ BusDatabase::BusDatabase(std::filesystem::path file, std::chrono::milliseconds s
     }
 }
 
+// Each run's start is taken from SQLite itself: a statement finalized and another prepared at
+// the same address would otherwise look like one long run.
+int BusDatabase::onStatementStart(unsigned type, void* self, void* statement, void* sql) {
+    if (type != SQLITE_TRACE_STMT) return 0;
+    if (std::string_view(static_cast<const char*>(sql)).starts_with("--")) return 0;  // trigger
+    auto& database = *static_cast<BusDatabase*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    auto& running = database.running_;
+    auto seen = std::find_if(running.begin(), running.end(),
+                             [&](const Running& r) { return r.statement == statement; });
+    if (seen != running.end()) {
+        seen->since = now;
+        return 0;
+    }
+    if (running.size() >= kMostRunsRemembered) database.forgetEndedRuns();
+    running.push_back(Running{static_cast<sqlite3_stmt*>(statement), now});
+    return 0;
+}
+
+void BusDatabase::forgetEndedRuns() {
+    sqlite3* db = db_.getHandle();
+    std::erase_if(running_, [&](const Running& r) {
+        for (sqlite3_stmt* statement = sqlite3_next_stmt(db, nullptr); statement;
+             statement = sqlite3_next_stmt(db, statement)) {
+            if (statement == r.statement) return !sqlite3_stmt_busy(statement);
+        }
+        return true;  // finalized: never touched again
+    });
+}
+
 int BusDatabase::onProgress(void* self) {
     auto& database = *static_cast<BusDatabase*>(self);
-    sqlite3* db = database.db_.getHandle();
+    database.forgetEndedRuns();
     const auto now = std::chrono::steady_clock::now();
-    bool tooLong = false;
-    database.stillRunning_.clear();
-    for (sqlite3_stmt* statement = sqlite3_next_stmt(db, nullptr); statement;
-         statement = sqlite3_next_stmt(db, statement)) {
-        if (!sqlite3_stmt_busy(statement)) continue;
-        const int run = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_RUN, 0);
-        auto seen = std::find_if(
-            database.running_.begin(), database.running_.end(),
-            [&](const Running& r) { return r.statement == statement && r.run == run; });
-        const auto since = seen != database.running_.end() ? seen->since : now;
-        tooLong = tooLong || now - since > database.statementTimeLimit_;
-        database.stillRunning_.push_back(Running{statement, run, since});
-    }
-    database.running_.swap(database.stillRunning_);
-    return tooLong ? 1 : 0;  // non-zero interrupts the statement
+    return std::any_of(
+               database.running_.begin(), database.running_.end(),
+               [&](const Running& r) { return now - r.since > database.statementTimeLimit_; })
+               ? 1  // interrupts the statement
+               : 0;
 }
 
 void BusDatabase::checkSchema() {

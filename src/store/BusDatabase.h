@@ -52,23 +52,24 @@ class BusDatabase {
     [[noreturn]] void fail(ErrorKind kind, std::string_view problem, std::string detail = {}) const;
 
   private:
-    // A statement that is running, since when; a statement run again is a new run.
+    // A statement that is running, since when its run began.
     struct Running {
         sqlite3_stmt* statement;
-        int run;
         std::chrono::steady_clock::time_point since;
     };
 
     void checkSchema();
     void checkTable(std::string_view table, const std::vector<const char*>& columns, bool optional);
     static int onProgress(void* self);
+    static int onStatementStart(unsigned type, void* self, void* statement, void* sql);
+    void forgetEndedRuns();
+    static constexpr std::size_t kMostRunsRemembered = 32;
 
     std::filesystem::path file_;
     SQLite::Database db_;
     std::map<std::string, std::string, std::less<>> rowIds_;  // of every table present
     std::chrono::milliseconds statementTimeLimit_;
-    std::vector<Running> running_;
-    std::vector<Running> stillRunning_;  // kept to spare an allocation on every check
+    std::vector<Running> running_;  // the statements seen starting and not yet seen ended
 };
 
 }  // namespace busquery
