@@ -95,6 +95,8 @@ void FrmMain::placeControls() {
         {txtQueryLnna, "txtQueryLnna", 5760, 360, 1995, 300},
         {Command1, "Command1", 5760, 840, 1335, 255},
         {Picture7, "Picture7", 4560, 1080, 810, 600},
+        // Below the route boxes, right of the prompts of the suggestion lists.
+        {ctlWhen, "ctlWhen", 1800, 1200, 2700, 330},
         {stl1, "stl1", 120, 1320, 1575, 255},
         {stl2, "stl2", 120, 1320, 1575, 375},
         {stl3, "stl3", 120, 1320, 1455, 375},
@@ -156,7 +158,7 @@ void FrmMain::setInitialContent() {
     Picture5->setText("去论坛指正数据中的错误");
 
     for (QWidget* hidden :
-         std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3}) {
+         std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3, ctlWhen}) {
         hidden->setVisible(false);
     }
     // A caption in front of its box ends next to it.
@@ -169,10 +171,11 @@ void FrmMain::setInitialContent() {
 
 void FrmMain::setTabOrder() {
     // Labels take no focus; the rest follow one another in this order.
-    QWidget* const chain[] = {Picture5,     Picture4,     Picture3, Picture2,  Text2,
-                              Text1,        WebBrowser1,  Picture7, txtStnaTo, txtStnaFrom,
-                              txtQueryFrom, txtQueryLnna, List3,    List2,     List1,
-                              d1,           Command1};
+    QWidget* const chain[] = {
+        Picture5,    Picture4,     Picture3,      Picture2,     Text2,         Text1,
+        WebBrowser1, Picture7,     ctlWhen->kind, ctlWhen->now, ctlWhen->when, txtStnaTo,
+        txtStnaFrom, txtQueryFrom, txtQueryLnna,  List3,        List2,         List1,
+        d1,          Command1};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
@@ -325,6 +328,15 @@ void FrmMain::empty(EntryBox box) {
     } else {
         tripleOf(box).text->setText(QString());
     }
+}
+
+void FrmMain::offerDepartureTime(bool timetable) {
+    ctlWhen->setVisible(timetable);
+}
+
+std::optional<RouteTime> FrmMain::routeTime() const {
+    if (ctlWhen->isHidden()) return std::nullopt;
+    return ctlWhen->routeTime();
 }
 
 QString FrmMain::entryText(EntryBox box) const {

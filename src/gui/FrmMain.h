@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "gui/Banner.h"
+#include "gui/DepartureTimeControl.h"
 #include "gui/EntryRules.h"
 #include "gui/Notifier.h"
 #include "gui/PictureButton.h"
@@ -45,6 +46,11 @@ class FrmMain : public QWidget {
     // box without the blanks at either end, which are no part of a station name; the box
     // itself keeps what was typed.
     QString entryText(EntryBox box) const;
+    // The departure time control shows only for data with a timetable; without one the window
+    // is as it always was.
+    void offerDepartureTime(bool timetable);
+    // The time a route search travels at: the control's while it is offered, else none.
+    std::optional<RouteTime> routeTime() const;
 
     // Query entry area, top to bottom.
     SkinLabel* const SkinLabel5 = new SkinLabel(this);
@@ -57,6 +63,7 @@ class FrmMain : public QWidget {
     QComboBox* const txtQueryLnna = lineBox(this);
     QPushButton* const Command1 = new QPushButton(this);
     PictureButton* const Picture7 = new PictureButton(PictureButton::Shape::Play, this);
+    DepartureTimeControl* const ctlWhen = new DepartureTimeControl(this);
     SkinLabel* const stl1 = new SkinLabel(this);
     SkinLabel* const stl2 = new SkinLabel(this);
     SkinLabel* const stl3 = new SkinLabel(this);

@@ -10,14 +10,15 @@ namespace busquery::app {
 
 Program::Program(std::filesystem::path dataFile, ui::Notifier notifier, const QString& site)
     : data_(std::move(dataFile)),
+      query_(data_),
       window_(data_, std::move(notifier), site),
-      command_(window_, data_) {
+      command_(window_, query_) {
     QObject::connect(&window_, &ui::FrmMain::queryCommand, &window_,
                      [this] { command_.RunQuery(); });
 }
 
 void Program::start() {
-    const std::optional<QString> problem = Form_Load(window_, data_);
+    const std::optional<QString> problem = Form_Load(window_, query_);
 
     const QRect screen = window_.screen()->availableGeometry();
     window_.move(screen.center() - window_.rect().center());

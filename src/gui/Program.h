@@ -6,6 +6,7 @@
 #include "gui/FrmMain.h"
 #include "gui/QueryCommand.h"
 #include "network/BusData.h"
+#include "query/Query.h"
 #include "store/City.h"
 
 namespace busquery::app {
@@ -25,6 +26,7 @@ class Program {
 
   private:
     BusData data_;
+    Query query_;  // one for the window's suggestions and its queries
     ui::FrmMain window_;
     QueryCommand command_;
 };

@@ -35,7 +35,9 @@ void QueryCommand::RunQuery() {
         // the program, and shows the ordinary pointer.
         const ui::BusyPointer busy;
         try {
-            answer = query_.run(input(), *w.d1);
+            const std::optional<RouteTime> time = w.routeTime();
+            if (time) query_.showDeparturesOn(time->day);
+            answer = query_.run(input(), *w.d1, time);
         } catch (const std::exception& failure) {
             problem = ui::failureText(failure);
         }

@@ -5,6 +5,7 @@
 #include "gui/Skin.h"
 #include "network/BusData.h"
 #include "query/LineLookup.h"
+#include "query/Query.h"
 #include "store/City.h"
 
 #include <QComboBox>
@@ -12,7 +13,7 @@
 
 namespace busquery::app {
 
-std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data) {
+std::optional<QString> Form_Load(ui::FrmMain& window, Query& query) {
     ui::applySkin(window);
     window.WebBrowser1->navigate(window.links.banner());
 
@@ -21,11 +22,11 @@ std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data) {
 
     std::optional<QString> problem;
     try {
-        // A connection of its own: the network index the queries need is built after the
-        // window shows, so start-up reads only these two small tables.
-        BusDatabase cnnBus(data.file());
-        for (const std::string& id : cnnBus.lineIds()) lines.append(QString::fromStdString(id));
-        window.Label13->setText(QString::fromStdString(cnnBus.dataDate()));
+        // The tables the queries need are read on their first need, after the window shows.
+        const StartUpFacts facts = query.startUpFacts();
+        for (const std::string& id : facts.lineIds) lines.append(QString::fromStdString(id));
+        window.Label13->setText(QString::fromStdString(facts.dataDate));
+        window.offerDepartureTime(facts.timetable);
     } catch (const std::exception& failure) {
         problem = ui::failureText(failure);
     }
