@@ -4,7 +4,7 @@
 
 #include "query/JourneyClock.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 DepartureTimeControl::DepartureTimeControl(QWidget* parent) : QWidget(parent) {
     when->setObjectName("dtpWhen");
@@ -41,4 +41,4 @@ RouteTime DepartureTimeControl::routeTime() const {
                      kind->currentIndex() == 1};
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

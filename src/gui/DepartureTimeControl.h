@@ -7,7 +7,7 @@
 
 #include "query/TimedRoute.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // When a route search travels: a date and time, a "现在" button that sets the present, and
 // a choice between leaving then (出发) and arriving by then (到达). It opens at the present.
@@ -26,4 +26,4 @@ class DepartureTimeControl : public QWidget {
     QComboBox* const kind = new QComboBox(this);
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

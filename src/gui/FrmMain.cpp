@@ -10,7 +10,7 @@
 #include "network/BusData.h"
 #include "search/SuggestionSearch.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 const char kCredit[] = "作者：busquery 电话：8209 0114  ";
@@ -138,8 +138,7 @@ void FrmMain::setInitialContent() {
     SkinLabel1->setText("密码：");
     SkinLabel2->setText(QString::fromUtf8(kCredit) + QString::fromUtf8(kDisclaimer));
     SkinLabel3->setText("程序版本：2009.1.14");
-    SkinLabel4->setText("数据版本：");
-    Label13->setText("2009.1.6");
+    SkinLabel4->setText("数据版本：");  // the date itself only when the data could be read
 
     // The prompts show while a box is empty, so every rule that reads a box sees it empty.
     txtQueryFrom->setPlaceholderText("请输入要查询的公交站名");
@@ -276,7 +275,7 @@ void FrmMain::stationBoxChange(const Triple& triple) {
     }
     const std::string name = entryText(triple.box).toStdString();
     if (name.empty()) return;
-    showSuggestions(triple);
+    showSuggestions(&triple);
     if (!startsSuggestionSearch(name)) return;
     try {
         data_.refresh();
@@ -288,16 +287,16 @@ void FrmMain::stationBoxChange(const Triple& triple) {
     }
 }
 
-void FrmMain::showSuggestions(const Triple& shown) {
-    for (const Triple& triple : triples_) triple.label->setVisible(&triple == &shown);
-    for (const Triple& triple : triples_) triple.list->setVisible(&triple == &shown);
+void FrmMain::showSuggestions(const Triple* shown) {
+    for (const Triple& triple : triples_) triple.label->setVisible(&triple == shown);
+    for (const Triple& triple : triples_) triple.list->setVisible(&triple == shown);
 }
 
 void FrmMain::stationBoxClick(const Triple& triple) {
     const Emptying emptying = emptyingOnClick(triple.box);
     for (EntryBox box : emptying.boxes) empty(box);
     if (emptying.resultPane) d1->clear();
-    if (!entryText(triple.box).isEmpty()) showSuggestions(triple);
+    if (!entryText(triple.box).isEmpty()) showSuggestions(&triple);
 }
 
 void FrmMain::entryKeyPress(EntryBox box, int characterCode) {
@@ -330,13 +329,45 @@ void FrmMain::empty(EntryBox box) {
     }
 }
 
-void FrmMain::offerDepartureTime(bool timetable) {
-    ctlWhen->setVisible(timetable);
+QueryInput FrmMain::queryInput() const {
+    const auto text = [this](EntryBox box) { return entryText(box).toStdString(); };
+    return {text(EntryBox::txtQueryLnna), text(EntryBox::txtQueryFrom), text(EntryBox::txtStnaFrom),
+            text(EntryBox::txtStnaTo), List1->selectedLine().toStdString()};
 }
 
 std::optional<RouteTime> FrmMain::routeTime() const {
     if (ctlWhen->isHidden()) return std::nullopt;
     return ctlWhen->routeTime();
+}
+
+void FrmMain::hideSuggestions() {
+    showSuggestions(nullptr);
+}
+
+void FrmMain::loadBanner() {
+    WebBrowser1->navigate(links.banner());
+}
+
+void FrmMain::setLineList(const QStringList& lines) {
+    txtQueryLnna->clear();
+    txtQueryLnna->addItems(lines);
+    txtQueryLnna->setCurrentIndex(-1);  // the list is filled, the box itself stays empty
+}
+
+void FrmMain::removeFromLineList(const QString& line) {
+    const auto exactly = Qt::MatchFixedString | Qt::MatchCaseSensitive;
+    for (int at = txtQueryLnna->findText(line, exactly); at >= 0;
+         at = txtQueryLnna->findText(line, exactly)) {
+        txtQueryLnna->removeItem(at);
+    }
+}
+
+void FrmMain::showDataDate(const QString& date) {
+    Label13->setText(date);
+}
+
+void FrmMain::offerDepartureTime(bool timetable) {
+    ctlWhen->setVisible(timetable);
 }
 
 QString FrmMain::entryText(EntryBox box) const {
@@ -360,4 +391,4 @@ void FrmMain::Picture5_Click() {
     QDesktopServices::openUrl(links.forum());
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

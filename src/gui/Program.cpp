@@ -6,15 +6,14 @@
 #include "gui/FirstPaint.h"
 #include "gui/StartUp.h"
 
-namespace busquery::app {
+namespace busquery::gui {
 
-Program::Program(std::filesystem::path dataFile, ui::Notifier notifier, const QString& site)
+Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site)
     : data_(std::move(dataFile)),
       query_(data_),
       window_(data_, std::move(notifier), site),
       command_(window_, query_) {
-    QObject::connect(&window_, &ui::FrmMain::queryCommand, &window_,
-                     [this] { command_.RunQuery(); });
+    QObject::connect(&window_, &FrmMain::queryCommand, &window_, [this] { command_.RunQuery(); });
 }
 
 void Program::start() {
@@ -40,4 +39,4 @@ void Program::start() {
     });
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

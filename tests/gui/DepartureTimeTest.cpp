@@ -34,7 +34,7 @@ class DepartureTimeTest : public WindowTest {
 TEST_F(DepartureTimeTest, OfferedOnlyWhereTheDataHasATimetable) {
     start(smallCity());
     EXPECT_TRUE(w().ctlWhen->isHidden());
-    EXPECT_EQ(w().routeTime(), std::nullopt);
+    EXPECT_EQ(window().routeTime(), std::nullopt);
 
     program_.reset();
     startOn(writeTimedCity(dir_ / "timed"));
@@ -47,13 +47,13 @@ TEST_F(DepartureTimeTest, OfferedOnlyWhereTheDataHasATimetable) {
 TEST_F(DepartureTimeTest, NowSetsThePresentAndArriveAsksArriveBy) {
     startOn(writeTimedCity(file_));
     choose("2020-02-03 04:05", true);
-    ASSERT_TRUE(w().routeTime());
-    EXPECT_TRUE(w().routeTime()->arriveBy);
-    EXPECT_EQ(w().routeTime()->minute, 4u * 60 + 5);
+    ASSERT_TRUE(window().routeTime());
+    EXPECT_TRUE(window().routeTime()->arriveBy);
+    EXPECT_EQ(window().routeTime()->minute, 4u * 60 + 5);
 
     click(w().ctlWhen->now);
     EXPECT_LE(std::abs(w().ctlWhen->when->dateTime().secsTo(QDateTime::currentDateTime())), 61);
-    EXPECT_TRUE(w().routeTime()->arriveBy) << "now changes the time, not its kind";
+    EXPECT_TRUE(window().routeTime()->arriveBy) << "now changes the time, not its kind";
 }
 
 TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
