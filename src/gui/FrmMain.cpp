@@ -7,8 +7,7 @@
 #include <stdexcept>
 
 #include "gui/Twips.h"
-#include "network/BusData.h"
-#include "search/SuggestionSearch.h"
+#include "query/Query.h"
 
 namespace busquery::gui {
 namespace {
@@ -48,10 +47,10 @@ int committedCode(const QInputMethodEvent& input) {
 
 }  // namespace
 
-FrmMain::FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent)
+FrmMain::FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* parent)
     : QWidget(parent),
       links(site),
-      data_(data),
+      query_(query),
       notifier_(std::move(notifier)),
       triples_{{{EntryBox::txtQueryFrom, txtQueryFrom, List1, stl1},
                 {EntryBox::txtStnaFrom, txtStnaFrom, List2, stl2},
@@ -262,7 +261,7 @@ std::optional<EntryBox> FrmMain::entryBoxOf(const QObject* object) const {
 
 void FrmMain::stationBoxChange(const Triple& triple) {
     const QString boxText = triple.text->text();
-    const std::string cleaned = cleanSuggestionText(boxText.toStdString());
+    const std::string cleaned = Query::suggestionText(boxText.toStdString());
     const QString cleanedText = QString::fromStdString(cleaned);
     if (cleanedText != boxText) {
         // Writing the cleaned text back is itself a change of the box and runs this handler
@@ -276,10 +275,10 @@ void FrmMain::stationBoxChange(const Triple& triple) {
     const std::string name = entryText(triple.box).toStdString();
     if (name.empty()) return;
     showSuggestions(&triple);
-    if (!startsSuggestionSearch(name)) return;
     try {
-        data_.refresh();
-        triple.list->setLines(suggestStations(data_.index(), name));
+        const Suggestions found = query_.suggest(name);
+        if (!found.searched) return;
+        triple.list->setLines(found.lines);
         lastProblem_.clear();
     } catch (const std::exception& failure) {
         const QString text = failureText(failure);

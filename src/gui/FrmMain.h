@@ -19,7 +19,7 @@
 #include "gui/WebLinks.h"
 
 namespace busquery {
-class BusData;
+class Query;
 }
 
 namespace busquery::gui {
@@ -37,7 +37,7 @@ class FrmMain : public QWidget, public QueryView {
     static constexpr int kClientWidth = 7920;
     static constexpr int kClientHeight = 7950;
 
-    FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent = nullptr);
+    FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* parent = nullptr);
 
     // QueryView
     QueryInput queryInput() const override;
@@ -158,7 +158,7 @@ class FrmMain : public QWidget, public QueryView {
     void Picture4_Click();
     void Picture5_Click();
 
-    BusData& data_;
+    Query& query_;  // the suggestions
     Notifier notifier_;
     QString lastProblem_;  // a failing suggestion search says so once, not on every keystroke
     const std::array<Triple, 3> triples_;

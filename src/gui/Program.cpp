@@ -11,7 +11,7 @@ namespace busquery::gui {
 Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site)
     : data_(std::move(dataFile)),
       query_(data_),
-      window_(data_, std::move(notifier), site),
+      window_(query_, std::move(notifier), site),
       command_(window_, query_) {
     QObject::connect(&window_, &FrmMain::queryCommand, &window_, [this] { command_.RunQuery(); });
 }
@@ -27,12 +27,11 @@ void Program::start() {
         QTimer::singleShot(0, &window_, [this, text = *problem] { window_.reportProblem(text); });
         return;
     }
-    // Build the network index while the traveller reads the window, so the first keystroke
-    // answers at once. A file that breaks meanwhile is reported by the next query.
+    // Load the lines and prune the line list while the traveller reads the window. A file
+    // that breaks meanwhile is reported by the next query.
     afterFirstPaint(window_, [this] {
         try {
-            data_.refresh();
-            pruneLineList(window_, data_.index());
+            pruneLineList(window_, query_);
         } catch (const std::exception&) {
             // Nothing to say yet: the next keystroke or query that needs the data reports it.
         }

@@ -3,8 +3,6 @@
 #include "gui/FrmMain.h"
 #include "gui/Notifier.h"
 #include "gui/Skin.h"
-#include "network/NetworkIndex.h"
-#include "query/LineLookup.h"
 #include "query/Query.h"
 #include "store/City.h"
 
@@ -53,10 +51,10 @@ std::optional<QString> Form_Load(FrmMain& window, Query& query) {
     return problem;
 }
 
-void pruneLineList(FrmMain& window, const NetworkIndex& index) {
+void pruneLineList(FrmMain& window, Query& query) {
     for (const QStringList* offers : {&categories(), &nightLines()}) {
         for (const QString& offer : *offers) {
-            if (!lineLookupFinds(index, offer.toStdString())) window.removeFromLineList(offer);
+            if (!query.findsLine(offer.toStdString())) window.removeFromLineList(offer);
         }
     }
 }

@@ -5,7 +5,6 @@
 
 namespace busquery {
 class Query;
-struct NetworkIndex;
 }  // namespace busquery
 namespace busquery::gui {
 class FrmMain;
@@ -22,9 +21,9 @@ inline constexpr const char* kLineCategories[] = {"机场快线",   "地铁",   
 // date; the problem, naming the file, is returned for the traveller.
 std::optional<QString> Form_Load(FrmMain& window, Query& query);
 
-// Once the network is loaded: takes the categories and night lines that would find no line of
+// After the window shows: takes the categories and night lines that would find no line of
 // the database out of the line list, so an imported city offers only its own kinds of line.
 // Velmorina's data sets hold every one of them, and their list stays as it is.
-void pruneLineList(FrmMain& window, const NetworkIndex& index);
+void pruneLineList(FrmMain& window, Query& query);
 
 }  // namespace busquery::gui

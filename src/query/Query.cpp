@@ -7,6 +7,7 @@
 #include "query/StationLookup.h"
 #include "query/TimedRouteSearch.h"
 #include "route/ServiceCalendar.h"
+#include "search/SuggestionSearch.h"
 #include "store/TimetableTables.h"
 #include "text/Text.h"
 
@@ -51,6 +52,24 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
 Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
     enter({}, {}, from, to);
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
+}
+
+Suggestions Query::suggest(std::string_view boxText) {
+    Suggestions result{suggestionText(boxText), false, {}};
+    if (!startsSuggestionSearch(result.text)) return result;
+    data_.refresh();
+    result.searched = true;
+    result.lines = suggestStations(data_.index(), result.text);
+    return result;
+}
+
+std::string Query::suggestionText(std::string_view boxText) {
+    return cleanSuggestionText(boxText);
+}
+
+bool Query::findsLine(std::string_view name) {
+    data_.refresh();
+    return lineLookupFinds(data_.index(), name);
 }
 
 StartUpFacts Query::startUpFacts() {

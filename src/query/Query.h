@@ -10,6 +10,7 @@
 #include "query/ResultPane.h"
 #include "query/RouteSearch.h"
 #include "query/StartUpFacts.h"
+#include "query/Suggestions.h"
 #include "query/TimedRoute.h"
 #include "route/TimedSearchState.h"
 
@@ -42,6 +43,16 @@ class Query {
     Answer searchRoute(std::string_view from, std::string_view to);
     // The route search at a time: by the clock where the data has a timetable.
     Answer searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time);
+
+    // The suggestions of a station box: every "%" removed from the text, then, unless the text
+    // is empty or a picked line, the lines of the stations it finds. Without a search the
+    // data is not touched. Throws Error when busdata cannot be used.
+    Suggestions suggest(std::string_view boxText);
+    // The text a station box keeps: boxText without its "%".
+    static std::string suggestionText(std::string_view boxText);
+
+    // Whether a line lookup of name finds a line of the city. Throws Error as run does.
+    bool findsLine(std::string_view name);
 
     // Reads the line list, the data date and whether there is a timetable; the tables the
     // queries need are read on their first need. Throws Error when busdata cannot be used.

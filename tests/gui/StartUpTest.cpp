@@ -80,8 +80,8 @@ TEST_F(StartUpTest, LineListOffersOnlyTheKindsOfLineTheCityHas) {
         TempDir dir;
         startOn(c.city.write(dir / "busdata"));
         BusData data(dir / "busdata");
-        data.refresh();
-        gui::pruneLineList(window(), data.index());
+        Query query(data);
+        gui::pruneLineList(window(), query);
         EXPECT_EQ(lineList(*w().txtQueryLnna), c.kept);
         program_.reset();
     }
@@ -91,10 +91,10 @@ TEST_F(StartUpTest, TheSampleCityOffersEveryCategoryAndNightLine) {
     startOn(sampleCityFile());
     const QStringList before = lineList(*w().txtQueryLnna);
     BusData data(sampleCityFile());
-    data.refresh();
-    gui::pruneLineList(window(), data.index());
+    Query query(data);
+    gui::pruneLineList(window(), query);
     EXPECT_EQ(lineList(*w().txtQueryLnna), before);
-    EXPECT_EQ(before.size(), 6 + static_cast<int>(data.database().lineIds().size()) + 49);
+    EXPECT_EQ(before.size(), 6 + static_cast<int>(query.startUpFacts().lineIds.size()) + 49);
 }
 
 TEST_F(StartUpTest, DataDateIsShownExactlyAsStored) {
