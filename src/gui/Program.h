@@ -5,7 +5,6 @@
 
 #include "gui/FrmMain.h"
 #include "gui/QueryPresenter.h"
-#include "network/BusData.h"
 #include "query/Query.h"
 #include "store/City.h"
 
