@@ -25,7 +25,7 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t kNames = 200;
 const QString kNoSite = QStringLiteral("http://127.0.0.1:9");
 
-void quiet(QWidget&, const QString&, ui::Notice) {}
+void quiet(QWidget&, const QString&, gui::Notice) {}
 
 struct City {
     test::TempDir dir;
@@ -57,8 +57,8 @@ City& city(int scale) {
     return *city;
 }
 
-std::unique_ptr<app::Program> startedProgram(const std::filesystem::path& file) {
-    auto program = std::make_unique<app::Program>(file, quiet, kNoSite);
+std::unique_ptr<gui::Program> startedProgram(const std::filesystem::path& file) {
+    auto program = std::make_unique<gui::Program>(file, quiet, kNoSite);
     program->start();
     if (!QTest::qWaitForWindowExposed(&program->window())) std::abort();
     QApplication::processEvents();
@@ -88,7 +88,7 @@ void report(benchmark::State& state, std::vector<double> times) {
 void BM_StationBoxKeystroke(benchmark::State& state) {
     City& c = city(static_cast<int>(state.range(0)));
     auto program = startedProgram(c.file);
-    QLineEdit* box = program->window().txtStnaFrom;
+    QLineEdit* box = program->window().findChild<QLineEdit*>("txtStnaFrom");
     std::vector<double> times;
     for (auto _ : state) {
         for (const QString& name : c.names) {
@@ -104,13 +104,13 @@ BENCHMARK(BM_StationBoxKeystroke)->Arg(10)->Iterations(3)->Unit(benchmark::kMill
 void BM_StationBoxCommonestCharacter(benchmark::State& state) {
     City& c = city(static_cast<int>(state.range(0)));
     auto program = startedProgram(c.file);
-    QLineEdit* box = program->window().txtStnaTo;
+    QLineEdit* box = program->window().findChild<QLineEdit*>("txtStnaTo");
     std::vector<double> times;
     for (auto _ : state) {
         box->clear();
         times.push_back(keystrokeMs(box, c.commonest));
     }
-    state.counters["lines"] = program->window().List3->model()->rowCount();
+    state.counters["lines"] = program->window().findChild<QListView*>("List3")->model()->rowCount();
     report(state, times);
 }
 BENCHMARK(BM_StationBoxCommonestCharacter)->Arg(10)->Iterations(50)->Unit(benchmark::kMillisecond);
@@ -120,7 +120,7 @@ void BM_WindowShown(benchmark::State& state) {
     City& c = city(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         auto program = startedProgram(c.file);
-        benchmark::DoNotOptimize(program->window().txtQueryLnna->count());
+        benchmark::DoNotOptimize(program->window().findChild<QComboBox*>("txtQueryLnna")->count());
     }
 }
 BENCHMARK(BM_WindowShown)->Arg(1)->Iterations(20)->Unit(benchmark::kMillisecond);

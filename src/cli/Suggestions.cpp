@@ -1,19 +1,14 @@
 #include "cli/Suggestions.h"
 
-#include "search/SuggestionSearch.h"
+#include "query/Query.h"
 
 namespace busquery::cli {
 
 Suggestions suggest(CliContext& context, std::string_view boxText) {
-    Suggestions result{cleanSuggestionText(boxText), {}};
+    Query query(context.data());
     // No search, no database: an empty text or a picked line leaves the list as it was.
-    if (!startsSuggestionSearch(result.text)) return result;
-    BusData& data = context.data();
-    data.refresh();
-    for (std::string_view line : suggestStations(data.index(), result.text)) {
-        result.items.emplace_back(line);
-    }
-    return result;
+    const busquery::Suggestions found = query.suggest(boxText);
+    return {found.text, {found.lines.begin(), found.lines.end()}};
 }
 
 nlohmann::ordered_json suggestionsJson(const Suggestions& suggestions) {

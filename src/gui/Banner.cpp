@@ -6,7 +6,7 @@
 #include <QStringDecoder>
 #include <QTimer>
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 constexpr int kTransferTimeoutMs = 15000;
@@ -83,4 +83,4 @@ void Banner::showPlaceholder() {
     state_ = State::Unavailable;
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -6,7 +6,7 @@
 
 class QNetworkReply;
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The banner WebBrowser1: a light HTML view of one page of the publisher's site. The page is
 // fetched in the background once the window is on screen, so start-up never waits for the
@@ -43,4 +43,4 @@ class Banner : public QTextBrowser {
     QNetworkAccessManager* network_ = nullptr;  // made on first fetch: it loads plugins
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

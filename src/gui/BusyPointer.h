@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The busy pointer over the whole program, also over the control just clicked, for as long as
 // this lives: however the work ends, the pointer comes back.
@@ -15,4 +15,4 @@ class BusyPointer {
     BusyPointer& operator=(const BusyPointer&) = delete;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -5,7 +5,7 @@
 
 #include "store/ProgramFolder.h"
 
-namespace busquery::app {
+namespace busquery::gui {
 namespace {
 
 constexpr int kUsageError = 2;
@@ -55,4 +55,4 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
     return {defaultDataFile(), std::nullopt, {}};
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-namespace busquery::app {
+namespace busquery::gui {
 
 // What busquery's command line asks for: the city to open, or an answer that ends the program
 // at once (help, version, a usage error).
@@ -20,4 +20,4 @@ struct CommandLine {
 // finds beside itself or in its install.
 CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb);
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace busquery {
+namespace busquery::gui {
 namespace {
 
 using enum EntryBox;
@@ -54,4 +54,4 @@ bool keyPressRunsQuery(EntryBox box, std::string_view boxText, int characterCode
     return false;
 }
 
-}  // namespace busquery
+}  // namespace busquery::gui

@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-namespace busquery {
+namespace busquery::gui {
 
 // The four entry fields of the window. Each kind of query has its own: line lookup the line
 // box, station lookup the station box, route search the origin and the destination together.
@@ -32,4 +32,4 @@ Emptying emptyingOnKeyPress(EntryBox box);
 // the origin box only when it holds text.
 bool keyPressRunsQuery(EntryBox box, std::string_view boxText, int characterCode);
 
-}  // namespace busquery
+}  // namespace busquery::gui

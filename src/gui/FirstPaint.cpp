@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace busquery::app {
+namespace busquery::gui {
 namespace {
 
 class FirstPaintWatcher : public QObject {
@@ -37,4 +37,4 @@ void afterFirstPaint(QWidget& window, std::function<void()> action) {
     new FirstPaintWatcher(window, std::move(action));
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

@@ -7,10 +7,9 @@
 #include <stdexcept>
 
 #include "gui/Twips.h"
-#include "network/BusData.h"
-#include "search/SuggestionSearch.h"
+#include "query/Query.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 const char kCredit[] = "作者：busquery 电话：8209 0114  ";
@@ -48,10 +47,10 @@ int committedCode(const QInputMethodEvent& input) {
 
 }  // namespace
 
-FrmMain::FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent)
+FrmMain::FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* parent)
     : QWidget(parent),
       links(site),
-      data_(data),
+      query_(query),
       notifier_(std::move(notifier)),
       triples_{{{EntryBox::txtQueryFrom, txtQueryFrom, List1, stl1},
                 {EntryBox::txtStnaFrom, txtStnaFrom, List2, stl2},
@@ -95,6 +94,8 @@ void FrmMain::placeControls() {
         {txtQueryLnna, "txtQueryLnna", 5760, 360, 1995, 300},
         {Command1, "Command1", 5760, 840, 1335, 255},
         {Picture7, "Picture7", 4560, 1080, 810, 600},
+        // Below the route boxes, right of the prompts of the suggestion lists.
+        {ctlWhen, "ctlWhen", 1800, 1200, 2700, 330},
         {stl1, "stl1", 120, 1320, 1575, 255},
         {stl2, "stl2", 120, 1320, 1575, 375},
         {stl3, "stl3", 120, 1320, 1455, 375},
@@ -136,8 +137,7 @@ void FrmMain::setInitialContent() {
     SkinLabel1->setText("密码：");
     SkinLabel2->setText(QString::fromUtf8(kCredit) + QString::fromUtf8(kDisclaimer));
     SkinLabel3->setText("程序版本：2009.1.14");
-    SkinLabel4->setText("数据版本：");
-    Label13->setText("2009.1.6");
+    SkinLabel4->setText("数据版本：");  // the date itself only when the data could be read
 
     // The prompts show while a box is empty, so every rule that reads a box sees it empty.
     txtQueryFrom->setPlaceholderText("请输入要查询的公交站名");
@@ -156,7 +156,7 @@ void FrmMain::setInitialContent() {
     Picture5->setText("去论坛指正数据中的错误");
 
     for (QWidget* hidden :
-         std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3}) {
+         std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3, ctlWhen}) {
         hidden->setVisible(false);
     }
     // A caption in front of its box ends next to it.
@@ -169,10 +169,11 @@ void FrmMain::setInitialContent() {
 
 void FrmMain::setTabOrder() {
     // Labels take no focus; the rest follow one another in this order.
-    QWidget* const chain[] = {Picture5,     Picture4,     Picture3, Picture2,  Text2,
-                              Text1,        WebBrowser1,  Picture7, txtStnaTo, txtStnaFrom,
-                              txtQueryFrom, txtQueryLnna, List3,    List2,     List1,
-                              d1,           Command1};
+    QWidget* const chain[] = {
+        Picture5,    Picture4,     Picture3,      Picture2,     Text2,         Text1,
+        WebBrowser1, Picture7,     ctlWhen->kind, ctlWhen->now, ctlWhen->when, txtStnaTo,
+        txtStnaFrom, txtQueryFrom, txtQueryLnna,  List3,        List2,         List1,
+        d1,          Command1};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
@@ -260,7 +261,7 @@ std::optional<EntryBox> FrmMain::entryBoxOf(const QObject* object) const {
 
 void FrmMain::stationBoxChange(const Triple& triple) {
     const QString boxText = triple.text->text();
-    const std::string cleaned = cleanSuggestionText(boxText.toStdString());
+    const std::string cleaned = Query::suggestionText(boxText.toStdString());
     const QString cleanedText = QString::fromStdString(cleaned);
     if (cleanedText != boxText) {
         // Writing the cleaned text back is itself a change of the box and runs this handler
@@ -273,11 +274,11 @@ void FrmMain::stationBoxChange(const Triple& triple) {
     }
     const std::string name = entryText(triple.box).toStdString();
     if (name.empty()) return;
-    showSuggestions(triple);
-    if (!startsSuggestionSearch(name)) return;
+    showSuggestions(&triple);
     try {
-        data_.refresh();
-        triple.list->setLines(suggestStations(data_.index(), name));
+        const Suggestions found = query_.suggest(name);
+        if (!found.searched) return;
+        triple.list->setLines(found.lines);
         lastProblem_.clear();
     } catch (const std::exception& failure) {
         const QString text = failureText(failure);
@@ -285,16 +286,16 @@ void FrmMain::stationBoxChange(const Triple& triple) {
     }
 }
 
-void FrmMain::showSuggestions(const Triple& shown) {
-    for (const Triple& triple : triples_) triple.label->setVisible(&triple == &shown);
-    for (const Triple& triple : triples_) triple.list->setVisible(&triple == &shown);
+void FrmMain::showSuggestions(const Triple* shown) {
+    for (const Triple& triple : triples_) triple.label->setVisible(&triple == shown);
+    for (const Triple& triple : triples_) triple.list->setVisible(&triple == shown);
 }
 
 void FrmMain::stationBoxClick(const Triple& triple) {
     const Emptying emptying = emptyingOnClick(triple.box);
     for (EntryBox box : emptying.boxes) empty(box);
     if (emptying.resultPane) d1->clear();
-    if (!entryText(triple.box).isEmpty()) showSuggestions(triple);
+    if (!entryText(triple.box).isEmpty()) showSuggestions(&triple);
 }
 
 void FrmMain::entryKeyPress(EntryBox box, int characterCode) {
@@ -327,6 +328,47 @@ void FrmMain::empty(EntryBox box) {
     }
 }
 
+QueryInput FrmMain::queryInput() const {
+    const auto text = [this](EntryBox box) { return entryText(box).toStdString(); };
+    return {text(EntryBox::txtQueryLnna), text(EntryBox::txtQueryFrom), text(EntryBox::txtStnaFrom),
+            text(EntryBox::txtStnaTo), List1->selectedLine().toStdString()};
+}
+
+std::optional<RouteTime> FrmMain::routeTime() const {
+    if (ctlWhen->isHidden()) return std::nullopt;
+    return ctlWhen->routeTime();
+}
+
+void FrmMain::hideSuggestions() {
+    showSuggestions(nullptr);
+}
+
+void FrmMain::loadBanner() {
+    WebBrowser1->navigate(links.banner());
+}
+
+void FrmMain::setLineList(const QStringList& lines) {
+    txtQueryLnna->clear();
+    txtQueryLnna->addItems(lines);
+    txtQueryLnna->setCurrentIndex(-1);  // the list is filled, the box itself stays empty
+}
+
+void FrmMain::removeFromLineList(const QString& line) {
+    const auto exactly = Qt::MatchFixedString | Qt::MatchCaseSensitive;
+    for (int at = txtQueryLnna->findText(line, exactly); at >= 0;
+         at = txtQueryLnna->findText(line, exactly)) {
+        txtQueryLnna->removeItem(at);
+    }
+}
+
+void FrmMain::showDataDate(const QString& date) {
+    Label13->setText(date);
+}
+
+void FrmMain::offerDepartureTime(bool timetable) {
+    ctlWhen->setVisible(timetable);
+}
+
 QString FrmMain::entryText(EntryBox box) const {
     return box == EntryBox::txtQueryLnna ? txtQueryLnna->currentText()
                                          : tripleOf(box).text->text().trimmed();
@@ -348,4 +390,4 @@ void FrmMain::Picture5_Click() {
     QDesktopServices::openUrl(links.forum());
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

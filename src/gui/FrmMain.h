@@ -8,25 +8,28 @@
 #include <optional>
 
 #include "gui/Banner.h"
+#include "gui/DepartureTimeControl.h"
 #include "gui/EntryRules.h"
 #include "gui/Notifier.h"
 #include "gui/PictureButton.h"
+#include "gui/QueryView.h"
 #include "gui/ResultPaneEdit.h"
 #include "gui/SkinLabel.h"
 #include "gui/SuggestionList.h"
 #include "gui/WebLinks.h"
 
 namespace busquery {
-class BusData;
+class Query;
 }
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The main window frmMain: every control under its own name, placed in twips, and the
 // handlers that keep the three kinds of query apart, suggest stations while the traveller
-// types, and open the publisher's pages. Starting a query is left to whoever listens to
-// queryCommand; start-up fills the line list and the data date.
-class FrmMain : public QWidget {
+// types, and open the publisher's pages. The controls are its own: the query command reaches
+// the window through QueryView, start-up through the few calls below, and tests find a control
+// by its name. Starting a query is left to whoever listens to queryCommand.
+class FrmMain : public QWidget, public QueryView {
     Q_OBJECT
 
   public:
@@ -34,18 +37,43 @@ class FrmMain : public QWidget {
     static constexpr int kClientWidth = 7920;
     static constexpr int kClientHeight = 7950;
 
-    FrmMain(BusData& data, Notifier notifier, const QString& site, QWidget* parent = nullptr);
+    FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* parent = nullptr);
 
+    // QueryView
+    QueryInput queryInput() const override;
+    // The departure time control's while it is offered, else none.
+    std::optional<RouteTime> routeTime() const override;
+    void hideSuggestions() override;
+    ResultPane& resultPane() override { return *d1; }
+    void showQueryTime(const QString& text) override { protime->setText(text); }
     // Tells the traveller about a problem with the data or a query, always.
-    void reportProblem(const QString& text);
-    void notify(const QString& text, Notice kind);
-    // The picked suggestion line of the station lookup.
-    QString pickedStationLine() const { return List1->selectedLine(); }
+    void reportProblem(const QString& text) override;
+    void notify(const QString& text, Notice kind) override;
+
     // The text of an entry box as the rules, the suggestions and the query read it: a station
     // box without the blanks at either end, which are no part of a station name; the box
     // itself keeps what was typed.
     QString entryText(EntryBox box) const;
 
+    // Start-up: the banner from the publisher's site, the line list (the box itself stays
+    // empty) and its pruning, the data date as read from the data, and the departure time control,
+    // which shows only for data with a timetable; without one the window is as it always was.
+    void loadBanner();
+    void setLineList(const QStringList& lines);
+    void removeFromLineList(const QString& line);
+    void showDataDate(const QString& date);
+    void offerDepartureTime(bool timetable);
+
+    const WebLinks links;
+
+  signals:
+    // The traveller asked for a query: the button, the play picture, Enter, a double-click.
+    void queryCommand();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     // Query entry area, top to bottom.
     SkinLabel* const SkinLabel5 = new SkinLabel(this);
     QLineEdit* const txtQueryFrom = new QLineEdit(this);
@@ -57,6 +85,7 @@ class FrmMain : public QWidget {
     QComboBox* const txtQueryLnna = lineBox(this);
     QPushButton* const Command1 = new QPushButton(this);
     PictureButton* const Picture7 = new PictureButton(PictureButton::Shape::Play, this);
+    DepartureTimeControl* const ctlWhen = new DepartureTimeControl(this);
     SkinLabel* const stl1 = new SkinLabel(this);
     SkinLabel* const stl2 = new SkinLabel(this);
     SkinLabel* const stl3 = new SkinLabel(this);
@@ -85,16 +114,6 @@ class FrmMain : public QWidget {
     SkinLabel* const Label13 = new SkinLabel(this);
     Banner* const WebBrowser1 = new Banner(this);
 
-    const WebLinks links;
-
-  signals:
-    // The traveller asked for a query: the button, the play picture, Enter, a double-click.
-    void queryCommand();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     // The editable line box, made with its edit field at once: the field then follows the box
     // in the focus chain, where setting the tab order expects it.
     static QComboBox* lineBox(QWidget* parent);
@@ -118,7 +137,8 @@ class FrmMain : public QWidget {
     void stationBoxChange(const Triple& triple);
     void stationBoxClick(const Triple& triple);
     void entryKeyPress(EntryBox box, int characterCode);
-    void showSuggestions(const Triple& triple);
+    // Shows the list and prompt of one station box, the others hidden; none: all hidden.
+    void showSuggestions(const Triple* shown);
     void empty(EntryBox box);
     const Triple* tripleOf(const QObject* object) const;
     const Triple& tripleOf(EntryBox stationBox) const;
@@ -138,10 +158,10 @@ class FrmMain : public QWidget {
     void Picture4_Click();
     void Picture5_Click();
 
-    BusData& data_;
+    Query& query_;  // the suggestions
     Notifier notifier_;
     QString lastProblem_;  // a failing suggestion search says so once, not on every keystroke
     const std::array<Triple, 3> triples_;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

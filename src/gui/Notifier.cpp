@@ -5,7 +5,7 @@
 
 #include "store/Error.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 void showMessageBox(QWidget& owner, const QString& text, Notice kind) {
     QMessageBox box(kind == Notice::Problem ? QMessageBox::Warning : QMessageBox::Information,
@@ -18,4 +18,4 @@ QString failureText(const std::exception& failure) {
     return QStringLiteral("查询没有完成：程序内部出错，请再试一次。");
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 enum class Notice {
     Outcome,  // what a query came to: empty input, nothing found
@@ -23,4 +23,4 @@ void showMessageBox(QWidget& owner, const QString& text, Notice kind);
 // file and the problem, or a plain sentence for anything else. Never a raw exception.
 QString failureText(const std::exception& failure);
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

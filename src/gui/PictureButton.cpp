@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 const QColor kPlateTop(0xfd, 0xfe, 0xff);
@@ -85,4 +85,4 @@ void PictureButton::paintPlay(QPainter& painter) const {
     painter.drawPath(triangle);
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // A link button drawn in place of an image: a soft rounded plate with its words, or, for the
 // query picture, a round grey button with a dark triangle pointing right. A pointing hand
@@ -30,4 +30,4 @@ class PictureButton : public QAbstractButton {
     Shape shape_;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

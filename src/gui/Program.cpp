@@ -9,18 +9,18 @@
 #include "gui/StartUp.h"
 #include "query/ErrorReport.h"
 
-namespace busquery::app {
+namespace busquery::gui {
 
-Program::Program(std::filesystem::path dataFile, ui::Notifier notifier, const QString& site)
+Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site)
     : data_(std::move(dataFile)),
-      window_(data_, std::move(notifier), site),
-      command_(window_, data_) {
-    QObject::connect(&window_, &ui::FrmMain::queryCommand, &window_,
-                     [this] { command_.RunQuery(); });
+      query_(data_),
+      window_(query_, std::move(notifier), site),
+      command_(window_, query_) {
+    QObject::connect(&window_, &FrmMain::queryCommand, &window_, [this] { command_.RunQuery(); });
 }
 
 void Program::start() {
-    const std::optional<QString> problem = Form_Load(window_, data_);
+    const std::optional<QString> problem = Form_Load(window_, query_);
 
     const QRect screen = window_.screen()->availableGeometry();
     window_.move(screen.center() - window_.rect().center());
@@ -30,12 +30,11 @@ void Program::start() {
         QTimer::singleShot(0, &window_, [this, text = *problem] { window_.reportProblem(text); });
         return;
     }
-    // Build the network index while the traveller reads the window, so the first keystroke
-    // answers at once. A file that breaks meanwhile is reported by the next query.
+    // Load the lines and prune the line list while the traveller reads the window. A file
+    // that breaks meanwhile is reported by the next query.
     afterFirstPaint(window_, [this] {
         try {
-            data_.refresh();
-            pruneLineList(window_, data_.index());
+            pruneLineList(window_, query_);
         } catch (...) {
             // Nothing to show yet: the next keystroke or query that needs the data reports it
             // to the traveller. The log keeps the cause meanwhile.
@@ -46,4 +45,4 @@ void Program::start() {
     });
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

@@ -4,20 +4,20 @@
 #include <filesystem>
 
 #include "gui/FrmMain.h"
-#include "gui/QueryCommand.h"
-#include "network/BusData.h"
+#include "gui/QueryPresenter.h"
+#include "query/Query.h"
 #include "store/City.h"
 
-namespace busquery::app {
+namespace busquery::gui {
 
 // The running program: the data it answers from, its one window and the query command.
 class Program {
   public:
-    Program(std::filesystem::path dataFile, ui::Notifier notifier,
+    Program(std::filesystem::path dataFile, Notifier notifier,
             const QString& site = QString::fromLatin1(kSiteAddress));
 
-    ui::FrmMain& window() { return window_; }
-    const QueryCommand& command() const { return command_; }
+    FrmMain& window() { return window_; }
+    const QueryPresenter& command() const { return command_; }
 
     // Loads the window, shows it centred on the screen, and then tells the traveller about a
     // data file that cannot be used.
@@ -25,8 +25,9 @@ class Program {
 
   private:
     BusData data_;
-    ui::FrmMain window_;
-    QueryCommand command_;
+    Query query_;  // one for the window's suggestions and its queries
+    FrmMain window_;
+    QueryPresenter command_;
 };
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

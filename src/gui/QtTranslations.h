@@ -5,7 +5,7 @@
 
 class QTranslator;
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // Puts Qt's own texts into Chinese, as the rest of the window is: 确定 on a message box's
 // button, 复制 and 全选 in a text's menu. They come from Qt's translations folder (Debian's
@@ -14,4 +14,4 @@ namespace busquery::ui {
 bool installQtTranslations(QTranslator& translator, const QString& folder = QLibraryInfo::path(
                                                         QLibraryInfo::TranslationsPath));
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -2,7 +2,7 @@
 
 #include <QScrollBar>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 ResultPaneEdit::ResultPaneEdit(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
@@ -37,4 +37,4 @@ void ResultPaneEdit::append(std::string_view text) {
     end.insertText(piece, format_);
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -6,7 +6,7 @@
 
 #include "query/ResultPane.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The result pane d1: read-only rich text that takes the query's pieces, each in the colour
 // and weight set last, at its end.
@@ -25,4 +25,4 @@ class ResultPaneEdit : public QTextEdit, public ResultPane {
     QTextCharFormat format_;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

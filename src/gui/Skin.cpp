@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 // Controls are small (a line box is 21 pixels high), so padding stays small and borders thin.
@@ -125,4 +125,4 @@ void applySkin(QWidget& window) {
     window.setStyleSheet(QString::fromUtf8(kSkin));
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

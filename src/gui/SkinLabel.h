@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QLabel>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // A caption drawn in the skin's style: the skin's style sheet selects this class by name.
 // Captions are 8.25 pt and regular, in the window's (Chinese) font family.
@@ -22,4 +22,4 @@ class SkinLabel : public QLabel {
     }
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

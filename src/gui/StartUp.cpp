@@ -3,48 +3,60 @@
 #include "gui/FrmMain.h"
 #include "gui/Notifier.h"
 #include "gui/Skin.h"
-#include "network/BusData.h"
-#include "query/LineLookup.h"
+#include "query/Query.h"
 #include "store/City.h"
 
-#include <QComboBox>
-#include <QSet>
+namespace busquery::gui {
+namespace {
 
-namespace busquery::app {
+// The line list's own entries, before and after the lines of table no: the categories and the
+// night lines, built once.
+const QStringList& categories() {
+    static const QStringList names = [] {
+        QStringList list;
+        for (const char* category : kLineCategories) list.append(QString::fromUtf8(category));
+        return list;
+    }();
+    return names;
+}
 
-std::optional<QString> Form_Load(ui::FrmMain& window, BusData& data) {
-    ui::applySkin(window);
-    window.WebBrowser1->navigate(window.links.banner());
+const QStringList& nightLines() {
+    static const QStringList names = [] {
+        QStringList list;
+        for (int n = 1; n <= kNightLines; ++n) list.append(QStringLiteral("夜%1").arg(n));
+        return list;
+    }();
+    return names;
+}
 
-    QStringList lines;
-    for (const char* category : kLineCategories) lines.append(QString::fromUtf8(category));
+}  // namespace
 
+std::optional<QString> Form_Load(FrmMain& window, Query& query) {
+    applySkin(window);
+    window.loadBanner();
+
+    QStringList lines = categories();
     std::optional<QString> problem;
     try {
-        // A connection of its own: the network index the queries need is built after the
-        // window shows, so start-up reads only these two small tables.
-        BusDatabase cnnBus(data.file());
-        for (const std::string& id : cnnBus.lineIds()) lines.append(QString::fromStdString(id));
-        window.Label13->setText(QString::fromStdString(cnnBus.dataDate()));
+        // The tables the queries need are read on their first need, after the window shows.
+        const StartUpFacts facts = query.startUpFacts();
+        for (const std::string& id : facts.lineIds) lines.append(QString::fromStdString(id));
+        window.showDataDate(QString::fromStdString(facts.dataDate));
+        window.offerDepartureTime(facts.timetable);
     } catch (const std::exception& failure) {
-        problem = ui::failureText(failure);
+        problem = failureText(failure);
     }
-
-    for (int n = 1; n <= kNightLines; ++n) lines.append(QStringLiteral("夜%1").arg(n));
-    window.txtQueryLnna->addItems(lines);
-    window.txtQueryLnna->setCurrentIndex(-1);  // the list is filled, the box itself stays empty
+    lines.append(nightLines());
+    window.setLineList(lines);
     return problem;
 }
 
-void pruneLineList(ui::FrmMain& window, const NetworkIndex& index) {
-    QSet<QString> offers;
-    for (const char* category : kLineCategories) offers.insert(QString::fromUtf8(category));
-    for (int n = 1; n <= kNightLines; ++n) offers.insert(QStringLiteral("夜%1").arg(n));
-    QComboBox& box = *window.txtQueryLnna;
-    for (int i = box.count() - 1; i >= 0; --i) {
-        const QString item = box.itemText(i);
-        if (offers.contains(item) && !lineLookupFinds(index, item.toStdString())) box.removeItem(i);
+void pruneLineList(FrmMain& window, Query& query) {
+    for (const QStringList* offers : {&categories(), &nightLines()}) {
+        for (const QString& offer : *offers) {
+            if (!query.findsLine(offer.toStdString())) window.removeFromLineList(offer);
+        }
     }
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

@@ -6,7 +6,7 @@
 
 #include "gui/FirstPaint.h"
 
-namespace busquery::app {
+namespace busquery::gui {
 
 void reportStartupWhenShown(QWidget& window) {
     bool isNumber = false;
@@ -22,4 +22,4 @@ void reportStartupWhenShown(QWidget& window) {
     });
 }
 
-}  // namespace busquery::app
+}  // namespace busquery::gui

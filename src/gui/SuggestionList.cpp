@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 SuggestionList::SuggestionList(QWidget* parent) : QListView(parent) {
     setModel(&model_);
@@ -42,4 +42,4 @@ void SuggestionList::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit lineDoubleClicked(pressedLine_);
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

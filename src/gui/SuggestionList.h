@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // A suggestion list (List1 to List3): plain lines in the order they were added, one selected
 // at most. The lines live in a model, so thousands of them arrive in one step.
@@ -35,4 +35,4 @@ class SuggestionList : public QListView {
     QString pressedLine_;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

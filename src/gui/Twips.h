@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QtMath>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The window is laid out in twips, 1/1440 inch: 15 twips a pixel at 96 dots per inch.
 inline constexpr double kTwipsPerInch = 1440.0;
@@ -21,4 +21,4 @@ inline QRect twipsRect(int left, int top, int width, int height, double logicalD
                  twipsToPixels(top + height, logicalDpi) - y);
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

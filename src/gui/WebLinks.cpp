@@ -1,6 +1,6 @@
 #include "gui/WebLinks.h"
 
-namespace busquery::ui {
+namespace busquery::gui {
 namespace {
 
 QString encoded(const QString& value) {
@@ -31,4 +31,4 @@ QUrl WebLinks::banner() const {
     return QUrl(site_ + "/gg.asp");
 }
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QUrl>
 
-namespace busquery::ui {
+namespace busquery::gui {
 
 // The addresses the picture buttons open and the banner shows, on a site address given as
 // scheme and host without a closing "/".
@@ -25,4 +25,4 @@ class WebLinks {
     QString site_;
 };
 
-}  // namespace busquery::ui
+}  // namespace busquery::gui

@@ -14,9 +14,9 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("example.velmorina.busquery"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));  // the same look on every desktop
     QTranslator qtTexts;
-    busquery::ui::installQtTranslations(qtTexts);
+    busquery::gui::installQtTranslations(qtTexts);
 
-    const busquery::app::CommandLine command = busquery::app::readCommandLine(
+    const busquery::gui::CommandLine command = busquery::gui::readCommandLine(
         QApplication::arguments(), qEnvironmentVariable("BUSQUERY_DB"));
     if (command.exitStatus) {
         std::FILE* stream = *command.exitStatus == 0 ? stdout : stderr;
@@ -27,8 +27,8 @@ int main(int argc, char* argv[]) {
         return written ? *command.exitStatus : 2;
     }
 
-    busquery::app::Program program(command.dataFile, busquery::ui::showMessageBox);
-    busquery::app::reportStartupWhenShown(program.window());
+    busquery::gui::Program program(command.dataFile, busquery::gui::showMessageBox);
+    busquery::gui::reportStartupWhenShown(program.window());
     program.start();
     return app.exec();
 }

@@ -7,6 +7,8 @@
 #include "query/StationLookup.h"
 #include "query/TimedRouteSearch.h"
 #include "route/ServiceCalendar.h"
+#include "search/SuggestionSearch.h"
+#include "store/TimetableTables.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -21,13 +23,13 @@ QueryMode selectMode(const QueryState& s) {
 
 }  // namespace
 
-Answer Query::run(const QueryInput& input) {
+Answer Query::run(const QueryInput& input, const std::optional<RouteTime>& time) {
     enter(input.line, input.station, input.from, input.to);
-    return answer(selectMode(state_), input.pickedLine);
+    return answer(selectMode(state_), input.pickedLine, time);
 }
 
-Answer Query::run(const QueryInput& input, ResultPane& pane) {
-    Answer result = run(input);
+Answer Query::run(const QueryInput& input, ResultPane& pane, const std::optional<RouteTime>& time) {
+    Answer result = run(input, time);
     render(result, pane);
     return result;
 }
@@ -50,6 +52,30 @@ Answer Query::searchRoute(std::string_view from, std::string_view to) {
 Answer Query::searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time) {
     enter({}, {}, from, to);
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
+}
+
+Suggestions Query::suggest(std::string_view boxText) {
+    Suggestions result{suggestionText(boxText), false, {}};
+    if (!startsSuggestionSearch(result.text)) return result;
+    data_.refresh();
+    result.searched = true;
+    result.lines = suggestStations(data_.index(), result.text);
+    return result;
+}
+
+std::string Query::suggestionText(std::string_view boxText) {
+    return cleanSuggestionText(boxText);
+}
+
+bool Query::findsLine(std::string_view name) {
+    data_.refresh();
+    return lineLookupFinds(data_.index(), name);
+}
+
+StartUpFacts Query::startUpFacts() {
+    data_.refresh();
+    BusDatabase& database = data_.database();
+    return {database.lineIds(), database.dataDate(), hasTimetable(database)};
 }
 
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,

@@ -9,6 +9,8 @@
 #include "query/QueryState.h"
 #include "query/ResultPane.h"
 #include "query/RouteSearch.h"
+#include "query/StartUpFacts.h"
+#include "query/Suggestions.h"
 #include "query/TimedRoute.h"
 #include "route/TimedSearchState.h"
 
@@ -23,10 +25,12 @@ class Query {
   public:
     explicit Query(BusData& data) : data_(data) {}
 
-    // Throws Error when busdata cannot be used; the state then holds the copied texts.
-    Answer run(const QueryInput& input);
+    // Throws Error when busdata cannot be used; the state then holds the copied texts. A route
+    // search runs by the clock when a time is given, as searchRouteAt does.
+    Answer run(const QueryInput& input, const std::optional<RouteTime>& time = std::nullopt);
     // The same, and the answer rendered into the pane.
-    Answer run(const QueryInput& input, ResultPane& pane);
+    Answer run(const QueryInput& input, ResultPane& pane,
+               const std::optional<RouteTime>& time = std::nullopt);
 
     // One kind of query, as run answers it when only that kind's boxes are filled: the same
     // input checks (an empty line name is EmptyInput, a one-character station text TooShort),
@@ -39,6 +43,20 @@ class Query {
     Answer searchRoute(std::string_view from, std::string_view to);
     // The route search at a time: by the clock where the data has a timetable.
     Answer searchRouteAt(std::string_view from, std::string_view to, const RouteTime& time);
+
+    // The suggestions of a station box: every "%" removed from the text, then, unless the text
+    // is empty or a picked line, the lines of the stations it finds. Without a search the
+    // data is not touched. Throws Error when busdata cannot be used.
+    Suggestions suggest(std::string_view boxText);
+    // The text a station box keeps: boxText without its "%".
+    static std::string suggestionText(std::string_view boxText);
+
+    // Whether a line lookup of name finds a line of the city. Throws Error as run does.
+    bool findsLine(std::string_view name);
+
+    // Reads the line list, the data date and whether there is a timetable; the tables the
+    // queries need are read on their first need. Throws Error when busdata cannot be used.
+    StartUpFacts startUpFacts();
 
     const QueryState& state() const { return state_; }
 

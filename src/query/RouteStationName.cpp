@@ -1,9 +1,11 @@
 #include "query/RouteStationName.h"
 
+#include "search/SuggestionLine.h"
+
 namespace busquery {
 
 std::string_view routeStationName(std::string_view boxText) {
-    return boxText.substr(0, boxText.find_first_of("[{"));
+    return SuggestionLine::parse(boxText).stna;
 }
 
 }  // namespace busquery

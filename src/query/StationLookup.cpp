@@ -4,6 +4,7 @@
 
 #include "search/AdditionalMatches.h"
 #include "search/StationTextIndex.h"
+#include "search/SuggestionLine.h"
 #include "text/AsciiCase.h"
 #include "text/Text.h"
 
@@ -18,16 +19,8 @@ constexpr std::size_t kShortestRoad = 3;
 StationSearchParts stationSearchParts(std::string_view pickedLine, std::string_view typedText) {
     if (pickedLine.empty()) return {std::string(typedText), {}};
 
-    // The name ends where the line's road or landmark part begins; only a road part follows "[".
-    StationSearchParts parts;
-    const auto open = pickedLine.find_first_of("[{");
-    parts.station = pickedLine.substr(0, open);
-    if (open != std::string_view::npos && pickedLine[open] == '[') {
-        // A "[" without a "]" after it gives no road part: the rest is not a road name.
-        if (auto close = pickedLine.find(']', open + 1); close != std::string_view::npos) {
-            parts.road = pickedLine.substr(open + 1, close - open - 1);
-        }
-    }
+    const SuggestionLine line = SuggestionLine::parse(pickedLine);
+    StationSearchParts parts{std::string(line.stna), std::string(line.rdna)};
     if (countCharacters(parts.road) < kShortestRoad) parts.road.clear();
     return parts;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "network/NetworkIndex.h"
+#include "search/SuggestionLine.h"
 #include "search/SuggestionSearch.h"
 #include "text/AsciiCase.h"
 #include "text/Utf8.h"
@@ -53,7 +54,7 @@ StationTextIndex StationTextIndex::build(const std::vector<StationInfo>& station
     for (std::uint32_t place = 0; place < byName.size(); ++place) {
         const StationInfo& station = stations[byName[place]];
         index.lineAt_.push_back(offset(index.lines_));
-        index.lines_ += busquery::suggestionLine(station);
+        SuggestionLine{station.stna, station.rdna, station.near}.appendTo(index.lines_);
         FoldedColumns at;
         at.stnaAt = offset(index.folded_);
         index.folded_ += asciiLower(station.stna);

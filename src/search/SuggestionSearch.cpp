@@ -5,6 +5,7 @@
 
 #include "search/AdditionalMatches.h"
 #include "search/StationTextIndex.h"
+#include "search/SuggestionLine.h"
 #include "text/AsciiCase.h"
 #include "text/Text.h"
 
@@ -19,10 +20,7 @@ bool startsSuggestionSearch(std::string_view cleanedText) {
 }
 
 std::string suggestionLine(const StationInfo& station) {
-    std::string line = station.stna;
-    if (!station.rdna.empty()) line.append("[").append(station.rdna).append("]");
-    if (!station.near.empty()) line.append("{").append(station.near).append("}");
-    return line;
+    return SuggestionLine{station.stna, station.rdna, station.near}.text();
 }
 
 std::vector<std::string_view> suggestStations(const NetworkIndex& index,

@@ -23,7 +23,7 @@ TEST(CommandLineTest, DbOptionThenEnvironmentThenTheProgramsOwnBusdata) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const app::CommandLine command = app::readCommandLine(c.arguments, c.environment);
+        const gui::CommandLine command = gui::readCommandLine(c.arguments, c.environment);
         EXPECT_FALSE(command.exitStatus.has_value());
         EXPECT_EQ(command.dataFile, c.opened);
     }
@@ -46,7 +46,7 @@ TEST(CommandLineTest, HelpVersionAndUsageErrorsEndTheProgram) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const app::CommandLine command = app::readCommandLine(c.arguments, "/cities/north");
+        const gui::CommandLine command = gui::readCommandLine(c.arguments, "/cities/north");
         ASSERT_TRUE(command.exitStatus.has_value());
         EXPECT_EQ(*command.exitStatus, c.status);
         EXPECT_TRUE(command.output.contains(c.said)) << command.output.toStdString();

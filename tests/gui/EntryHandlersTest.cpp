@@ -12,7 +12,7 @@
 namespace busquery::test {
 namespace {
 
-using enum EntryBox;
+using enum gui::EntryBox;
 
 class EntryHandlersTest : public WindowTest {
   public:
@@ -28,7 +28,7 @@ class EntryHandlersTest : public WindowTest {
   protected:
     void SetUp() override { start(smallCity()); }
 
-    QWidget* widget(EntryBox box) {
+    QWidget* widget(gui::EntryBox box) {
         QWidget* const boxes[] = {w().txtQueryLnna, w().txtQueryFrom, w().txtStnaFrom,
                                   w().txtStnaTo};
         return boxes[static_cast<int>(box)];
@@ -71,7 +71,7 @@ class EntryHandlersTest : public WindowTest {
         QApplication::sendEvent(box, &release);
     }
 
-    static void clickLine(ui::SuggestionList* list, int row) {
+    static void clickLine(gui::SuggestionList* list, int row) {
         const QRect place = list->visualRect(list->model()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
     }
@@ -85,7 +85,7 @@ TEST_F(EntryHandlersTest, ClicksAndKeyPressesEmptyTheOtherKindsOfQuery) {
     struct Case {
         const char* what;
         Action action;
-        EntryBox box;
+        gui::EntryBox box;
         Fields after;
         bool paneEmptied;
     };
@@ -177,7 +177,7 @@ TEST_F(EntryHandlersTest, PickingFromTheLineDropDownEmptiesNothing) {
 
 TEST_F(EntryHandlersTest, EnterStartsTheQueryWhereTheRulesSay) {
     struct Case {
-        EntryBox box;
+        gui::EntryBox box;
         Fields before;
         bool runs;
         Fields after;
@@ -189,7 +189,7 @@ TEST_F(EntryHandlersTest, EnterStartsTheQueryWhereTheRulesSay) {
         {txtStnaTo, {"12", "东桥", "西山", ""}, true, {"", "", "西山", ""}},
         {txtQueryFrom, {"12", "东桥", "西山", "南门"}, false, {"12", "东桥", "西山", "南门"}},
     };
-    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     for (const auto& c : cases) {
         fill(c.before);
         queries.clear();
@@ -314,10 +314,10 @@ TEST_F(EntryHandlersTest, PickingALineCopiesItWhole) {
 }
 
 TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
-    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     struct Case {
         QLineEdit* box;
-        ui::SuggestionList* list;
+        gui::SuggestionList* list;
         bool runs;
     };
     const Case cases[] = {
@@ -358,10 +358,10 @@ class DoubleClickTest : public EntryHandlersTest {
 
 TEST_F(DoubleClickTest, ActsOnTheLineThatWasClicked) {
     const QStringList forJia{"甲安[路甲]", "甲乙", "甲乙丙[路乙]", "甲乙丁[路丙]"};
-    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     struct Case {
         QLineEdit* box;
-        ui::SuggestionList* list;
+        gui::SuggestionList* list;
         int row;
         bool runs;
     };

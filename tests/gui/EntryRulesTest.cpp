@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace busquery {
+namespace busquery::gui {
 namespace {
 
 using enum EntryBox;
@@ -59,4 +59,4 @@ TEST(EntryRulesTest, EnterRunsTheQueryExceptFromAnEmptyOriginOrTheStationBox) {
 }
 
 }  // namespace
-}  // namespace busquery
+}  // namespace busquery::gui

@@ -17,10 +17,10 @@ class LayoutTest : public WindowTest {
   protected:
     void SetUp() override {
         start(TestCity{});
-        if (w().logicalDpiX() != 96) GTEST_SKIP() << "places are checked at 96 dpi";
+        if (window().logicalDpiX() != 96) GTEST_SKIP() << "places are checked at 96 dpi";
     }
 
-    QWidget* control(const char* name) { return w().findChild<QWidget*>(name); }
+    QWidget* control(const char* name) { return window().findChild<QWidget*>(name); }
 };
 
 QString textOf(const QWidget* control) {
@@ -44,38 +44,38 @@ TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsCaption) {
         bool visible;
     };
     const Row rows[] = {
-        {"SkinLabel5", "busquery::ui::SkinLabel", 120, 120, 735, 255, "单站点：", true},
+        {"SkinLabel5", "busquery::gui::SkinLabel", 120, 120, 735, 255, "单站点：", true},
         {"txtQueryFrom", "QLineEdit", 960, 120, 4500, 315, "", true},
-        {"SkinLabel6", "busquery::ui::SkinLabel", 120, 480, 735, 255, "起始站：", true},
+        {"SkinLabel6", "busquery::gui::SkinLabel", 120, 480, 735, 255, "起始站：", true},
         {"txtStnaFrom", "QLineEdit", 960, 480, 4500, 315, "", true},
-        {"SkinLabel7", "busquery::ui::SkinLabel", 120, 840, 735, 255, "到达站：", true},
+        {"SkinLabel7", "busquery::gui::SkinLabel", 120, 840, 735, 255, "到达站：", true},
         {"txtStnaTo", "QLineEdit", 960, 840, 4500, 315, "", true},
-        {"SkinLabel8", "busquery::ui::SkinLabel", 5760, 120, 615, 255, "线路：", true},
+        {"SkinLabel8", "busquery::gui::SkinLabel", 5760, 120, 615, 255, "线路：", true},
         {"txtQueryLnna", "QComboBox", 5760, 360, 1995, 300, "", true},
         {"Command1", "QPushButton", 5760, 840, 1335, 255, "查 询", true},
-        {"Picture7", "busquery::ui::PictureButton", 4560, 1080, 810, 600, "", true},
-        {"stl1", "busquery::ui::SkinLabel", 120, 1320, 1575, 255, "请选择确认站点：", false},
-        {"stl2", "busquery::ui::SkinLabel", 120, 1320, 1575, 375, "请选择起始站点：", false},
-        {"stl3", "busquery::ui::SkinLabel", 120, 1320, 1455, 375, "请选择到达站点：", false},
-        {"protime", "busquery::ui::SkinLabel", 5880, 1320, 615, 255, "", false},
-        {"d1", "busquery::ui::ResultPaneEdit", 120, 1680, 7695, 3255, "", true},
-        {"List1", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
-        {"List2", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
-        {"List3", "busquery::ui::SuggestionList", 120, 1680, 7695, 3270, "", false},
-        {"Label6", "busquery::ui::SkinLabel", 480, 5040, 735, 255, "用户名：", true},
+        {"Picture7", "busquery::gui::PictureButton", 4560, 1080, 810, 600, "", true},
+        {"stl1", "busquery::gui::SkinLabel", 120, 1320, 1575, 255, "请选择确认站点：", false},
+        {"stl2", "busquery::gui::SkinLabel", 120, 1320, 1575, 375, "请选择起始站点：", false},
+        {"stl3", "busquery::gui::SkinLabel", 120, 1320, 1455, 375, "请选择到达站点：", false},
+        {"protime", "busquery::gui::SkinLabel", 5880, 1320, 615, 255, "", false},
+        {"d1", "busquery::gui::ResultPaneEdit", 120, 1680, 7695, 3255, "", true},
+        {"List1", "busquery::gui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"List2", "busquery::gui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"List3", "busquery::gui::SuggestionList", 120, 1680, 7695, 3270, "", false},
+        {"Label6", "busquery::gui::SkinLabel", 480, 5040, 735, 255, "用户名：", true},
         {"Text1", "QLineEdit", 1320, 5040, 1215, 270, "", true},
-        {"SkinLabel1", "busquery::ui::SkinLabel", 2520, 5040, 615, 255, "密码：", true},
+        {"SkinLabel1", "busquery::gui::SkinLabel", 2520, 5040, 615, 255, "密码：", true},
         {"Text2", "QLineEdit", 3240, 5040, 1335, 270, "", true},
-        {"Picture2", "busquery::ui::PictureButton", 4680, 5040, 1005, 330, "免费注册", true},
-        {"Picture3", "busquery::ui::PictureButton", 5760, 5040, 1020, 330, "马上升级", true},
-        {"Picture4", "busquery::ui::PictureButton", 480, 5400, 1260, 420, "访问官方网站", true},
-        {"Picture5", "busquery::ui::PictureButton", 1920, 5400, 2340, 420, "去论坛指正数据中的错误",
+        {"Picture2", "busquery::gui::PictureButton", 4680, 5040, 1005, 330, "免费注册", true},
+        {"Picture3", "busquery::gui::PictureButton", 5760, 5040, 1020, 330, "马上升级", true},
+        {"Picture4", "busquery::gui::PictureButton", 480, 5400, 1260, 420, "访问官方网站", true},
+        {"Picture5", "busquery::gui::PictureButton", 1920, 5400, 2340, 420,
+         "去论坛指正数据中的错误", true},
+        {"SkinLabel3", "busquery::gui::SkinLabel", 480, 6240, 1695, 255, "程序版本：2009.1.14",
          true},
-        {"SkinLabel3", "busquery::ui::SkinLabel", 480, 6240, 1695, 255, "程序版本：2009.1.14",
-         true},
-        {"SkinLabel4", "busquery::ui::SkinLabel", 2160, 6240, 975, 255, "数据版本：", true},
-        {"Label13", "busquery::ui::SkinLabel", 3120, 6240, 975, 255, "2009.1.6", true},
-        {"WebBrowser1", "busquery::ui::Banner", 240, 6480, 7455, 1215, "", true},
+        {"SkinLabel4", "busquery::gui::SkinLabel", 2160, 6240, 975, 255, "数据版本：", true},
+        {"Label13", "busquery::gui::SkinLabel", 3120, 6240, 975, 255, "2009.1.6", true},
+        {"WebBrowser1", "busquery::gui::Banner", 240, 6480, 7455, 1215, "", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -120,15 +120,17 @@ TEST_F(LayoutTest, StationBoxesShowTheirPromptsAsPlaceholders) {
 }
 
 TEST_F(LayoutTest, WindowIsCentredWithItsCaptionAndClientArea) {
-    EXPECT_EQ(w().objectName(), "frmMain");
-    EXPECT_EQ(w().windowTitle(), "Velmorina公交查询系统2009");
-    EXPECT_EQ(w().size(), QSize(528, 530));
-    EXPECT_TRUE(w().windowIcon().availableSizes().contains(QSize(48, 48))) << "the desktop's icon";
+    EXPECT_EQ(window().objectName(), "frmMain");
+    EXPECT_EQ(window().windowTitle(), "Velmorina公交查询系统2009");
+    EXPECT_EQ(window().size(), QSize(528, 530));
+    EXPECT_TRUE(window().windowIcon().availableSizes().contains(QSize(48, 48)))
+        << "the desktop's icon";
     // Centred within a few pixels: the frame a window manager adds is not the client area.
-    const QPoint screenCentre = w().screen()->availableGeometry().center();
-    EXPECT_LE((w().geometry().center() - screenCentre).manhattanLength(), 8);
-    for (const QWidget* child : w().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(w().rect().contains(child->geometry())) << child->objectName().toStdString();
+    const QPoint screenCentre = window().screen()->availableGeometry().center();
+    EXPECT_LE((window().geometry().center() - screenCentre).manhattanLength(), 8);
+    for (const QWidget* child : window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(window().rect().contains(child->geometry()))
+            << child->objectName().toStdString();
     }
 }
 
@@ -140,20 +142,20 @@ TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
     QStringList chain;
     QWidget* at = control("Picture5");
     do {
-        if ((at->focusPolicy() & Qt::TabFocus) && at->parentWidget() == &w()) {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->parentWidget() == &window()) {
             chain.append(at->objectName());
         }
         at = at->nextInFocusChain();
     } while (at != control("Picture5"));
     EXPECT_EQ(chain, QStringList(std::begin(expected), std::end(expected)));
-    for (const QLabel* label : w().findChildren<QLabel*>()) {
+    for (const QLabel* label : window().findChildren<QLabel*>()) {
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
     }
 
     // Tab walks the shown controls in that order, the hidden lists passed over; Shift+Tab walks
     // them backwards.
-    w().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     chain.removeAll("List1");
     chain.removeAll("List2");
     chain.removeAll("List3");
@@ -176,9 +178,9 @@ TEST_F(LayoutTest, TabOrderFollowsTheTabIndexes) {
 
 // The window opens ready for a route: the focus in the origin box, so typing goes there.
 TEST_F(LayoutTest, FocusStartsInTheOriginBox) {
-    EXPECT_EQ(w().focusWidget(), w().txtStnaFrom);
-    w().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    EXPECT_EQ(window().focusWidget(), w().txtStnaFrom);
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     ASSERT_EQ(QApplication::focusWidget(), w().txtStnaFrom);
     type(QApplication::focusWidget(), "东 ");
     EXPECT_EQ(w().txtStnaFrom->text(), "东 ");
@@ -194,9 +196,9 @@ TEST_F(LayoutTest, PasswordShowsStarsAndKeepsWhatWasTyped) {
 // Every caption is 8.25 pt and regular, the prompts stl1 to stl3 too, in a family that has the
 // Chinese characters.
 TEST_F(LayoutTest, CaptionsAreRegularAtEightAndAQuarterPoints) {
-    const QList<ui::SkinLabel*> labels = w().findChildren<ui::SkinLabel*>();
+    const QList<gui::SkinLabel*> labels = window().findChildren<gui::SkinLabel*>();
     ASSERT_EQ(labels.size(), 14);
-    for (const ui::SkinLabel* label : labels) {
+    for (const gui::SkinLabel* label : labels) {
         SCOPED_TRACE(label->objectName().toStdString());
         EXPECT_EQ(label->font().pointSizeF(), 8.25);
         EXPECT_EQ(label->font().weight(), QFont::Normal);

@@ -43,7 +43,7 @@ TEST(QtTranslationsTest, QtsOwnTextsReadInChinese) {
         GTEST_SKIP() << "Qt's Chinese translations are not installed (qt6-translations-l10n)";
     }
     QTranslator translator;
-    ASSERT_TRUE(ui::installQtTranslations(translator));
+    ASSERT_TRUE(gui::installQtTranslations(translator));
     EXPECT_EQ(okButtonText(), "确定");
     QLineEdit edit;
     edit.setText("东桥");
@@ -58,7 +58,7 @@ TEST(QtTranslationsTest, QtsOwnTextsReadInChinese) {
 TEST(QtTranslationsTest, MissingTranslationsLeaveQtsEnglish) {
     TempDir empty;
     QTranslator translator;
-    EXPECT_FALSE(ui::installQtTranslations(translator, QString::fromStdString(empty.path())));
+    EXPECT_FALSE(gui::installQtTranslations(translator, QString::fromStdString(empty.path())));
     EXPECT_EQ(okButtonText(), "OK");
 }
 

@@ -104,7 +104,7 @@ TEST_F(WebLinksTest, PicturesOpenThePublishersPages) {
 TEST_F(WebLinksTest, PicturesIgnoreSpaceAndEnter) {
     start(smallCity(), QString::fromLatin1(kSiteAddress));
     OpenedLinks opened;
-    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     for (QWidget* picture :
          {static_cast<QWidget*>(w().Picture2), static_cast<QWidget*>(w().Picture5),
           static_cast<QWidget*>(w().Picture7)}) {
@@ -137,16 +137,16 @@ TEST_F(WebLinksTest, BannerShowsThePageOfTheSite) {
         SCOPED_TRACE(c.contentType.toStdString());
         BannerSite site(c.contentType, c.page);
         TempDir dir;
-        program_ = std::make_unique<app::Program>(
-            smallCity().write(dir / "busdata"), [](QWidget&, const QString&, ui::Notice) {},
+        program_ = std::make_unique<gui::Program>(
+            smallCity().write(dir / "busdata"), [](QWidget&, const QString&, gui::Notice) {},
             site.address());
-        ui::Banner* banner = program_->window().WebBrowser1;
-        QSignalSpy finished(banner, &ui::Banner::finished);
+        gui::Banner* banner = program_->window().findChild<gui::Banner*>("WebBrowser1");
+        QSignalSpy finished(banner, &gui::Banner::finished);
         program_->start();
-        EXPECT_EQ(banner->state(), ui::Banner::State::Blank) << "start-up does not wait for it";
+        EXPECT_EQ(banner->state(), gui::Banner::State::Blank) << "start-up does not wait for it";
 
         ASSERT_TRUE(finished.wait(10000));
-        EXPECT_EQ(banner->state(), ui::Banner::State::Shown);
+        EXPECT_EQ(banner->state(), gui::Banner::State::Shown);
         EXPECT_EQ(site.requests, QStringList{"GET /gg.asp HTTP/1.1"});
         EXPECT_TRUE(banner->toPlainText().startsWith("今日公告"));
 
@@ -166,17 +166,18 @@ TEST_F(WebLinksTest, UnreachableSiteLeavesAQuietPlaceholder) {
     const QString address = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
     closed.close();
 
-    program_ = std::make_unique<app::Program>(
+    program_ = std::make_unique<gui::Program>(
         smallCity().write(file_),
-        [this](QWidget&, const QString& text, ui::Notice kind) {
+        [this](QWidget&, const QString& text, gui::Notice kind) {
             told_.push_back({text, kind, busyPointer()});
         },
         address);
-    QSignalSpy finished(program_->window().WebBrowser1, &ui::Banner::finished);
+    const gui::Banner* banner = program_->window().findChild<gui::Banner*>("WebBrowser1");
+    QSignalSpy finished(banner, &gui::Banner::finished);
     program_->start();
     ASSERT_TRUE(finished.wait(10000));
-    EXPECT_EQ(program_->window().WebBrowser1->state(), ui::Banner::State::Unavailable);
-    EXPECT_TRUE(program_->window().WebBrowser1->toPlainText().contains("Velmorina"));
+    EXPECT_EQ(banner->state(), gui::Banner::State::Unavailable);
+    EXPECT_TRUE(banner->toPlainText().contains("Velmorina"));
     EXPECT_TRUE(told_.empty()) << "nothing to tell the traveller";
 }
 

@@ -26,14 +26,42 @@ void WindowTest::start(const TestCity& city, const QString& site) {
 }
 
 void WindowTest::startOn(const std::filesystem::path& file, const QString& site) {
-    program_ = std::make_unique<app::Program>(
+    program_ = std::make_unique<gui::Program>(
         file,
-        [this](QWidget&, const QString& text, ui::Notice kind) {
+        [this](QWidget&, const QString& text, gui::Notice kind) {
             told_.push_back({text, kind, busyPointer()});
         },
         site);
     program_->start();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w()));
+    const auto find = [this]<class T>(T*& control, const char* name) {
+        control = window().findChild<T*>(name);
+        ASSERT_NE(control, nullptr) << name;
+    };
+    Controls& c = controls_;
+    find(c.txtQueryFrom, "txtQueryFrom");
+    find(c.txtStnaFrom, "txtStnaFrom");
+    find(c.txtStnaTo, "txtStnaTo");
+    find(c.txtQueryLnna, "txtQueryLnna");
+    find(c.Command1, "Command1");
+    find(c.Picture7, "Picture7");
+    find(c.ctlWhen, "ctlWhen");
+    find(c.stl1, "stl1");
+    find(c.stl2, "stl2");
+    find(c.stl3, "stl3");
+    find(c.protime, "protime");
+    find(c.d1, "d1");
+    find(c.List1, "List1");
+    find(c.List2, "List2");
+    find(c.List3, "List3");
+    find(c.Text1, "Text1");
+    find(c.Text2, "Text2");
+    find(c.Picture2, "Picture2");
+    find(c.Picture3, "Picture3");
+    find(c.Picture4, "Picture4");
+    find(c.Picture5, "Picture5");
+    find(c.Label13, "Label13");
+    find(c.WebBrowser1, "WebBrowser1");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     QApplication::processEvents();  // start-up's deferred steps: a problem to tell, the index
 }
 

@@ -23,7 +23,7 @@ class WindowTest : public ::testing::Test {
   protected:
     struct Told {
         QString text;
-        ui::Notice kind;
+        gui::Notice kind;
         bool busy;  // the busy pointer was up while the box was
     };
 
@@ -37,7 +37,35 @@ class WindowTest : public ::testing::Test {
     void start(const TestCity& city, const QString& site = kNoSite);
     void startOn(const std::filesystem::path& file, const QString& site = kNoSite);
 
-    ui::FrmMain& w() { return program_->window(); }
+    // The window's controls, found by their names as a traveller's tools would find them.
+    struct Controls {
+        QLineEdit* txtQueryFrom;
+        QLineEdit* txtStnaFrom;
+        QLineEdit* txtStnaTo;
+        QComboBox* txtQueryLnna;
+        QPushButton* Command1;
+        gui::PictureButton* Picture7;
+        gui::DepartureTimeControl* ctlWhen;
+        gui::SkinLabel* stl1;
+        gui::SkinLabel* stl2;
+        gui::SkinLabel* stl3;
+        gui::SkinLabel* protime;
+        gui::ResultPaneEdit* d1;
+        gui::SuggestionList* List1;
+        gui::SuggestionList* List2;
+        gui::SuggestionList* List3;
+        QLineEdit* Text1;
+        QLineEdit* Text2;
+        gui::PictureButton* Picture2;
+        gui::PictureButton* Picture3;
+        gui::PictureButton* Picture4;
+        gui::PictureButton* Picture5;
+        gui::SkinLabel* Label13;
+        gui::Banner* WebBrowser1;
+    };
+
+    gui::FrmMain& window() { return program_->window(); }
+    const Controls& w() const { return controls_; }
     const QueryState& state() const { return program_->command().state(); }
 
     // Types text as key presses, one character each, as a keyboard delivers it.
@@ -52,7 +80,8 @@ class WindowTest : public ::testing::Test {
     TempDir dir_;
     std::filesystem::path file_ = dir_ / "busdata";
     std::vector<Told> told_;
-    std::unique_ptr<app::Program> program_;
+    std::unique_ptr<gui::Program> program_;
+    Controls controls_{};
 };
 
 }  // namespace busquery::test

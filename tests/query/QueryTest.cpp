@@ -87,5 +87,38 @@ TEST_F(QueryTest, InputChecksNeedNoDatabase) {
     EXPECT_THROW(query_.run({"12", "", "", "", ""}, pane_), Error);
 }
 
+// A station box's suggestions and the window's start-up facts come through the query: "%" is
+// removed, an empty text or a picked line searches nothing and needs no database.
+TEST_F(QueryTest, SuggestionsAndStartUpFacts) {
+    struct Case {
+        std::string box;
+        std::string text;
+        bool searched;
+        std::vector<std::string_view> lines;
+    };
+    const Case cases[] = {
+        {"东%", "东", true, {"东桥"}},
+        {"%桥", "桥", true, {"东桥"}},
+        {"无", "无", true, {}},
+        {"%", "", false, {}},
+        {"东桥[东桥路]", "东桥[东桥路]", false, {}},
+    };
+    for (const auto& c : cases) {
+        const Suggestions found = query_.suggest(c.box);
+        EXPECT_EQ(found.text, c.text) << c.box;
+        EXPECT_EQ(found.searched, c.searched) << c.box;
+        EXPECT_EQ(found.lines, c.lines) << c.box;
+    }
+    const StartUpFacts facts = query_.startUpFacts();
+    EXPECT_EQ(facts.dataDate, "2009.1.6");
+    EXPECT_FALSE(facts.timetable);
+    EXPECT_TRUE(query_.findsLine("12"));
+    EXPECT_FALSE(query_.findsLine("夜1"));
+
+    std::filesystem::remove(file_);
+    EXPECT_FALSE(query_.suggest("%").searched) << "no search, no database";
+    EXPECT_THROW(query_.suggest("东"), Error);
+}
+
 }  // namespace
 }  // namespace busquery

@@ -15,7 +15,7 @@
 namespace busquery::test {
 namespace {
 
-class QueryCommandTest : public WindowTest {
+class QueryPresenterTest : public WindowTest {
   protected:
     void SetUp() override { start(smallCity()); }
 
@@ -28,7 +28,7 @@ class QueryCommandTest : public WindowTest {
     }
 };
 
-TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
+TEST_F(QueryPresenterTest, OutcomesAreToldWithTheirMessageOnly) {
     struct Case {
         QString line, station, from, to;
         QString message;  // empty: no box, the answer stands in the pane
@@ -54,7 +54,7 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
         } else {
             ASSERT_EQ(told_.size(), 1u);
             EXPECT_EQ(told_[0].text, c.message);
-            EXPECT_EQ(told_[0].kind, ui::Notice::Outcome);
+            EXPECT_EQ(told_[0].kind, gui::Notice::Outcome);
             EXPECT_FALSE(told_[0].busy) << "the box waits for the traveller, not the program";
         }
         EXPECT_FALSE(busyPointer());
@@ -66,7 +66,7 @@ TEST_F(QueryCommandTest, OutcomesAreToldWithTheirMessageOnly) {
 
 // The prompts are no text: a query at once finds every box empty, and what the traveller types
 // is all the box holds.
-TEST_F(QueryCommandTest, PromptsAreNeverSearchedFor) {
+TEST_F(QueryPresenterTest, PromptsAreNeverSearchedFor) {
     click(w().Command1);
     ASSERT_EQ(told_.size(), 1u);
     EXPECT_EQ(told_[0].text, "输入信息为空");
@@ -86,7 +86,7 @@ TEST_F(QueryCommandTest, PromptsAreNeverSearchedFor) {
 }
 
 // Blanks typed around a name are dropped before the query; the boxes keep them.
-TEST_F(QueryCommandTest, BlanksAroundNamesAreNotPartOfThem) {
+TEST_F(QueryPresenterTest, BlanksAroundNamesAreNotPartOfThem) {
     struct Case {
         QString station, from, to;
         OutcomeCode outcome;
@@ -111,12 +111,12 @@ TEST_F(QueryCommandTest, BlanksAroundNamesAreNotPartOfThem) {
 
     // Enter in an origin box holding blanks alone starts nothing, as in an empty one.
     enter("", "", "  ", "南门");
-    QSignalSpy queries(&w(), &ui::FrmMain::queryCommand);
+    QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     pressEnter(w().txtStnaFrom);
     EXPECT_EQ(queries.size(), 0);
 }
 
-TEST_F(QueryCommandTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
+TEST_F(QueryPresenterTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
     w().txtStnaTo->setText("");
     type(w().txtStnaTo, "南");
     ASSERT_TRUE(w().List3->isVisible());
@@ -133,7 +133,7 @@ TEST_F(QueryCommandTest, SuggestionsAreHiddenEvenWhenTheInputIsRejected) {
 
 // The pane shows the core's pieces as they are: every character in its piece's colour and
 // weight, a CR LF as one line break.
-TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
+TEST_F(QueryPresenterTest, PaneShowsThePiecesInTheirColoursAndWeight) {
     const QueryInput cases[] = {
         {"12", "", "", "", ""}, {"", "东桥", "", "", ""}, {"", "", "东桥", "南门", ""}};
     for (const QueryInput& input : cases) {
@@ -170,9 +170,9 @@ TEST_F(QueryCommandTest, PaneShowsThePiecesInTheirColoursAndWeight) {
 
 // The busy pointer shows over the whole program while the query writes its answer, also over
 // the control just clicked, and is gone afterwards.
-TEST_F(QueryCommandTest, BusyPointerShowsWhileTheQueryRuns) {
+TEST_F(QueryPresenterTest, BusyPointerShowsWhileTheQueryRuns) {
     std::vector<bool> busyWhileWriting;
-    QObject::connect(w().d1, &QTextEdit::textChanged, &w(),
+    QObject::connect(w().d1, &QTextEdit::textChanged, &window(),
                      [&] { busyWhileWriting.push_back(busyPointer()); });
     enter("12", "", "", "");
     click(w().Command1);
@@ -181,7 +181,7 @@ TEST_F(QueryCommandTest, BusyPointerShowsWhileTheQueryRuns) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(QueryCommandTest, PlayPictureRunsTheSameQueryAsTheButton) {
+TEST_F(QueryPresenterTest, PlayPictureRunsTheSameQueryAsTheButton) {
     for (QWidget* trigger : std::initializer_list<QWidget*>{w().Command1, w().Picture7}) {
         enter("", "", "东桥", "无此站");
         told_.clear();
@@ -193,7 +193,7 @@ TEST_F(QueryCommandTest, PlayPictureRunsTheSameQueryAsTheButton) {
 
 // The data file breaks while the window is open: the query says what is wrong, the pointer
 // comes back, and once the file is good again the window answers as before.
-TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
+TEST_F(QueryPresenterTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
     const auto good = dir_ / "good";
     std::filesystem::copy_file(file_, good);
     std::filesystem::remove(file_);
@@ -202,7 +202,7 @@ TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
     enter("12", "", "", "");
     click(w().Command1);
     ASSERT_EQ(told_.size(), 1u);
-    EXPECT_EQ(told_[0].kind, ui::Notice::Problem);
+    EXPECT_EQ(told_[0].kind, gui::Notice::Problem);
     EXPECT_TRUE(told_[0].text.contains(QString::fromStdString(file_.string())));
     EXPECT_FALSE(told_[0].busy);
     EXPECT_FALSE(busyPointer());
@@ -214,6 +214,69 @@ TEST_F(QueryCommandTest, FailureInsideAQueryIsToldAndTheWindowGoesOn) {
     EXPECT_TRUE(told_.empty());
     EXPECT_EQ(state().intOutState, OutcomeCode::Listed);
     EXPECT_TRUE(w().d1->toPlainText().contains("12路上行"));
+}
+
+}  // namespace
+}  // namespace busquery::test
+
+namespace busquery::test {
+namespace {
+
+// The query command against a view of its own: what it reads, what it shows, what it says.
+class FakeView : public gui::QueryView {
+  public:
+    QueryInput input;
+    std::optional<RouteTime> time;
+    PieceRecorder pane;
+    QString queryTime;
+    std::vector<QString> said;
+    bool suggestionsHidden = false;
+
+    QueryInput queryInput() const override { return input; }
+    std::optional<RouteTime> routeTime() const override { return time; }
+    void hideSuggestions() override { suggestionsHidden = true; }
+    ResultPane& resultPane() override { return pane; }
+    void showQueryTime(const QString& text) override { queryTime = text; }
+    void reportProblem(const QString& text) override { said.push_back("problem: " + text); }
+    void notify(const QString& text, gui::Notice) override { said.push_back(text); }
+};
+
+class QueryPresenterViewTest : public WindowTest {};
+
+TEST_F(QueryPresenterViewTest, ReadsTheViewAndAnswersIntoIt) {
+    BusData data(smallCity().write(file_));
+    Query query(data);
+    struct Case {
+        QueryInput input;
+        std::optional<RouteTime> time;
+        std::vector<QString> said;
+        std::string paneStart;
+    };
+    const Case cases[] = {
+        {{"12", "", "", "", ""}, std::nullopt, {}, "12路"},
+        {{"", "", "东桥", "南门", ""}, std::nullopt, {}, "12路经过站点"},
+        {{"", "", "", "", ""}, std::nullopt, {"输入信息为空"}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input.line + "|" + c.input.from + "|" + c.input.to);
+        FakeView view;
+        view.input = c.input;
+        view.time = c.time;
+        gui::QueryPresenter presenter(view, query);
+        presenter.RunQuery();
+        EXPECT_TRUE(view.suggestionsHidden);
+        EXPECT_TRUE(view.queryTime.endsWith("秒"));
+        EXPECT_EQ(view.said, c.said);
+        EXPECT_TRUE(view.pane.text().starts_with(c.paneStart)) << view.pane.text();
+    }
+
+    std::filesystem::remove(file_);
+    FakeView view;
+    view.input = {"12", "", "", "", ""};
+    gui::QueryPresenter(view, query).RunQuery();
+    ASSERT_EQ(view.said.size(), 1u);
+    EXPECT_TRUE(view.said[0].startsWith("problem: ")) << view.said[0].toStdString();
+    EXPECT_TRUE(view.queryTime.isEmpty()) << "a failed query has no time";
 }
 
 }  // namespace
