@@ -24,8 +24,9 @@ struct TimedNetwork {
     static constexpr std::uint16_t kChangeMinutes = 2;
     static constexpr std::uint32_t kMetresPerMinute = 80;
 
-    // The trips of one line that keep their order at every stop: a later trip neither leaves
-    // nor arrives anywhere before an earlier one, so the first trip to catch is found by halving.
+    // The trips of one line that serve the same stops and keep their order at every one: a later
+    // trip neither leaves nor arrives anywhere before an earlier one, so the first trip to catch
+    // is found by halving. Its departures at a stop it does not serve are kNoStop.
     struct Route {
         std::uint32_t line = 0;       // index into Timetable::lines
         std::uint32_t firstTrip = 0;  // index into routeTrips

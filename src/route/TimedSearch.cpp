@@ -274,7 +274,12 @@ class Rounds {
         for (std::uint32_t i = state_.routeStart[routeNo]; i < line.stopCount; ++i) {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
-            if (station == TimedNetwork::kNone) continue;
+            // The route's trips all pass the stops they do not serve.
+            if (station == TimedNetwork::kNone ||
+                network_.departuresByStop[route.firstDeparture + position * route.tripCount] ==
+                    Timetable::kNoStop) {
+                continue;
+            }
             const bool riding = current.day != none.day;
             // Past the last stop marked, only a trip boarded before has anything to add.
             if (!riding && i > state_.routeEnd[routeNo]) break;

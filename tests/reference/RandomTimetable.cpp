@@ -13,6 +13,26 @@ std::uint32_t pick(std::mt19937& random, std::uint32_t low, std::uint32_t high) 
     return std::uniform_int_distribution<std::uint32_t>(low, high)(random);
 }
 
+// Now and then a trip runs only part of its line: from a later stop, to an earlier one, or
+// passing some stops between. It keeps two stops at least.
+void shortenRun(std::mt19937& random, TimetableBuilder::TripTimes& times) {
+    const auto count = static_cast<std::uint32_t>(times.size());
+    const std::uint32_t kind = pick(random, 0, 9);
+    if (kind > 2 || count < 3) return;
+    std::vector<bool> stops(count, true);
+    if (kind == 0) {
+        const std::uint32_t first = pick(random, 0, count - 2);
+        const std::uint32_t last = pick(random, first + 1, count - 1);
+        for (std::uint32_t i = 0; i < count; ++i) stops[i] = i >= first && i <= last;
+    } else {
+        for (std::uint32_t i = 0; i < count; ++i) stops[i] = pick(random, 0, 2) != 0;
+        if (std::count(stops.begin(), stops.end(), true) < 2) return;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!stops[i]) times[i] = {Timetable::kNoStop, Timetable::kNoStop};
+    }
+}
+
 }  // namespace
 
 TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShape& shape) {
@@ -83,6 +103,7 @@ TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShap
                                    static_cast<ServiceMinute>(minute + dwell));
                 minute += dwell;
             }
+            shortenRun(random, times);
             trips.emplace_back(tripService, std::move(times));
         }
         builder.addLine(std::move(line), std::move(trips), "H" + std::to_string(l));
