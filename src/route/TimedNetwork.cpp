@@ -83,7 +83,7 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
     // Trips come sorted by their first departure; each goes to the first route whose last trip
     // stops where it stops and it does not overtake, so a line whose trips all stop everywhere
     // and keep their order is one route.
-    std::vector<StopAt> stops;
+    std::vector<StopAt> stopsAt;
     for (std::uint32_t l = 0; l < timetable.lines.size(); ++l) {
         const auto& line = timetable.lines[l];
         const auto& stations = parts.lineStations[l];
@@ -122,16 +122,18 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             const auto routeNo = static_cast<std::uint32_t>(network.routes.size());
             network.routes.push_back(route);
             const auto served = timetable.arrivalsOf(chain.front(), line);
+            network.routes.back().firstStation =
+                static_cast<std::uint32_t>(network.routeStations.size());
             for (std::uint32_t p = 0; p < stations.size(); ++p) {
-                if (stations[p] != kNone && served[p] != Timetable::kNoStop) {
-                    stops.push_back(StopAt{routeNo, p});
-                }
+                const bool stops = stations[p] != kNone && served[p] != Timetable::kNoStop;
+                network.routeStations.push_back(stops ? stations[p] : kNone);
+                if (stops) stopsAt.push_back(StopAt{routeNo, p});
             }
         }
     }
     network.lineStations = std::move(parts.lineStations);
     group(
-        network.stationCount, stops,
+        network.stationCount, stopsAt,
         [&](const StopAt& stop) {
             return network.lineStations[network.routes[stop.route].line][stop.position];
         },

@@ -36,6 +36,7 @@ struct TimedNetwork {
         // Every trip of a day leaves and arrives everywhere no later than any of the next day.
         bool dayOrdered = false;
         std::uint32_t firstDeparture = 0;  // index into departuresByStop
+        std::uint32_t firstStation = 0;    // index into routeStations
     };
 
     struct StopAt {
@@ -78,7 +79,10 @@ struct TimedNetwork {
     // Per route, per stop, the departures of its trips in order: a search halves them.
     std::vector<ServiceMinute> departuresByStop;
     std::vector<std::vector<Station>> lineStations;  // as given
-    std::vector<std::uint32_t> stopsAtFirst;         // per station where its stops begin; the end
+    // Per route, per stop of its line: the station, kNone where its trips do not stop, so that
+    // a scan along the route reads one array.
+    std::vector<Station> routeStations;
+    std::vector<std::uint32_t> stopsAtFirst;  // per station where its stops begin; the end
     std::vector<StopAt> stopsAt;
     std::vector<std::uint32_t> walksFromFirst;  // the same for walks by where they start
     std::vector<Walk> walksFrom;

@@ -264,7 +264,7 @@ class Rounds {
     void scanDays(std::uint32_t round, std::uint32_t routeNo, const TimedNetwork::Route& route,
                   std::span<const ServiceDay> days) {
         const auto& line = network_.lineOf(route);
-        const auto& stations = network_.lineStations[route.line];
+        const Station* stations = network_.routeStations.data() + route.firstStation;
         const DayTrip none{static_cast<std::uint32_t>(days.size()), 0};
         DayTrip current = none;
         std::uint32_t trip = 0;
@@ -274,12 +274,7 @@ class Rounds {
         for (std::uint32_t i = state_.routeStart[routeNo]; i < line.stopCount; ++i) {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
-            // The route's trips all pass the stops they do not serve.
-            if (station == TimedNetwork::kNone ||
-                network_.departuresByStop[route.firstDeparture + position * route.tripCount] ==
-                    Timetable::kNoStop) {
-                continue;
-            }
+            if (station == TimedNetwork::kNone) continue;
             const bool riding = current.day != none.day;
             // Past the last stop marked, only a trip boarded before has anything to add.
             if (!riding && i > state_.routeEnd[routeNo]) break;
