@@ -16,6 +16,7 @@
 #include "cli/Suggestions.h"
 #include "cli/VisibleText.h"
 #include "query/ErrorReport.h"
+#include "query/Query.h"
 #include "text/Utf8.h"
 
 namespace busquery::cli {
@@ -93,12 +94,19 @@ Request readRequest(std::string_view line) {
     return read;
 }
 
-// Answered by the same code as the suggest and query commands.
+// Answered by the same code as the suggest, query and line commands: a line lookup on data
+// with a timetable lists today's departures as the line command does.
 nlohmann::ordered_json answer(CliContext& context, const Request& request) {
     if (request.suggest) return suggestionsJson(suggest(context, *request.suggest));
-    const Answer result = request.time
-                              ? QueryCommand::answerAt(context, request.input, *request.time)
-                              : QueryCommand::answer(context, request.input);
+    if (request.time) {
+        const Answer result = QueryCommand::answerAt(context, request.input, *request.time);
+        return resultJson(result, answerPieces(result));
+    }
+    Query query(context.data());
+    if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
+        query.showDeparturesOn(today->day);
+    }
+    const Answer result = query.run(request.input);
     return resultJson(result, answerPieces(result));
 }
 

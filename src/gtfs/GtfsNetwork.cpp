@@ -63,6 +63,17 @@ std::vector<PlannedLine> planGroup(std::uint32_t groupNumber, const PatternGroup
     return lines;
 }
 
+// Whether the line's stations hold the run's, in the same order.
+bool servesInOrder(const std::vector<std::uint32_t>& line, const std::vector<std::uint32_t>& run) {
+    auto at = line.begin();
+    for (const std::uint32_t station : run) {
+        at = std::find(at, line.end(), station);
+        if (at == line.end()) return false;
+        ++at;
+    }
+    return true;
+}
+
 bool groupBefore(const PatternGroup& a, const PatternGroup& b, const GtfsRoutes& routes) {
     const GtfsRoute& routeA = routes.routes[a.route];
     const GtfsRoute& routeB = routes.routes[b.route];
@@ -306,6 +317,31 @@ class NetworkBuilder {
         for (std::uint32_t i = 0; i < planned_.size(); ++i) {
             lineOfPattern[planned_[i].pattern] = lineOfPlanned_[i];
         }
+        // A short or skip-stop run rides the first line of its route and direction (the main
+        // one before its branches) that serves its stations in its order.
+        std::vector<std::uint32_t> plannedOfGroup(collected_.groups.size() + 1, 0);
+        for (const PlannedLine& plan : planned_) ++plannedOfGroup[plan.group + 1];
+        for (std::size_t g = 0; g + 1 < plannedOfGroup.size(); ++g) {
+            plannedOfGroup[g + 1] += plannedOfGroup[g];
+        }
+        std::vector<std::uint32_t> plannedByGroup(planned_.size());
+        std::vector<std::uint32_t> next(plannedOfGroup.begin(), plannedOfGroup.end() - 1);
+        for (std::uint32_t i = 0; i < planned_.size(); ++i) {
+            plannedByGroup[next[planned_[i].group]++] = i;
+        }
+        for (std::uint32_t g = 0; g < collected_.groups.size(); ++g) {
+            for (const std::uint32_t p : collected_.groups[g].patterns) {
+                if (lineOfPattern[p] != kNone) continue;
+                for (std::uint32_t k = plannedOfGroup[g]; k < plannedOfGroup[g + 1]; ++k) {
+                    const std::uint32_t i = plannedByGroup[k];
+                    if (servesInOrder(collected_.patterns[planned_[i].pattern].stations,
+                                      collected_.patterns[p].stations)) {
+                        lineOfPattern[p] = lineOfPlanned_[i];
+                        break;
+                    }
+                }
+            }
+        }
         network_.lineOfTrip.assign(collected_.patternOfTrip.size(), kNone);
         for (std::uint32_t trip = 0; trip < collected_.patternOfTrip.size(); ++trip) {
             const std::uint32_t p = collected_.patternOfTrip[trip];
@@ -360,6 +396,7 @@ class NetworkBuilder {
             for (std::uint32_t s : stationsOfLine(line)) {
                 network_.lines[line].passstna += names_[stationRow_[s]] + ";";
             }
+            network_.lineStops.push_back(stationsOfLine(line));
         }
         for (std::uint32_t row = 0; row < rowStation_.size(); ++row) {
             const std::uint32_t s = rowStation_[row];

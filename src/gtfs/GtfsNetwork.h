@@ -56,9 +56,12 @@ struct GtfsNetwork {
     std::vector<PositionRow> positions;  // of the stations that have one, in station order
     std::vector<WalkRow> walks;
     std::vector<std::string> lineIds;  // table no: each route's list name once, in lnid order
-    // By trip number: the line whose stations the trip stops at, in order, kNone where its
-    // stops are those of no line (a short or skip-stop run, or a trip left out).
+    // By trip number: the line whose stations the trip stops at, in order: all of them, or some
+    // (a short or skip-stop run). kNone where no line of its route and direction serves its
+    // stops in its order, or for a trip left out.
     std::vector<std::uint32_t> lineOfTrip;
+    // By line: its stations as station numbers of GtfsStops, in order.
+    std::vector<std::vector<std::uint32_t>> lineStops;
     // By station number of GtfsStops: its row of stations, kNone where no line serves it.
     std::vector<std::uint32_t> stationRow;
 

@@ -7,16 +7,18 @@ namespace busquery {
 namespace {
 
 constexpr std::string_view kTrips = "trips.txt";
-constexpr ServiceSeconds kLastSecond = 65535 * 60 + 59;
+constexpr ServiceSeconds kLastSecond = TripTimes::kLastMinute * 60 + 59;
 
 // The times of one trip at its stations, in seconds.
 struct StationTimes {
+    std::vector<std::uint32_t> stations;
     std::vector<ServiceSeconds> arrivals;
     std::vector<ServiceSeconds> departures;
 };
 
 // One entry per run of visits to the same station; negative where no visit has a time.
 void collapseVisits(std::span<const StopVisit> visits, StationTimes& times) {
+    times.stations.clear();
     times.arrivals.clear();
     times.departures.clear();
     std::uint32_t station = 0;
@@ -27,6 +29,7 @@ void collapseVisits(std::span<const StopVisit> visits, StationTimes& times) {
             continue;
         }
         station = visit.station;
+        times.stations.push_back(station);
         times.arrivals.push_back(visit.arrival);
         times.departures.push_back(visit.departure);
     }
@@ -65,16 +68,33 @@ std::string_view completeTimes(StationTimes& times) {
     return {};
 }
 
-// The times shifted by offset seconds, in minutes; false when they pass what a minute of 16
-// bits holds.
-bool toMinutes(const StationTimes& times, ServiceSeconds offset, TripTimes& minutes) {
-    minutes.arrivals.clear();
-    minutes.departures.clear();
+// Where each station of the trip lies on its line, the first match in order; false when the
+// line does not serve them in that order.
+bool placeOnLine(const std::vector<std::uint32_t>& line, const StationTimes& times,
+                 std::vector<std::uint32_t>& positions) {
+    positions.clear();
+    auto at = line.begin();
+    for (const std::uint32_t station : times.stations) {
+        at = std::find(at, line.end(), station);
+        if (at == line.end()) return false;
+        positions.push_back(static_cast<std::uint32_t>(at - line.begin()));
+        ++at;
+    }
+    return true;
+}
+
+// The times shifted by offset seconds, in minutes, at the line's stops (positions of a trip with
+// lineStops stops); false when they pass what a minute of 16 bits holds.
+bool toMinutes(const StationTimes& times, const std::vector<std::uint32_t>& positions,
+               std::size_t lineStops, ServiceSeconds offset, TripTimes& minutes) {
+    minutes.arrivals.assign(lineStops, TripTimes::kNoStop);
+    minutes.departures.assign(lineStops, TripTimes::kNoStop);
     if (times.departures.back() + offset > kLastSecond) return false;
     for (std::size_t i = 0; i < times.arrivals.size(); ++i) {
-        minutes.arrivals.push_back(static_cast<std::uint16_t>((times.arrivals[i] + offset) / 60));
-        minutes.departures.push_back(
-            static_cast<std::uint16_t>((times.departures[i] + offset) / 60));
+        minutes.arrivals[positions[i]] =
+            static_cast<std::uint16_t>((times.arrivals[i] + offset) / 60);
+        minutes.departures[positions[i]] =
+            static_cast<std::uint16_t>((times.departures[i] + offset) / 60);
     }
     return true;
 }
@@ -107,17 +127,19 @@ GtfsTimetable GtfsTimetable::build(const GtfsTrips& trips, const TripStops& trip
                                    ImportSummary& summary) {
     struct Kept {
         std::uint32_t line;
+        ServiceSeconds leaves;
         TripRow row;
     };
     std::vector<Kept> kept;
     StationTimes times;
+    std::vector<std::uint32_t> positions;
     TripTimes minutes;
     for (std::uint32_t trip = 0; trip < trips.tripIds.size(); ++trip) {
         collapseVisits(tripStops.visits(trip), times);
         // Trips of fewer than two stations were counted when the patterns were made.
         if (times.arrivals.size() < 2) continue;
         const std::uint32_t line = network.lineOfTrip[trip];
-        if (line == GtfsNetwork::kNone) {
+        if (line == GtfsNetwork::kNone || !placeOnLine(network.lineStops[line], times, positions)) {
             summary.skip(kTrips, "班次的停靠站与其线路不同，未写入时刻表", 0, "trip_id",
                          trips.tripIds.id(trip));
             continue;
@@ -138,7 +160,7 @@ GtfsTimetable GtfsTimetable::build(const GtfsTrips& trips, const TripStops& trip
         const std::string& headsign = trips.headsign[trip];
         const std::uint32_t lastStation = tripStops.visits(trip).back().station;
         for (ServiceSeconds offset : offsets) {
-            if (!toMinutes(times, offset, minutes)) {
+            if (!toMinutes(times, positions, network.lineStops[line].size(), offset, minutes)) {
                 summary.skip(kTrips, "班次时刻超出范围，未写入时刻表", 0, "trip_id",
                              trips.tripIds.id(trip));
                 break;
@@ -147,18 +169,20 @@ GtfsTimetable GtfsTimetable::build(const GtfsTrips& trips, const TripStops& trip
                         headsign.empty() ? network.stations[network.stationRow[lastStation]].stna
                                          : headsign,
                         minutes};
-            kept.push_back(Kept{line, std::move(row)});
+            kept.push_back(Kept{line, times.departures.front() + offset, std::move(row)});
         }
     }
     std::stable_sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
         if (a.line != b.line) return a.line < b.line;
-        return a.row.times.departures.front() < b.row.times.departures.front();
+        return a.leaves < b.leaves;
     });
 
     GtfsTimetable timetable;
     timetable.trips.reserve(kept.size());
     for (Kept& trip : kept) {
-        timetable.stopTimes += trip.row.times.arrivals.size();
+        timetable.stopTimes += static_cast<std::uint64_t>(
+            std::count_if(trip.row.times.arrivals.begin(), trip.row.times.arrivals.end(),
+                          [](std::uint16_t a) { return a != TripTimes::kNoStop; }));
         timetable.trips.push_back(std::move(trip.row));
     }
     timetable.changes = changeRows(transfers, network);

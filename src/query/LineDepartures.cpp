@@ -60,7 +60,9 @@ std::vector<std::string> lineDepartures(const NetworkIndex& index,
             for (std::uint32_t t = trips.firstTrip; t < trips.firstTrip + trips.tripCount; ++t) {
                 const bool runs =
                     !timetable.calendarGiven || timetable.runs(timetable.trips[t].service, day);
-                if (runs && trips.stopCount > 0) {
+                // A short run that starts further on does not leave the first station.
+                if (runs && trips.stopCount > 0 &&
+                    timetable.departuresOf(t, trips)[0] != Timetable::kNoStop) {
                     departures.push_back(timetable.departuresOf(t, trips)[0]);
                 }
             }

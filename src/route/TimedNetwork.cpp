@@ -9,7 +9,8 @@ namespace busquery {
 
 namespace {
 
-// Whether trip `later` leaves and arrives at every stop no earlier than trip `earlier`.
+// Whether trip `later` stops where trip `earlier` stops, and leaves and arrives at every stop
+// no earlier than it.
 bool keepsOrder(const Timetable& timetable, const Timetable::Line& line, std::uint32_t earlier,
                 std::uint32_t later) {
     const auto depEarlier = timetable.departuresOf(earlier, line);
@@ -17,9 +18,23 @@ bool keepsOrder(const Timetable& timetable, const Timetable::Line& line, std::ui
     const auto arrEarlier = timetable.arrivalsOf(earlier, line);
     const auto arrLater = timetable.arrivalsOf(later, line);
     for (std::uint32_t i = 0; i < line.stopCount; ++i) {
-        if (depLater[i] < depEarlier[i] || arrLater[i] < arrEarlier[i]) return false;
+        if ((arrLater[i] == Timetable::kNoStop) != (arrEarlier[i] == Timetable::kNoStop) ||
+            depLater[i] < depEarlier[i] || arrLater[i] < arrEarlier[i]) {
+            return false;
+        }
     }
     return true;
+}
+
+// The first and the last stop trip t serves.
+std::pair<std::uint32_t, std::uint32_t> servedSpan(const Timetable& timetable,
+                                                   const Timetable::Line& line, std::uint32_t t) {
+    const auto arrivals = timetable.arrivalsOf(t, line);
+    std::uint32_t first = 0;
+    while (arrivals[first] == Timetable::kNoStop) ++first;
+    std::uint32_t last = line.stopCount - 1;
+    while (arrivals[last] == Timetable::kNoStop) --last;
+    return {first, last};
 }
 
 bool withinADay(const Timetable& timetable, const Timetable::Line& line,
@@ -28,10 +43,11 @@ bool withinADay(const Timetable& timetable, const Timetable::Line& line,
         int lowest = INT32_MAX;
         int highest = 0;
         for (const std::uint32_t t : trips) {
+            if (timetable.arrivalsOf(t, line)[i] == Timetable::kNoStop) break;
             lowest = std::min<int>(lowest, timetable.arrivalsOf(t, line)[i]);
             highest = std::max<int>(highest, timetable.departuresOf(t, line)[i]);
         }
-        if (highest > lowest + 1440) return false;
+        if (lowest != INT32_MAX && highest > lowest + 1440) return false;
     }
     return true;
 }
@@ -65,8 +81,9 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
     parts.lineStations.resize(timetable.lines.size());
 
     // Trips come sorted by their first departure; each goes to the first route whose last trip
-    // it does not overtake, so a line whose trips keep their order is one route.
-    std::vector<StopAt> stops;
+    // stops where it stops and it does not overtake, so a line whose trips all stop everywhere
+    // and keep their order is one route.
+    std::vector<StopAt> stopsAt;
     for (std::uint32_t l = 0; l < timetable.lines.size(); ++l) {
         const auto& line = timetable.lines[l];
         const auto& stations = parts.lineStations[l];
@@ -88,10 +105,10 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             route.firstTrip = static_cast<std::uint32_t>(network.routeTrips.size());
             route.tripCount = static_cast<std::uint32_t>(chain.size());
             route.earliest = UINT16_MAX;
+            const auto [first, last] = servedSpan(timetable, line, chain.front());
             for (const std::uint32_t t : chain) {
-                route.earliest = std::min(route.earliest, timetable.departuresOf(t, line)[0]);
-                route.latest =
-                    std::max(route.latest, timetable.arrivalsOf(t, line)[line.stopCount - 1]);
+                route.earliest = std::min(route.earliest, timetable.departuresOf(t, line)[first]);
+                route.latest = std::max(route.latest, timetable.arrivalsOf(t, line)[last]);
             }
             route.dayOrdered = withinADay(timetable, line, chain);
             network.latestTime = std::max(network.latestTime, route.latest);
@@ -104,14 +121,19 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             }
             const auto routeNo = static_cast<std::uint32_t>(network.routes.size());
             network.routes.push_back(route);
+            const auto served = timetable.arrivalsOf(chain.front(), line);
+            network.routes.back().firstStation =
+                static_cast<std::uint32_t>(network.routeStations.size());
             for (std::uint32_t p = 0; p < stations.size(); ++p) {
-                if (stations[p] != kNone) stops.push_back(StopAt{routeNo, p});
+                const bool stops = stations[p] != kNone && served[p] != Timetable::kNoStop;
+                network.routeStations.push_back(stops ? stations[p] : kNone);
+                if (stops) stopsAt.push_back(StopAt{routeNo, p});
             }
         }
     }
     network.lineStations = std::move(parts.lineStations);
     group(
-        network.stationCount, stops,
+        network.stationCount, stopsAt,
         [&](const StopAt& stop) {
             return network.lineStations[network.routes[stop.route].line][stop.position];
         },

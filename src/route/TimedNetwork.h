@@ -24,8 +24,9 @@ struct TimedNetwork {
     static constexpr std::uint16_t kChangeMinutes = 2;
     static constexpr std::uint32_t kMetresPerMinute = 80;
 
-    // The trips of one line that keep their order at every stop: a later trip neither leaves
-    // nor arrives anywhere before an earlier one, so the first trip to catch is found by halving.
+    // The trips of one line that serve the same stops and keep their order at every one: a later
+    // trip neither leaves nor arrives anywhere before an earlier one, so the first trip to catch
+    // is found by halving. Its departures at a stop it does not serve are kNoStop.
     struct Route {
         std::uint32_t line = 0;       // index into Timetable::lines
         std::uint32_t firstTrip = 0;  // index into routeTrips
@@ -35,6 +36,7 @@ struct TimedNetwork {
         // Every trip of a day leaves and arrives everywhere no later than any of the next day.
         bool dayOrdered = false;
         std::uint32_t firstDeparture = 0;  // index into departuresByStop
+        std::uint32_t firstStation = 0;    // index into routeStations
     };
 
     struct StopAt {
@@ -77,7 +79,10 @@ struct TimedNetwork {
     // Per route, per stop, the departures of its trips in order: a search halves them.
     std::vector<ServiceMinute> departuresByStop;
     std::vector<std::vector<Station>> lineStations;  // as given
-    std::vector<std::uint32_t> stopsAtFirst;         // per station where its stops begin; the end
+    // Per route, per stop of its line: the station, kNone where its trips do not stop, so that
+    // a scan along the route reads one array.
+    std::vector<Station> routeStations;
+    std::vector<std::uint32_t> stopsAtFirst;  // per station where its stops begin; the end
     std::vector<StopAt> stopsAt;
     std::vector<std::uint32_t> walksFromFirst;  // the same for walks by where they start
     std::vector<Walk> walksFrom;

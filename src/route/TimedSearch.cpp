@@ -264,7 +264,7 @@ class Rounds {
     void scanDays(std::uint32_t round, std::uint32_t routeNo, const TimedNetwork::Route& route,
                   std::span<const ServiceDay> days) {
         const auto& line = network_.lineOf(route);
-        const auto& stations = network_.lineStations[route.line];
+        const Station* stations = network_.routeStations.data() + route.firstStation;
         const DayTrip none{static_cast<std::uint32_t>(days.size()), 0};
         DayTrip current = none;
         std::uint32_t trip = 0;

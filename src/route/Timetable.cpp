@@ -11,6 +11,8 @@
 #include "text/NameList.h"
 
 namespace busquery {
+static_assert(Timetable::kNoStop == TripTimes::kNoStop);
+
 namespace {
 
 constexpr std::uint32_t kNoLine = std::numeric_limits<std::uint32_t>::max();
@@ -111,8 +113,20 @@ struct ReadTrip {
     std::uint32_t line;
     std::uint32_t service;
     std::uint32_t headsign;
-    std::size_t times;  // where its stops begin in the scratch arrays
+    std::size_t times;     // where its stops begin in the scratch arrays
+    ServiceMinute leaves;  // its departure from the first stop it serves
 };
+
+// The departure from the first stop served; kNoStop when fewer than two stops are served.
+ServiceMinute firstDeparture(const TripTimes& times) {
+    std::size_t served = 0;
+    ServiceMinute first = Timetable::kNoStop;
+    for (std::size_t i = 0; i < times.departures.size(); ++i) {
+        if (times.departures[i] == Timetable::kNoStop) continue;
+        if (served++ == 0) first = times.departures[i];
+    }
+    return served < 2 ? Timetable::kNoStop : first;
+}
 
 }  // namespace
 
@@ -149,21 +163,23 @@ Timetable Timetable::build(const NetworkIndex& network) {
         if (line == lineOfNumber.end()) return;
         const std::uint32_t stops = timetable.lines[line->second].stopCount;
         if (stops < 2 || trip.times.arrivals.size() != stops) return;
+        const ServiceMinute leaves = firstDeparture(trip.times);
+        if (leaves == kNoStop) return;
         if (calendarGiven ? trip.service >= serviceCount : trip.service == kNoLine) return;
         if (!calendarGiven) serviceCount = std::max(serviceCount, trip.service + 1);
         auto [sign, added] = headsignNumbers.try_emplace(
             trip.headsign, static_cast<std::uint32_t>(timetable.headsigns.size()));
         if (added) timetable.headsigns.push_back(trip.headsign);
-        read.push_back(ReadTrip{line->second, trip.service, sign->second, arrivals.size()});
+        read.push_back(ReadTrip{line->second, trip.service, sign->second, arrivals.size(), leaves});
         arrivals.insert(arrivals.end(), trip.times.arrivals.begin(), trip.times.arrivals.end());
         departures.insert(departures.end(), trip.times.departures.begin(),
                           trip.times.departures.end());
     });
 
-    // The trips of each line together, in the order they leave its first stop.
-    std::stable_sort(read.begin(), read.end(), [&](const ReadTrip& a, const ReadTrip& b) {
+    // The trips of each line together, in the order they leave the first stop they serve.
+    std::stable_sort(read.begin(), read.end(), [](const ReadTrip& a, const ReadTrip& b) {
         if (a.line != b.line) return a.line < b.line;
-        return departures[a.times] < departures[b.times];
+        return a.leaves < b.leaves;
     });
     timetable.trips.reserve(read.size());
     timetable.arrivals.reserve(arrivals.size());

@@ -19,14 +19,18 @@ using ServiceDay = std::int32_t;
 // The timetable of a bus database, in memory: for every line (one stop pattern, a row of the
 // line table) its trips with the time at each of its stops, and the days each trip runs. Lines
 // are numbered as the line table's rows, in table order, and a line's stops are the positions
-// of its station list. A line without trips has no timetable; a database without the timetable
-// tables gives an empty Timetable.
+// of its station list. A trip that runs only part of its line has kNoStop, arriving and
+// leaving, where it does not stop: it is boarded and left only where it stops. A line without
+// trips has no timetable; a database without the timetable tables gives an empty Timetable.
 struct Timetable {
+    static constexpr ServiceMinute kNoStop = 0xFFFF;
+
     struct Line {
         std::uint32_t firstTrip = 0;  // index into trips; the line's trips are consecutive
         std::uint32_t tripCount = 0;
         std::uint32_t stopCount = 0;  // the stops of each of its trips
-        std::uint32_t firstTime = 0;  // index into arrivals/departures of its first trip's first stop
+        std::uint32_t firstTime =
+            0;  // index into arrivals/departures of its first trip's first stop
     };
 
     struct Trip {
@@ -42,7 +46,7 @@ struct Timetable {
     };
 
     std::vector<Line> lines;  // one per line row; tripCount 0 where a line has no trips
-    // Trips of a line sorted by their departure from its first stop.
+    // Trips of a line sorted by their departure from the first stop they serve.
     std::vector<Trip> trips;
     // Per trip, per stop of its line: trip t of line l stops at position i at index
     // l.firstTime + (t - l.firstTrip) * l.stopCount + i.

@@ -1,11 +1,11 @@
 #include "store/TripTimes.h"
 
-#include <limits>
-
 namespace busquery {
 namespace {
 
-constexpr std::uint32_t kLastMinute = std::numeric_limits<std::uint16_t>::max();
+constexpr std::uint32_t kLastMinute = TripTimes::kLastMinute;
+// No line has so many stops; a longer run of stops not served is damage, not a trip.
+constexpr std::uint32_t kMostStops = 0xFFFF;
 
 void putVarint(std::string& out, std::uint32_t value) {
     while (value >= 0x80) {
@@ -34,6 +34,15 @@ std::string encodeTripTimes(const TripTimes& times) {
     out.reserve(times.arrivals.size() + 2);
     std::uint32_t previous = 0;
     for (std::size_t i = 0; i < times.arrivals.size(); ++i) {
+        if (times.arrivals[i] == TripTimes::kNoStop) {
+            std::size_t end = i + 1;
+            while (end < times.arrivals.size() && times.arrivals[end] == TripTimes::kNoStop) ++end;
+            out.push_back('\x01');
+            out.push_back('\x00');
+            putVarint(out, static_cast<std::uint32_t>(end - i));
+            i = end - 1;
+            continue;
+        }
         const std::uint32_t wait = times.departures[i] - times.arrivals[i];
         putVarint(out, (times.arrivals[i] - previous) * 2 + (wait > 0 ? 1 : 0));
         if (wait > 0) putVarint(out, wait);
@@ -52,6 +61,16 @@ bool decodeTripTimes(std::string_view bytes, TripTimes& times) {
         std::uint32_t wait = 0;
         if (!getVarint(bytes, at, run)) return false;
         if ((run & 1U) != 0 && !getVarint(bytes, at, wait)) return false;
+        if ((run & 1U) != 0 && wait == 0) {
+            std::uint32_t skipped = 0;
+            if (run != 1 || !getVarint(bytes, at, skipped) || skipped == 0 ||
+                times.arrivals.size() + skipped > kMostStops) {
+                return false;
+            }
+            times.arrivals.insert(times.arrivals.end(), skipped, TripTimes::kNoStop);
+            times.departures.insert(times.departures.end(), skipped, TripTimes::kNoStop);
+            continue;
+        }
         const std::uint32_t arrival = previous + run / 2;
         const std::uint32_t departure = arrival + wait;
         if (departure > kLastMinute) return false;

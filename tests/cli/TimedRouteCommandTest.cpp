@@ -115,17 +115,23 @@ TEST(TimedRouteCommandTest, AnswersByTheClockWhereTheDataHasATimetable) {
         "{\"from\": \"东桥\", \"to\": \"北站\", \"at\": \"2026-01-08 06:05\"}\n"
         "{\"from\": \"东桥\", \"to\": \"北站\", \"arriveBy\": \"2026-01-08 06:45\"}\n"
         "{\"from\": \"东桥\", \"to\": \"北站\"}\n"
-        "{\"from\": \"东桥\", \"to\": \"北站\", \"at\": \"6 o'clock\"}\n");
+        "{\"from\": \"东桥\", \"to\": \"北站\", \"at\": \"6 o'clock\"}\n"
+        "{\"line\": \"1\"}\n");
     std::istringstream lines(batch.out);
     std::vector<nlohmann::json> answers;
     for (std::string line; std::getline(lines, line);)
         answers.push_back(nlohmann::json::parse(line));
-    ASSERT_EQ(answers.size(), 4u);
+    ASSERT_EQ(answers.size(), 5u);
     EXPECT_EQ(answers[0]["journeys"][0]["depart"], "2026-01-08T06:30");
     EXPECT_EQ(answers[1]["journeys"][1]["arrive"], "2026-01-08T06:40");
     EXPECT_EQ(answers[2]["outcome"], 3);
     EXPECT_FALSE(answers[2].contains("journeys"));
     EXPECT_TRUE(answers[3].contains("error"));
+    // A line lookup lists the departures as the line command does.
+    const auto line =
+        nlohmann::json::parse(test::runCliWith({"--db", db, "--format", "json", "line", "1"}).out);
+    ASSERT_TRUE(line["lines"][0].contains("departures"));
+    EXPECT_EQ(answers[4], line);
 }
 
 TEST(TimedRouteCommandTest, LeavesOutLinesOutOfServiceWithoutATimetable) {

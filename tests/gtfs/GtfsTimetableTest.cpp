@@ -18,6 +18,7 @@ using test::GtfsTestFeed;
 using test::TempDir;
 
 std::string minuteText(ServiceMinute minute) {
+    if (minute == Timetable::kNoStop) return "--";
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", minute / 60, minute % 60);
     return text;
@@ -163,11 +164,11 @@ INSTANTIATE_TEST_SUITE_P(
              "12路下行\n"
              "  25:10 25:15 25:20 → 东桥 s0\n"
              "every day\n"},
-        Case{"ShortRunsBackwardTimesAndMissingEndTimesAreLeftOut",
+        Case{"ShortRunsKeptBackwardTimesAndMissingEndTimesLeftOut",
              withFiles({{"trips.txt",
                          "route_id,service_id,trip_id,direction_id\n"
                          "R12,WK,T1,0\nR12,WK,T2,0\nR12,WK,T3,1\n"
-                         "R12,WK,T4,0\nR12,WK,T5,0\nR12,WK,T6,0\n"},
+                         "R12,WK,T4,0\nR12,WK,T5,0\nR12,WK,T6,0\nR12,WK,T7,0\n"},
                         {"stop_times.txt",
                          "trip_id,arrival_time,departure_time,stop_id,stop_sequence\n"
                          "T1,06:00:00,06:00:00,S1a,1\nT1,06:05:00,06:05:00,S2,2\n"
@@ -179,10 +180,13 @@ INSTANTIATE_TEST_SUITE_P(
                          "T5,10:00:00,10:00:00,S1a,1\nT5,09:55:00,09:55:00,S2,2\n"
                          "T5,10:10:00,10:10:00,S3,3\n"
                          "T6,11:00:00,11:00:00,S1a,1\nT6,11:05:00,11:05:00,S2,2\n"
-                         "T6,,,S3,3\n"}}),
+                         "T6,,,S3,3\n"
+                         "T7,12:00:00,12:00:00,S1a,1\nT7,12:10:00,12:10:00,S3,2\n"}}),
              "12路上行\n"
              "  06:00 06:05 06:10 → 北站 s0\n"
              "  07:00 07:05 07:10 → 北站 s0\n"
+             "  09:00 09:05 -- → 西门 s0\n"
+             "  12:00 -- 12:10 → 北站 s0\n"
              "12路下行\n"
              "  08:00 08:05 → 东桥 s0\n"
              "every day\n"},

@@ -13,6 +13,32 @@ std::uint32_t pick(std::mt19937& random, std::uint32_t low, std::uint32_t high) 
     return std::uniform_int_distribution<std::uint32_t>(low, high)(random);
 }
 
+// The stops a line's short runs serve, as feeds have them: a few patterns per line, not one per
+// trip. One from a later stop to an earlier one, one passing some stops between; each keeps two
+// stops at least. Empty for a line too short for them.
+std::vector<std::vector<bool>> shortRunPatterns(std::mt19937& random, std::uint32_t count) {
+    if (count < 3) return {};
+    const std::uint32_t first = pick(random, 0, count - 2);
+    const std::uint32_t last = pick(random, first + 1, count - 1);
+    std::vector<bool> part(count);
+    std::vector<bool> skipping(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        part[i] = i >= first && i <= last;
+        skipping[i] = i == 0 || i + 1 == count || pick(random, 0, 2) != 0;
+    }
+    return {part, skipping};
+}
+
+// Now and then a trip runs one of its line's short run patterns.
+void shortenRun(std::mt19937& random, const std::vector<std::vector<bool>>& patterns,
+                TimetableBuilder::TripTimes& times) {
+    const std::uint32_t kind = pick(random, 0, 9);
+    if (kind >= patterns.size()) return;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        if (!patterns[kind][i]) times[i] = {Timetable::kNoStop, Timetable::kNoStop};
+    }
+}
+
 }  // namespace
 
 TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShape& shape) {
@@ -68,6 +94,7 @@ TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShap
         const std::uint32_t headway =
             night ? pick(random, 30, 60) : pick(random, shape.minHeadway, shape.maxHeadway);
         const std::uint32_t service = services[pick(random, 0, 3)];
+        const auto patterns = shortRunPatterns(random, static_cast<std::uint32_t>(line.size()));
         std::vector<std::pair<std::uint32_t, TimetableBuilder::TripTimes>> trips;
         for (std::uint32_t start = first; start <= last; start += headway) {
             // Now and then a slower trip, which the next may overtake, or one on another service.
@@ -83,6 +110,7 @@ TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShap
                                    static_cast<ServiceMinute>(minute + dwell));
                 minute += dwell;
             }
+            shortenRun(random, patterns, times);
             trips.emplace_back(tripService, std::move(times));
         }
         builder.addLine(std::move(line), std::move(trips), "H" + std::to_string(l));

@@ -21,6 +21,7 @@ struct RandomTimetableShape {
 
 // A city of lines wandering over a grid of stations: regular lines every few minutes through the
 // day, some of them past midnight, night lines, the odd slower trip that a later one overtakes,
+// trips that run only part of their line,
 // services by weekday with added and removed days, walks between neighbours and a few minimum
 // change times. The calendar starts on a Monday.
 TimetableBuilder randomTimetable(std::mt19937& random, const RandomTimetableShape& shape);

@@ -32,9 +32,13 @@ std::vector<TripOnDay> tripsAround(const ReferenceTimedSearch& search, std::int3
             for (ServiceDay day = today - 2 - search.latest() / 1440; day <= today + 2; ++day) {
                 if (!search.runs(t, day)) continue;
                 TripOnDay trip{l, {}, {}};
+                // Where the trip does not stop it is neither boarded nor left.
                 for (std::uint32_t i = 0; i < line.stopCount; ++i) {
-                    trip.arrivals.push_back(day * 1440 + timetable.arrivalsOf(t, line)[i]);
-                    trip.departures.push_back(day * 1440 + timetable.departuresOf(t, line)[i]);
+                    const bool stops = timetable.arrivalsOf(t, line)[i] != Timetable::kNoStop;
+                    trip.arrivals.push_back(stops ? day * 1440 + timetable.arrivalsOf(t, line)[i]
+                                                  : kLate);
+                    trip.departures.push_back(
+                        stops ? day * 1440 + timetable.departuresOf(t, line)[i] : kEarly);
                 }
                 trips.push_back(std::move(trip));
             }
@@ -48,7 +52,9 @@ std::vector<TripOnDay> tripsAround(const ReferenceTimedSearch& search, std::int3
 ReferenceTimedSearch::ReferenceTimedSearch(const Timetable& timetable,
                                            const TimedNetwork::Parts& parts)
     : timetable(timetable), parts(parts) {
-    for (const auto& arrival : timetable.arrivals) latest_ = std::max(latest_, arrival);
+    for (const auto& arrival : timetable.arrivals) {
+        if (arrival != Timetable::kNoStop) latest_ = std::max(latest_, arrival);
+    }
     changes_.assign(parts.stationCount, 2);
     for (const auto& change : parts.changes) {
         if (change.from == change.to) changes_[change.from] = change.minutes;

@@ -27,8 +27,15 @@ std::uint32_t TimetableBuilder::addService(const std::vector<std::int32_t>& days
 void TimetableBuilder::addLine(std::vector<Station> stations,
                                std::vector<std::pair<std::uint32_t, TripTimes>> trips,
                                const std::string& headsign) {
-    std::stable_sort(trips.begin(), trips.end(), [](const auto& a, const auto& b) {
-        return a.second.front().second < b.second.front().second;
+    // By the departure from the first stop each trip serves, as the import orders them.
+    auto leaves = [](const TripTimes& times) {
+        for (const auto& [arrival, departure] : times) {
+            if (arrival != Timetable::kNoStop) return departure;
+        }
+        return Timetable::kNoStop;
+    };
+    std::stable_sort(trips.begin(), trips.end(), [&](const auto& a, const auto& b) {
+        return leaves(a.second) < leaves(b.second);
     });
     Timetable::Line line;
     line.firstTrip = static_cast<std::uint32_t>(timetable_.trips.size());

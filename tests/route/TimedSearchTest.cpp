@@ -54,6 +54,16 @@ TimetableBuilder::TripTimes run(ServiceMinute start, std::initializer_list<int> 
     return times;
 }
 
+std::vector<std::int32_t> weekdays(int from, int to);
+
+// A line A-B-C-D with one trip all the way and, before it, one from B to C only.
+void shortRunLine(TimetableBuilder& b) {
+    constexpr ServiceMinute N = Timetable::kNoStop;
+    const auto daily = b.addService(weekdays(0, 6));
+    b.addLine({0, 1, 2, 3}, {{daily, run(8 * 60, {10, 10, 10})},
+                             {daily, {{N, N}, {485, 485}, {492, 492}, {N, N}}}});
+}
+
 std::vector<std::int32_t> weekdays(int from, int to) {
     std::vector<std::int32_t> days;
     for (int d = 0; d < 21; ++d) {
@@ -142,6 +152,14 @@ const HandCase kHandCases[] = {
      {0, 1, kMonday + 1, hm(2, 0), false},
      "day 1\n06:00-06:12 1: L0 A 06:00>B 06:12;\n06:30-06:42 1: L0 A 06:30>B 06:42;\n"
      "07:00-07:12 1: L0 A 07:00>B 07:12;\n"},
+    {"a short run is ridden only between the stops it serves",
+     shortRunLine,
+     {1, 3, kMonday, hm(8, 3), false},
+     "day 0\n08:10-08:30 1: L0 B 08:10>D 08:30;\n"},
+    {"a short run taken where it stops",
+     shortRunLine,
+     {1, 2, kMonday, hm(8, 3), false},
+     "day 0\n08:05-08:12 1: L0 B 08:05>C 08:12;\n08:10-08:20 1: L0 B 08:10>C 08:20;\n"},
     {"no journey within 24 hours",
      [](TimetableBuilder& b) {
          b.addLine({0, 1}, {{b.addService(weekdays(6, 6)), run(hm(9, 0), {10})}});
@@ -187,6 +205,8 @@ void expectRideable(const ReferenceTimedSearch& reference, const TimedQuery& que
                 ASSERT_LT(leg.trip, line.firstTrip + line.tripCount);
                 ASSERT_TRUE(reference.runs(leg.trip, leg.day));
                 ASSERT_LT(leg.board, leg.alight);
+                ASSERT_NE(timetable.departuresOf(leg.trip, line)[leg.board], Timetable::kNoStop);
+                ASSERT_NE(timetable.arrivalsOf(leg.trip, line)[leg.alight], Timetable::kNoStop);
                 ASSERT_EQ(stations[leg.board], leg.from);
                 ASSERT_EQ(stations[leg.alight], leg.to);
                 ASSERT_EQ(leg.depart, journeyMinute(leg.day, timetable.departuresOf(
