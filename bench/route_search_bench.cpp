@@ -46,7 +46,8 @@ void findWorstPair(City& city) {
     for (std::uint32_t i = 0; i < busiest.size(); ++i) busiest[i] = i;
     std::partial_sort(busiest.begin(), busiest.begin() + 40, busiest.end(),
                       [&](std::uint32_t a, std::uint32_t b) {
-                          return index.stations()[a].lines.size() > index.stations()[b].lines.size();
+                          return index.stations()[a].lines.size() >
+                                 index.stations()[b].lines.size();
                       });
     busiest.resize(40);
 
@@ -59,7 +60,8 @@ void findWorstPair(City& city) {
             const std::string& to = index.stations()[b].stna;
             // A direct line: the transfer search never runs.
             if (!routeSearch(index, searches, from, to).direct.empty()) continue;
-            search.run(index, from, to);
+            search.run(index, index.derived<RouteIndex>().find(from),
+                       index.derived<RouteIndex>().find(to));
             if (search.arrPlan.size() > city.worstPlans) {
                 city.worstPlans = search.arrPlan.size();
                 city.worst = {from, to};

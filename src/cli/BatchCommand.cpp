@@ -102,7 +102,7 @@ nlohmann::ordered_json answer(CliContext& context, const Request& request) {
         const Answer result = QueryCommand::answerAt(context, request.input, *request.time);
         return resultJson(result, answerPieces(result));
     }
-    Query query(context.data());
+    Query query = context.session().query();
     if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
         query.showDeparturesOn(today->day);
     }

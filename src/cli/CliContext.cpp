@@ -5,7 +5,6 @@
 
 #include "query/ErrorReport.h"
 #include "query/OutcomeMessage.h"
-#include "store/ProgramFolder.h"
 
 namespace busquery::cli {
 
@@ -21,32 +20,32 @@ std::filesystem::path CliContext::dataFile() const {
     if (const char* environment = std::getenv("BUSQUERY_DB"); environment && *environment) {
         return environment;
     }
-    return defaultDataFile();
+    return QuerySession::defaultFile();
 }
 
-BusData& CliContext::data() {
-    if (!data_) data_ = std::make_unique<BusData>(dataFile());
-    return *data_;
+QuerySession& CliContext::session() {
+    if (!session_) session_ = std::make_unique<QuerySession>(dataFile());
+    return *session_;
 }
 
 int CliContext::writeAnswer(const Answer& answer) {
     // Only the route search reads the walks; its answer comes from a loaded index.
     if (verbose && !notesWritten_ && answer.mode == QueryMode::MultiStation) {
-        writeDataNotes(data().index());
+        writeDataNotes(session().leftOut());
     }
     out << writeResult(format(), answer, answerPieces(answer));
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 
-void CliContext::writeDataNotes(const NetworkIndex& index) {
+void CliContext::writeDataNotes(const QuerySession::LeftOut& leftOut) {
     notesWritten_ = true;
-    if (index.walksWithoutLength() > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksWithoutLength()
+    if (leftOut.walksWithoutLength > 0) {
+        err << "busquery-cli: nstwalk 中有 " << leftOut.walksWithoutLength
             << " 行没有以整数米记的步行距离（或缺少站名），已跳过\n";
     }
-    if (index.walksBeyondBound() > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksBeyondBound() << " 行超出每站 "
-            << NetworkIndex::kMostWalksPerStation << " 条步行连接的上限，未读取\n";
+    if (leftOut.walksBeyondBound > 0) {
+        err << "busquery-cli: nstwalk 中有 " << leftOut.walksBeyondBound << " 行超出每站 "
+            << leftOut.mostWalksPerStation << " 条步行连接的上限，未读取\n";
     }
 }
 

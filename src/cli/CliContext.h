@@ -6,8 +6,8 @@
 #include <string>
 
 #include "cli/PieceWriters.h"
-#include "network/BusData.h"
 #include "query/Answer.h"
+#include "query/QuerySession.h"
 
 namespace busquery::cli {
 
@@ -32,8 +32,8 @@ struct CliContext {
 
     Format format() const;
     std::filesystem::path dataFile() const;
-    // Opened on first use and kept, so a batch builds the network index once.
-    BusData& data();
+    // Made on first use and kept, so a batch builds the network index once.
+    QuerySession& session();
 
     // Writes a query's answer in the chosen format; returns the exit status it calls for.
     int writeAnswer(const Answer& answer);
@@ -45,9 +45,9 @@ struct CliContext {
     bool outputLossReported = false;
 
   private:
-    void writeDataNotes(const NetworkIndex& index);
+    void writeDataNotes(const QuerySession::LeftOut& leftOut);
 
-    std::unique_ptr<BusData> data_;
+    std::unique_ptr<QuerySession> session_;
     bool notesWritten_ = false;
 };
 

@@ -20,12 +20,12 @@ int QueryCommand::run(CliContext& context) {
 }
 
 Answer QueryCommand::answer(CliContext& context, const QueryInput& input) {
-    Query query(context.data());
+    Query query = context.session().query();
     return query.run(input);
 }
 
 Answer QueryCommand::answerAt(CliContext& context, const QueryInput& input, const RouteTime& time) {
-    Query query(context.data());
+    Query query = context.session().query();
     return query.searchRouteAt(input.from, input.to, time);
 }
 

@@ -13,7 +13,7 @@ void StationCommand::addOptions(CLI::App& command) {
 }
 
 int StationCommand::run(CliContext& context) {
-    Query query(context.data());
+    Query query = context.session().query();
     return context.writeAnswer(query.lookUpStation(text_, pickedLine_));
 }
 

@@ -1,6 +1,5 @@
 #include "query/RouteSearch.h"
 
-
 #include "query/RouteStationName.h"
 #include "route/DirectRouteSearch.h"
 #include "route/PlanRanking.h"
@@ -24,22 +23,26 @@ RouteFound routeSearch(const NetworkIndex& index, RouteSearchState& state, std::
     found.from = from;
     found.to = to;
 
+    // The names become ids once, here; the searches take the ids.
     const RouteIndex& routes = index.derived<RouteIndex>();
+    const std::optional<RouteIndex::FoldedId> fromId = routes.find(from);
+    const std::optional<RouteIndex::FoldedId> toId = routes.find(to);
     // One station in both boxes needs no ride. A name that is no station goes on to the
     // search, which answers NoOrigin as for any unknown origin.
-    if (equalsIgnoreAsciiCase(from, to) && routes.findStation(from)) {
+    if (equalsIgnoreAsciiCase(from, to) && fromId &&
+        routes.firstStation[*fromId] != RouteIndex::kNone) {
         found.finding = RouteFinding::SameStation;
         return found;
     }
 
-    found.direct = directRouteSearch(index, from, to);
+    if (fromId && toId) found.direct = directRouteSearch(index, *fromId, *toId);
     if (!found.direct.empty()) {
         found.finding = RouteFinding::Direct;
         return found;
     }
 
     TransferRouteSearch& transfers = state.transfers;
-    switch (transfers.run(index, from, to)) {
+    switch (transfers.run(index, fromId, toId)) {
         case TransferOutcome::NoOrigin:
             found.finding = RouteFinding::NoOrigin;
             return found;
@@ -52,8 +55,7 @@ RouteFound routeSearch(const NetworkIndex& index, RouteSearchState& state, std::
     if (transfers.arrPlan.empty()) {
         // Both stations exist (the search above found them): look further, with more changes
         // and walks between stations.
-        found.plans =
-            JourneySearch(state.journeys).run(index, *routes.find(from), *routes.find(to));
+        found.plans = JourneySearch(state.journeys).run(index, *fromId, *toId);
         found.finding = found.plans.empty() ? RouteFinding::Nothing : RouteFinding::Journeys;
         return found;
     }

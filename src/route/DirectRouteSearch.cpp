@@ -4,16 +4,12 @@
 
 namespace busquery {
 
-std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, std::string_view from,
-                                          std::string_view to) {
+std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, RouteIndex::FoldedId from,
+                                          RouteIndex::FoldedId to) {
     const RouteIndex& routes = index.derived<RouteIndex>();
-    auto f = routes.find(from);
-    auto t = routes.find(to);
-    if (!f || !t) return {};
-
     // Both occurrence lists are in line order: walk them side by side.
-    const auto& fromLines = routes.linesThrough[*f];
-    const auto& toLines = routes.linesThrough[*t];
+    const auto& fromLines = routes.linesThrough[from];
+    const auto& toLines = routes.linesThrough[to];
     std::vector<DirectLine> found;
     auto a = fromLines.begin();
     auto b = toLines.begin();

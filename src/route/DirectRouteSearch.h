@@ -5,13 +5,14 @@
 
 #include "network/NetworkIndex.h"
 #include "route/DirectLine.h"
+#include "route/RouteIndex.h"
 
 namespace busquery {
 
 // Every line (of any city, in table order) whose list holds from and, after it, to, both as whole
-// names (ASCII letter case ignored; the first occurrence of each counts), with the stretch from
-// the origin to the destination and the number of stops.
-std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, std::string_view from,
-                                          std::string_view to);
+// names (ASCII letter case ignored: the names' RouteIndex::find; the first occurrence of each
+// counts), with the stretch from the origin to the destination and the number of stops.
+std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, RouteIndex::FoldedId from,
+                                          RouteIndex::FoldedId to);
 
 }  // namespace busquery

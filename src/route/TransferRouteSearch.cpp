@@ -10,8 +10,8 @@ struct StationOf {
     std::uint32_t station;
 };
 
-std::optional<StationOf> firstStationNamed(const RouteIndex& routes, std::string_view name) {
-    auto folded = routes.find(name);
+std::optional<StationOf> firstStationNamed(const RouteIndex& routes,
+                                           std::optional<RouteIndex::FoldedId> folded) {
     if (!folded || routes.firstStation[*folded] == RouteIndex::kNone) return std::nullopt;
     return StationOf{*folded, routes.firstStation[*folded]};
 }
@@ -69,8 +69,9 @@ void TransferRouteSearch::insertStE(std::uint32_t row) {
     insertStation(arrLegE, marksE_, row);
 }
 
-TransferOutcome TransferRouteSearch::run(const NetworkIndex& index, std::string_view from,
-                                         std::string_view to) {
+TransferOutcome TransferRouteSearch::run(const NetworkIndex& index,
+                                         std::optional<RouteIndex::FoldedId> from,
+                                         std::optional<RouteIndex::FoldedId> to) {
     const RouteIndex& routes = index.derived<RouteIndex>();
     reset(routes);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,9 @@ enum class TransferOutcome { NoOrigin, NoDestination, Searched };
 // have grown to the network's size; each run starts by emptying them.
 class TransferRouteSearch {
   public:
-    TransferOutcome run(const NetworkIndex& index, std::string_view from, std::string_view to);
+    // from and to are the names' RouteIndex::find, nothing for a name no list or station holds.
+    TransferOutcome run(const NetworkIndex& index, std::optional<RouteIndex::FoldedId> from,
+                        std::optional<RouteIndex::FoldedId> to);
 
     std::vector<Leg> arrLegS;
     std::vector<Leg> arrLegE;

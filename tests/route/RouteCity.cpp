@@ -32,7 +32,11 @@ RouteCity::RouteCity(const TestCity& city, const std::string& walkSql)
 
 std::string RouteCity::direct(const std::string& from, const std::string& to) const {
     std::string text;
-    for (const DirectLine& line : directRouteSearch(index(), from, to)) {
+    const RouteIndex& routes = index().derived<RouteIndex>();
+    const auto f = routes.find(from);
+    const auto t = routes.find(to);
+    if (!f || !t) return text;
+    for (const DirectLine& line : directRouteSearch(index(), *f, *t)) {
         text += line.lnna + " " + std::to_string(line.stops) + "站 " + line.stretch + "\n";
     }
     return text;
@@ -40,7 +44,8 @@ std::string RouteCity::direct(const std::string& from, const std::string& to) co
 
 std::string RouteCity::oneChange(const std::string& from, const std::string& to) const {
     TransferRouteSearch search;
-    switch (search.run(index(), from, to)) {
+    const RouteIndex& routes = index().derived<RouteIndex>();
+    switch (search.run(index(), routes.find(from), routes.find(to))) {
         case TransferOutcome::NoOrigin:
             return "no origin\n";
         case TransferOutcome::NoDestination:

@@ -17,10 +17,11 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "network/BusData.h"
-#include "route/Timetable.h"
+#include "store/BusDataRows.h"
+#include "store/BusDatabase.h"
 #include "store/Error.h"
 #include "store/StationGeometry.h"
+#include "store/TimetableTables.h"
 #include "support/StagedFileTraps.h"
 #include "support/TempDir.h"
 #include "text/NameList.h"
@@ -59,29 +60,70 @@ std::string dump(const std::filesystem::path& file) {
     return text;
 }
 
+// The lines and stations of a file as its tables hold them, read back without the engine.
+struct CityRows {
+    struct Station : StationRow {
+        std::vector<std::string> lines;  // Passlnna read as a name list
+    };
+    std::vector<LineRow> lines;              // table (rowid) order
+    std::vector<std::uint32_t> linesByLnid;  // indexes into lines: ORDER BY lnid, rowid
+    std::vector<Station> stations;           // table (rowid) order
+};
+
+CityRows readCity(const std::filesystem::path& file) {
+    SQLite::Database db(file.string(), SQLite::OPEN_READONLY);
+    CityRows city;
+    std::map<std::int64_t, std::uint32_t> indexByRowid;
+    SQLite::Statement lines(
+        db, "SELECT rowid, lnid, citycode, lnna, fltime, passstna FROM nlninfo ORDER BY rowid");
+    while (lines.executeStep()) {
+        indexByRowid[lines.getColumn(0).getInt64()] = static_cast<std::uint32_t>(city.lines.size());
+        city.lines.push_back({lines.getColumn(1).getInt64(), lines.getColumn(2).getString(),
+                              lines.getColumn(3).getString(), lines.getColumn(4).getString(),
+                              lines.getColumn(5).getString()});
+    }
+    SQLite::Statement order(db, "SELECT rowid FROM nlninfo ORDER BY lnid, rowid");
+    while (order.executeStep())
+        city.linesByLnid.push_back(indexByRowid.at(order.getColumn(0).getInt64()));
+    SQLite::Statement stations(db, "SELECT stna, rdna, near, passlnna FROM nstinfo ORDER BY rowid");
+    while (stations.executeStep()) {
+        CityRows::Station station;
+        station.stna = stations.getColumn(0).getString();
+        station.rdna = stations.getColumn(1).getString();
+        station.near = stations.getColumn(2).getString();
+        station.passlnna = stations.getColumn(3).getString();
+        station.lines = readNameList(station.passlnna);
+        city.stations.push_back(std::move(station));
+    }
+    return city;
+}
+
 // The shipped sample, generated once for every test of the suite.
 class SampleCityTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         dir_ = new TempDir;
         size_ = writeSampleCity(*dir_ / "busdata", {});
-        data_ = new BusData(*dir_ / "busdata");
-        data_->refresh();
+        data_ = new BusDatabase(*dir_ / "busdata");
+        city_ = new CityRows(readCity(*dir_ / "busdata"));
     }
     static void TearDownTestSuite() {
+        delete city_;
         delete data_;
         delete dir_;
     }
 
-    static const NetworkIndex& city() { return data_->index(); }
+    static const CityRows& city() { return *city_; }
 
     static TempDir* dir_;
-    static BusData* data_;
+    static BusDatabase* data_;
+    static CityRows* city_;
     static SampleCitySize size_;
 };
 
 TempDir* SampleCityTest::dir_ = nullptr;
-BusData* SampleCityTest::data_ = nullptr;
+BusDatabase* SampleCityTest::data_ = nullptr;
+CityRows* SampleCityTest::city_ = nullptr;
 SampleCitySize SampleCityTest::size_;
 
 TEST_F(SampleCityTest, SameSeedSameCityOtherSeedOtherCity) {
@@ -113,9 +155,9 @@ TEST_F(SampleCityTest, TheTablesTheProgramAnswersFromStayAsShipped) {
 }
 
 TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
-    EXPECT_EQ(size_.stations, city().stations().size());
+    EXPECT_EQ(size_.stations, city().stations.size());
     EXPECT_EQ(size_.lines, city().lines.size());
-    EXPECT_GE(city().stations().size(), 1500u);
+    EXPECT_GE(city().stations.size(), 1500u);
 
     const std::regex numbered("([0-9]+)路(上行|下行)");
     const std::regex times(
@@ -147,7 +189,7 @@ TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
                     names.contains(std::to_string(n) + "路下行"))
             << n;
     }
-    EXPECT_EQ(data_->database().lineIds(), expectedIds);
+    EXPECT_EQ(data_->lineIds(), expectedIds);
     for (const auto& category : categories)
         EXPECT_GE(routesByCategory[category].size(), 2u) << category;
     EXPECT_TRUE(names.contains("地铁1号线上行") && names.contains("地铁1号线下行"));
@@ -155,7 +197,7 @@ TEST_F(SampleCityTest, HoldsWhatTheLineBoxOffers) {
         const std::string night = "夜" + std::to_string(n) + "路";
         EXPECT_TRUE(names.contains(night + "上行") && names.contains(night + "下行")) << night;
     }
-    EXPECT_EQ(data_->database().dataDate(), "2009.1.6");
+    EXPECT_EQ(data_->dataDate(), "2009.1.6");
     SQLite::Database raw((*dir_ / "busdata").string(), SQLite::OPEN_READONLY);
     EXPECT_EQ(raw.execAndGet("SELECT count(*) FROM TmpTb").getInt(), 0);
 }
@@ -211,7 +253,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
         EXPECT_GE(stops.size(), 2u) << line.lnna;
     }
     std::set<std::pair<std::string, std::string>> listed;  // (station, line) from Passlnna
-    for (const auto& station : city().stations()) {
+    for (const auto& station : city().stations) {
         ASSERT_FALSE(station.lines.empty()) << station.stna;
         for (std::size_t k = 0; k < station.lines.size(); ++k) {
             const std::string& name = station.lines[k];
@@ -237,7 +279,7 @@ TEST_F(SampleCityTest, StationsAndLinesListEachOther) {
 TEST_F(SampleCityTest, NamesAreFoundExactlyWhereTheyStand) {
     // A station is found in a list by its name followed by ";": no name may end with another.
     std::unordered_set<std::string> names;
-    for (const auto& station : city().stations()) names.insert(station.stna);
+    for (const auto& station : city().stations) names.insert(station.stna);
     for (const auto& name : names) {
         EXPECT_EQ(name.find_first_of(";[]{}%_'"), std::string::npos) << name;
         for (std::size_t i = 1; i < name.size(); ++i) {
@@ -250,7 +292,7 @@ TEST_F(SampleCityTest, NamesAreFoundExactlyWhereTheyStand) {
 TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
     std::map<std::string, std::set<std::string>> roadsByName;
     std::size_t emptyRoads = 0, emptyNear = 0;
-    for (const auto& station : city().stations()) {
+    for (const auto& station : city().stations) {
         roadsByName[station.stna].insert(station.rdna);
         emptyRoads += station.rdna.empty();
         emptyNear += station.near.empty();
@@ -259,9 +301,9 @@ TEST_F(SampleCityTest, SomeNamesSharedOnDifferentRoadsSomeFieldsEmpty) {
                                       [](const auto& entry) { return entry.second.size() > 1; });
     EXPECT_GE(shared, 3);
     EXPECT_GT(emptyRoads, 0u);
-    EXPECT_LT(emptyRoads, city().stations().size() / 4);
+    EXPECT_LT(emptyRoads, city().stations.size() / 4);
     EXPECT_GT(emptyNear, 0u);
-    EXPECT_LT(emptyNear, city().stations().size());
+    EXPECT_LT(emptyNear, city().stations.size());
 }
 
 TEST_F(SampleCityTest, MostPairsAreOneChangeApartSomeAreNot) {
@@ -403,7 +445,7 @@ TEST_F(SampleCityTest, StationsArePlacedAndNearOnesAreAWalkApart) {
         EXPECT_TRUE(index.emplace(names.back(), names.size() - 1).second) << names.back();
     }
     std::set<std::string> stationNames;
-    for (const auto& station : city().stations()) stationNames.insert(station.stna);
+    for (const auto& station : city().stations) stationNames.insert(station.stna);
     EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), stationNames);
 
     std::map<std::pair<std::size_t, std::size_t>, std::int64_t> walks;
@@ -485,29 +527,39 @@ TEST(SampleCityFile, TimetablesRunEveryLineInsideItsServiceHours) {
     options.timetables = true;
     const SampleCitySize size = writeSampleCity(dir / "timed", options);
 
-    BusData plain(dir / "plain");
-    BusData timed(dir / "timed");
-    plain.refresh();
-    timed.refresh();
-    EXPECT_TRUE(plain.index().derived<Timetable>().empty());
-    const NetworkIndex& network = timed.index();
-    ASSERT_EQ(network.lines.size(), plain.index().lines.size());
-    const Timetable& timetable = network.derived<Timetable>();
-    EXPECT_EQ(timetable.trips.size(), size.trips);
-    EXPECT_EQ(timetable.arrivals.size(), size.stopTimes);
-    EXPECT_FALSE(timetable.calendarGiven);
+    BusDatabase plain(dir / "plain");
+    BusDatabase timed(dir / "timed");
+    EXPECT_FALSE(hasTimetable(plain));
+    ASSERT_TRUE(hasTimetable(timed));
+    EXPECT_TRUE(readServices(timed).empty());  // every trip runs every day
+    const CityRows plainCity = readCity(dir / "plain");
+    const CityRows timedCity = readCity(dir / "timed");
+    ASSERT_EQ(timedCity.lines.size(), plainCity.lines.size());
+    std::map<std::int64_t, std::size_t> lineByLnid;
+    for (std::size_t l = 0; l < timedCity.lines.size(); ++l) {
+        EXPECT_EQ(timedCity.lines[l].passstna, plainCity.lines[l].passstna);
+        lineByLnid[timedCity.lines[l].lnid] = l;
+    }
+
+    std::vector<std::vector<int>> departures(timedCity.lines.size());
+    std::size_t trips = 0;
+    std::size_t stopTimes = 0;
+    forEachTrip(timed, [&](const TripRow& trip) {
+        ++trips;
+        stopTimes += trip.times.arrivals.size();
+        ASSERT_FALSE(trip.times.departures.empty()) << trip.lnid;
+        departures[lineByLnid.at(trip.lnid)].push_back(trip.times.departures.front());
+    });
+    EXPECT_EQ(trips, size.trips);
+    EXPECT_EQ(stopTimes, size.stopTimes);
 
     std::size_t outside = 0;
-    for (std::size_t l = 0; l < network.lines.size(); ++l) {
-        EXPECT_EQ(network.lines[l].passstna, plain.index().lines[l].passstna);
-        const Timetable::Line& line = timetable.lines[l];
-        ASSERT_GT(line.tripCount, 0u) << network.lines[l].lnna;
-        const auto windows = serviceWindows(network.lines[l].fltime);
-        int previous = -1;
-        for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
-            const int departure = timetable.departuresOf(t, line).front();
-            EXPECT_GE(departure, previous);
-            previous = departure;
+    for (std::size_t l = 0; l < timedCity.lines.size(); ++l) {
+        ASSERT_FALSE(departures[l].empty()) << timedCity.lines[l].lnna;
+        const auto windows = serviceWindows(timedCity.lines[l].fltime);
+        EXPECT_TRUE(std::is_sorted(departures[l].begin(), departures[l].end()))
+            << timedCity.lines[l].lnna;
+        for (const int departure : departures[l]) {
             outside += std::none_of(windows.begin(), windows.end(), [&](const auto& w) {
                 return departure >= w.first && departure <= w.second;
             });

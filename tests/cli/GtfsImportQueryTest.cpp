@@ -2,9 +2,8 @@
 
 #include "gtfs/GtfsImporter.h"
 #include "gtfs/GtfsTestFeed.h"
-#include "network/BusData.h"
 #include "query/PieceRecorder.h"
-#include "query/Query.h"
+#include "query/QuerySession.h"
 #include "support/TempDir.h"
 
 namespace busquery {
@@ -30,14 +29,14 @@ class GtfsImportQueryTest : public ::testing::Test {
     }
 
     std::string answer(const QueryInput& input) {
-        Query query(data_);
+        Query query = session_.query();
         PieceRecorder pane;
         query.run(input, pane);
         return pane.text();
     }
 
     TempDir dir_;
-    BusData data_{dir_ / "busdata"};
+    QuerySession session_{dir_ / "busdata"};
 };
 
 TEST_F(GtfsImportQueryTest, LineStationAndRouteQuestions) {
