@@ -99,7 +99,7 @@ nlohmann::ordered_json answer(CliContext& context, const Request& request) {
     const Answer result = request.time
                               ? QueryCommand::answerAt(context, request.input, *request.time)
                               : QueryCommand::answer(context, request.input);
-    return resultJson(result, answerPieces(result));
+    return resultJson(result, answerPieces(result, context.language), context.language);
 }
 
 }  // namespace

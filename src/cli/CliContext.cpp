@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "query/OutcomeMessage.h"
+#include "query/Words.h"
 #include "store/Error.h"
 #include "store/ProgramFolder.h"
 
@@ -34,25 +35,31 @@ int CliContext::writeAnswer(const Answer& answer) {
     if (verbose && !notesWritten_ && answer.mode == QueryMode::MultiStation) {
         writeDataNotes(data().index());
     }
-    out << writeResult(format(), answer, answerPieces(answer));
+    out << writeResult(format(), answer, answerPieces(answer, language), language);
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 
 void CliContext::writeDataNotes(const NetworkIndex& index) {
     notesWritten_ = true;
     if (index.walksWithoutLength() > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksWithoutLength()
-            << " 行没有以整数米记的步行距离（或缺少站名），已跳过\n";
+        err << "busquery-cli: "
+            << tr(language, "Cli",
+                  "nstwalk 中有 %1 行没有以整数米记的步行距离（或缺少站名），已跳过",
+                  {std::to_string(index.walksWithoutLength())})
+            << '\n';
     }
     if (index.walksBeyondBound() > 0) {
-        err << "busquery-cli: nstwalk 中有 " << index.walksBeyondBound() << " 行超出每站 "
-            << NetworkIndex::kMostWalksPerStation << " 条步行连接的上限，未读取\n";
+        err << "busquery-cli: "
+            << tr(language, "Cli", "nstwalk 中有 %1 行超出每站 %2 条步行连接的上限，未读取",
+                  {std::to_string(index.walksBeyondBound()),
+                   std::to_string(NetworkIndex::kMostWalksPerStation)})
+            << '\n';
     }
 }
 
 void CliContext::flushOutput() {
     if (!tryFlushOutput() && !outputLossReported) {
-        throw Error(ErrorKind::WriteFailed, "无法写入标准输出");
+        throw Error(ErrorKind::WriteFailed, tr(language, "Cli", "无法写入标准输出"));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "cli/PieceWriters.h"
 #include "network/BusData.h"
 #include "query/Answer.h"
+#include "query/Language.h"
 
 namespace busquery::cli {
 
@@ -27,6 +28,7 @@ struct CliContext {
     std::ostream& err;
     std::string dbOption;  // --db; empty for the file BUSQUERY_DB names, else busdata beside it
     std::string formatOption = "text";
+    Language language = Language::Chinese;  // --lang, else the locale's
     bool verbose =
         false;  // --verbose: also say on stderr what the data file held that was left out
 

@@ -3,12 +3,15 @@
 #include <string>
 
 #include "query/TimedJourneyWriter.h"
+#include "query/Words.h"
 #include "text/DirectionWords.h"
 
 namespace busquery {
 namespace {
 
-void writeLine(ResultPane& pane, const LineEntry& line) {
+constexpr std::string_view kContext = "Renderer";
+
+void writeLine(ResultPane& pane, const LineEntry& line, Language language) {
     pane.setColour(colours::kBlue);
     pane.append(line.lnna);
     pane.setColour(colours::kOlive);
@@ -16,37 +19,37 @@ void writeLine(ResultPane& pane, const LineEntry& line) {
     pane.setColour(colours::kBlack);
     pane.setBold(true);
     pane.append(kBreak);
-    pane.append("途径站点：");
+    pane.append(tr(language, kContext, "途径站点："));
     pane.setBold(false);
     pane.append(line.passstna);
     pane.append("\r\n\r\n");
 }
 
-void writeStation(ResultPane& pane, const StationEntry& station, bool first) {
+void writeStation(ResultPane& pane, const StationEntry& station, bool first, Language language) {
     if (!first) pane.append("\r\n\r\n");
     pane.setColour(colours::kStationBlue);
     pane.append(station.stna + ":");
     pane.setColour(colours::kBlack);
     for (std::size_t n = 0; n < station.lines.size(); ++n) {
-        pane.append(n == 0 ? station.lines[n] : "、" + station.lines[n]);
+        pane.append(n == 0 ? station.lines[n] : tr(language, kContext, "、") + station.lines[n]);
     }
 }
 
-void writeDirectLine(ResultPane& pane, const DirectLine& line) {
+void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language) {
     pane.setColour(colours::kBlack);
-    pane.append(withoutDirectionWords(line.lnna) + "经过站点：");
+    pane.append(withoutDirectionWords(line.lnna) + tr(language, kContext, "经过站点："));
     pane.setColour(colours::kStationBlue);
     pane.append(line.stretch);
-    pane.append("(共" + std::to_string(line.stops) + "站)");
+    pane.append(trCount(language, kContext, "(共%n站)", line.stops));
     pane.append("\r\n\r\n");
 }
 
 // "line(n站)" for each line of a ride, joined by "/", direction words removed.
-std::string rideText(const PlanLeg& leg) {
+std::string rideText(const PlanLeg& leg, Language language) {
     std::string text;
     for (const RideLine& line : leg.lines) {
         if (!text.empty()) text += '/';
-        text += line.lnna + "(" + std::to_string(line.stops) + "站)";
+        text += trCount(language, kContext, "%1(%n站)", line.stops, {line.lnna});
     }
     return withoutDirectionWords(text);
 }
@@ -57,18 +60,18 @@ std::string rideText(const PlanLeg& leg) {
 // 步行约320米到 丁 换乘 8路(6站)到 戊", with walks in green. A walk first reads "从 甲
 // 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
 void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std::string& from,
-               const std::string& to) {
+               const std::string& to, Language language) {
     std::string header =
-        "第" + std::to_string(number) + "种方案(共约" + std::to_string(plan.C) + "站";
+        trCount(language, kContext, "第%1种方案(共约%n站", plan.C, {std::to_string(number)});
     if (plan.journey) {
-        std::size_t rides = 0;
+        long long rides = 0;
         for (const PlanLeg& leg : plan.legs) rides += leg.kind == PlanLeg::Kind::Ride ? 1 : 0;
-        header += "，换乘" + std::to_string(rides - 1) + "次";
+        header += trCount(language, kContext, "，换乘%n次", rides - 1);
     }
     pane.setColour(colours::kStationBlue);
-    pane.append(header + ")：");
+    pane.append(header + tr(language, kContext, ")："));
     pane.setColour(colours::kBlack);
-    pane.append("从 ");
+    pane.append(tr(language, kContext, "从 "));
     pane.setColour(colours::kPurple);
     pane.append(from);
     const auto& legs = plan.legs;
@@ -77,13 +80,16 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
         const bool last = i + 1 == legs.size();
         if (leg.kind == PlanLeg::Kind::Walk) {
             pane.setColour(colours::kGreen);
-            pane.append(" 步行约" + std::to_string(leg.metres) + (last ? "米到 " : "米到"));
+            const std::string metres = std::to_string(leg.metres);
+            pane.append(last ? tr(language, kContext, " 步行约%1米到 ", {metres})
+                             : tr(language, kContext, " 步行约%1米到", {metres}));
         } else {
             // A ride boards with "坐" at the start of the journey or after a first walk; a
             // change of line has said "换乘" already.
             const bool boards = i == 0 || (i == 1 && legs[0].kind == PlanLeg::Kind::Walk);
             pane.setColour(colours::kBlack);
-            pane.append((boards ? " 坐" : "") + rideText(leg) + (last ? "到 " : "在"));
+            pane.append((boards ? tr(language, kContext, " 坐") : "") + rideText(leg, language) +
+                        tr(language, kContext, last ? "到 " : "在"));
         }
         if (last) {
             pane.setColour(colours::kPurple);
@@ -95,28 +101,30 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
         const PlanLeg& next = legs[i + 1];
         if (next.kind == PlanLeg::Kind::Walk && i + 2 == legs.size()) {
             pane.setColour(colours::kBlack);
-            pane.append(" 下车");
+            pane.append(tr(language, kContext, " 下车"));
         } else if (next.kind == PlanLeg::Kind::Ride && (i > 0 || leg.kind == PlanLeg::Kind::Ride)) {
             pane.setColour(colours::kPurple);
-            pane.append(" 换乘 ");
+            pane.append(tr(language, kContext, " 换乘 "));
         }
     }
 }
 
 }  // namespace
 
-void render(const Answer& answer, ResultPane& pane) {
+void render(const Answer& answer, ResultPane& pane, Language language) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
-    for (const LineEntry& line : answer.lines) writeLine(pane, line);
-    writeLineDepartures(pane, answer);
+    for (const LineEntry& line : answer.lines) writeLine(pane, line, language);
+    writeLineDepartures(pane, answer, language);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
-        writeStation(pane, answer.stations[i], i == 0);
+        writeStation(pane, answer.stations[i], i == 0, language);
     }
-    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line);
+    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line, language);
     std::size_t number = 0;
-    for (const Plan& plan : answer.plans) writePlan(pane, ++number, plan, answer.from, answer.to);
-    if (answer.timed) writeTimedAnswer(pane, answer);
+    for (const Plan& plan : answer.plans) {
+        writePlan(pane, ++number, plan, answer.from, answer.to, language);
+    }
+    if (answer.timed) writeTimedAnswer(pane, answer, language);
 }
 
 }  // namespace busquery

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "query/Answer.h"
+#include "query/Language.h"
 #include "query/ResultPane.h"
 
 namespace busquery {
@@ -8,6 +9,7 @@ namespace busquery {
 // Writes an answer into the result pane as the traveller reads it: the pane is emptied when a
 // query of some mode ran (a query stopped by its input checks leaves the pane as it was), then
 // the lines, the stations, the direct lines or the plans follow in their colours and weights.
-void render(const Answer& answer, ResultPane& pane);
+// The fixed words are those of the language; in Chinese they are the program's own.
+void render(const Answer& answer, ResultPane& pane, Language language = Language::Chinese);
 
 }  // namespace busquery
