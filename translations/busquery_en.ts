@@ -249,4 +249,75 @@
         <translation>cannot write to standard output</translation>
     </message>
 </context>
+<context>
+    <name>LineName</name>
+    <message>
+        <source>有轨电车</source>
+        <translation>Tram</translation>
+    </message>
+    <message>
+        <source>地铁</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>铁路</source>
+        <translation>Rail</translation>
+    </message>
+    <message>
+        <source>轮渡</source>
+        <translation>Ferry</translation>
+    </message>
+    <message>
+        <source>索道</source>
+        <translation>Cable car</translation>
+    </message>
+    <message>
+        <source>无轨电车</source>
+        <translation>Trolleybus</translation>
+    </message>
+    <message>
+        <source>单轨</source>
+        <translation>Monorail</translation>
+    </message>
+    <message>
+        <source>公交地铁接驳专线</source>
+        <translation>Metro feeder</translation>
+    </message>
+    <message>
+        <source>莲花山专线</source>
+        <translation>Lianhuashan line</translation>
+    </message>
+    <message>
+        <source>高峰快线</source>
+        <translation>Peak express</translation>
+    </message>
+    <message>
+        <source>机场快线</source>
+        <translation>Airport express</translation>
+    </message>
+    <message>
+        <source>大学城</source>
+        <translation>University town</translation>
+    </message>
+    <message>
+        <source>夜</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>路</source>
+        <translation>Bus</translation>
+    </message>
+    <message>
+        <source>号线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>支线</source>
+        <translation>branch</translation>
+    </message>
+    <message>
+        <source> 往%1</source>
+        <translation> towards %1</translation>
+    </message>
+</context>
 </TS>

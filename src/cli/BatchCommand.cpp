@@ -16,6 +16,7 @@
 #include "cli/Suggestions.h"
 #include "cli/Utf8Check.h"
 #include "cli/VisibleText.h"
+#include "query/Query.h"
 #include "store/Error.h"
 
 namespace busquery::cli {
@@ -99,7 +100,9 @@ nlohmann::ordered_json answer(CliContext& context, const Request& request) {
     const Answer result = request.time
                               ? QueryCommand::answerAt(context, request.input, *request.time)
                               : QueryCommand::answer(context, request.input);
-    return resultJson(result, answerPieces(result, context.language), context.language);
+    return resultJson(result,
+                      answerPieces(result, context.language, lineTerminusIn(context.data())),
+                      context.language);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "query/OutcomeMessage.h"
+#include "query/Query.h"
 #include "query/Words.h"
 #include "store/Error.h"
 #include "store/ProgramFolder.h"
@@ -35,7 +36,8 @@ int CliContext::writeAnswer(const Answer& answer) {
     if (verbose && !notesWritten_ && answer.mode == QueryMode::MultiStation) {
         writeDataNotes(data().index());
     }
-    out << writeResult(format(), answer, answerPieces(answer, language), language);
+    out << writeResult(format(), answer, answerPieces(answer, language, lineTerminusIn(data())),
+                       language);
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 

@@ -16,6 +16,7 @@ void LineCommand::addOptions(CLI::App& command) {
 
 int LineCommand::run(CliContext& context) {
     Query query(context.data());
+    query.setLanguage(context.language);
     // Where the data has a timetable, the departures of today.
     if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
         query.showDeparturesOn(today->day);

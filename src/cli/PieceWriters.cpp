@@ -27,9 +27,10 @@ std::string writeAnsi(const std::vector<Piece>& pieces) {
     return out;
 }
 
-std::vector<Piece> answerPieces(const Answer& answer, Language language) {
+std::vector<Piece> answerPieces(const Answer& answer, Language language,
+                                const LineTerminus& terminus) {
     PieceRecorder pane;
-    render(answer, pane, language);
+    render(answer, pane, language, terminus);
     return pane.pieces();
 }
 

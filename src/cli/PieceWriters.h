@@ -7,6 +7,7 @@
 
 #include "query/Answer.h"
 #include "query/Language.h"
+#include "query/LineName.h"
 #include "query/PieceRecorder.h"
 
 namespace busquery::cli {
@@ -22,7 +23,8 @@ std::string writeText(const std::vector<Piece>& pieces);
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
 // The answer as the result pane shows it in the language.
-std::vector<Piece> answerPieces(const Answer& answer, Language language = Language::Chinese);
+std::vector<Piece> answerPieces(const Answer& answer, Language language = Language::Chinese,
+                                const LineTerminus& terminus = {});
 
 // {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}], then the
 // answer as data}; the message and the pieces are in the language, the keys never change.

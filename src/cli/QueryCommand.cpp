@@ -21,11 +21,13 @@ int QueryCommand::run(CliContext& context) {
 
 Answer QueryCommand::answer(CliContext& context, const QueryInput& input) {
     Query query(context.data());
+    query.setLanguage(context.language);
     return query.run(input);
 }
 
 Answer QueryCommand::answerAt(CliContext& context, const QueryInput& input, const RouteTime& time) {
     Query query(context.data());
+    query.setLanguage(context.language);
     return query.searchRouteAt(input.from, input.to, time);
 }
 

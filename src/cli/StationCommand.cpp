@@ -14,6 +14,7 @@ void StationCommand::addOptions(CLI::App& command) {
 
 int StationCommand::run(CliContext& context) {
     Query query(context.data());
+    query.setLanguage(context.language);
     return context.writeAnswer(query.lookUpStation(text_, pickedLine_));
 }
 

@@ -7,6 +7,7 @@
 #include "query/StationLookup.h"
 #include "query/TimedRouteSearch.h"
 #include "route/ServiceCalendar.h"
+#include "text/NameList.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -28,7 +29,7 @@ Answer Query::run(const QueryInput& input) {
 
 Answer Query::run(const QueryInput& input, ResultPane& pane) {
     Answer result = run(input);
-    render(result, pane);
+    render(result, pane, language_, lineTerminus());
     return result;
 }
 
@@ -52,9 +53,21 @@ Answer Query::searchRouteAt(std::string_view from, std::string_view to, const Ro
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
 }
 
+LineTerminus lineTerminusIn(BusData& data) {
+    return [&data](std::string_view lnna) {
+        for (const LineInfo& line : data.index().lines) {
+            if (line.lnna != lnna) continue;
+            const std::vector<std::string> stations = readNameList(line.passstna);
+            return stations.empty() ? std::string() : stations.back();
+        }
+        return std::string();
+    };
+}
+
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
                   std::string_view to) {
-    state_.strQueryLnna = line;
+    state_.strQueryLnna =
+        language_ == Language::Chinese ? std::string(line) : storedLineRequest(line);
     state_.strQueryFrom = station;
     state_.strStnaFrom = from;
     state_.strStnaTo = to;

@@ -5,15 +5,23 @@
 #include "query/TimedJourneyWriter.h"
 #include "query/Words.h"
 #include "text/DirectionWords.h"
+#include "text/NameList.h"
 
 namespace busquery {
 namespace {
 
 constexpr std::string_view kContext = "Renderer";
 
+std::string lastStation(std::string_view passstna) {
+    const std::vector<std::string> stations = readNameList(passstna);
+    return stations.empty() ? std::string() : stations.back();
+}
+
 void writeLine(ResultPane& pane, const LineEntry& line, Language language) {
     pane.setColour(colours::kBlue);
-    pane.append(line.lnna);
+    pane.append(language == Language::Chinese
+                    ? line.lnna
+                    : displayLineName(line.lnna, language, lastStation(line.passstna)) + " ");
     pane.setColour(colours::kOlive);
     pane.append(line.fltime);
     pane.setColour(colours::kBlack);
@@ -25,19 +33,25 @@ void writeLine(ResultPane& pane, const LineEntry& line, Language language) {
     pane.append("\r\n\r\n");
 }
 
-void writeStation(ResultPane& pane, const StationEntry& station, bool first, Language language) {
+void writeStation(ResultPane& pane, const StationEntry& station, bool first, Language language,
+                  const LineTerminus& terminus) {
     if (!first) pane.append("\r\n\r\n");
     pane.setColour(colours::kStationBlue);
     pane.append(station.stna + ":");
     pane.setColour(colours::kBlack);
     for (std::size_t n = 0; n < station.lines.size(); ++n) {
-        pane.append(n == 0 ? station.lines[n] : tr(language, kContext, "、") + station.lines[n]);
+        const std::string& lnna = station.lines[n];
+        const std::string name = language == Language::Chinese || !terminus
+                                     ? displayLineName(lnna, language)
+                                     : displayLineName(lnna, language, terminus(lnna));
+        pane.append(n == 0 ? name : tr(language, kContext, "、") + name);
     }
 }
 
 void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language) {
     pane.setColour(colours::kBlack);
-    pane.append(withoutDirectionWords(line.lnna) + tr(language, kContext, "经过站点："));
+    pane.append(displayLineName(withoutDirectionWords(line.lnna), language) +
+                tr(language, kContext, "经过站点："));
     pane.setColour(colours::kStationBlue);
     pane.append(line.stretch);
     pane.append(trCount(language, kContext, "(共%n站)", line.stops));
@@ -49,7 +63,10 @@ std::string rideText(const PlanLeg& leg, Language language) {
     std::string text;
     for (const RideLine& line : leg.lines) {
         if (!text.empty()) text += '/';
-        text += trCount(language, kContext, "%1(%n站)", line.stops, {line.lnna});
+        const std::string lnna = language == Language::Chinese
+                                     ? line.lnna
+                                     : displayLineName(withoutDirectionWords(line.lnna), language);
+        text += trCount(language, kContext, "%1(%n站)", line.stops, {lnna});
     }
     return withoutDirectionWords(text);
 }
@@ -111,20 +128,21 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
 
 }  // namespace
 
-void render(const Answer& answer, ResultPane& pane, Language language) {
+void render(const Answer& answer, ResultPane& pane, Language language,
+            const LineTerminus& terminus) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
     for (const LineEntry& line : answer.lines) writeLine(pane, line, language);
     writeLineDepartures(pane, answer, language);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
-        writeStation(pane, answer.stations[i], i == 0, language);
+        writeStation(pane, answer.stations[i], i == 0, language, terminus);
     }
     for (const DirectLine& line : answer.direct) writeDirectLine(pane, line, language);
     std::size_t number = 0;
     for (const Plan& plan : answer.plans) {
         writePlan(pane, ++number, plan, answer.from, answer.to, language);
     }
-    if (answer.timed) writeTimedAnswer(pane, answer, language);
+    if (answer.timed) writeTimedAnswer(pane, answer, language, terminus);
 }
 
 }  // namespace busquery

@@ -6,6 +6,7 @@
 #include "query/JourneyClock.h"
 #include "query/Words.h"
 #include "text/DirectionWords.h"
+#include "text/NameList.h"
 
 namespace busquery {
 namespace {
@@ -50,8 +51,9 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
             pane.setColour(colours::kBlack);
             const std::string headsign =
                 leg.headsign.empty() ? "" : tr(language, kContext, "往 %1, ", {leg.headsign});
-            pane.append(trCount(language, kContext, " 坐%1(%2%n站) ", leg.stops,
-                                {withoutDirectionWords(leg.line), headsign}));
+            pane.append(
+                trCount(language, kContext, " 坐%1(%2%n站) ", leg.stops,
+                        {displayLineName(withoutDirectionWords(leg.line), language), headsign}));
             writeTime(pane, leg.arrive, day, language);
             pane.setColour(colours::kBlack);
             pane.append(tr(language, kContext, " 到 "));
@@ -74,7 +76,10 @@ std::string weekday(ServiceDay day, Language language) {
 void writeLineDepartures(ResultPane& pane, const Answer& answer, Language language) {
     for (std::size_t i = 0; i < answer.lineDepartures.size() && i < answer.lines.size(); ++i) {
         pane.setColour(colours::kBlue);
-        pane.append(answer.lines[i].lnna);
+        const LineEntry& line = answer.lines[i];
+        const std::vector<std::string> stations = readNameList(line.passstna);
+        pane.append(displayLineName(line.lnna, language,
+                                    stations.empty() ? std::string() : stations.back()));
         pane.setColour(colours::kBlack);
         pane.append(tr(language, kContext, " %1 首站发车：", {dateText(answer.departuresDay)}));
         pane.setColour(colours::kTimeOrange);
@@ -84,13 +89,17 @@ void writeLineDepartures(ResultPane& pane, const Answer& answer, Language langua
     }
 }
 
-void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language) {
+void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language,
+                      const LineTerminus& terminus) {
     const TimedRouteAnswer& timed = *answer.timed;
     if (!timed.linesLeftOut.empty()) {
         pane.setColour(colours::kOlive);
         std::string names;
         for (const std::string& line : timed.linesLeftOut) {
-            names += (names.empty() ? "" : tr(language, kContext, "、")) + line;
+            names += (names.empty() ? "" : tr(language, kContext, "、")) +
+                     (language == Language::Chinese || !terminus
+                          ? displayLineName(line, language)
+                          : displayLineName(line, language, terminus(line)));
         }
         pane.append(tr(language, kContext, "此时不在运营时间内、未用于查询的线路：%1", {names}) +
                     "\r\n\r\n");

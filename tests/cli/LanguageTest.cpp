@@ -54,9 +54,9 @@ class LanguageTest : public ::testing::Test {
   protected:
     LanguageTest()
         : db_(test::TestCity{}
-                  .line("12路上行", "甲;乙;", "(6:00-22:00)")
-                  .station("甲", "12路上行;")
-                  .station("乙", "12路上行;")
+                  .line("12路上行", "东桥;西山;", "(6:00-22:00)")
+                  .station("东桥", "12路上行;")
+                  .station("西山", "12路上行;")
                   .write(dir_ / "busdata")
                   .string()) {}
 
@@ -92,11 +92,24 @@ TEST_F(LanguageTest, LangOverridesTheLocaleWhichElseChoosesWhenItIsSpoken) {
     }
 }
 
+TEST_F(LanguageTest, EnglishLinesAreFoundAndShownByTheirEnglishNames) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"line", "Bus 12"}, "Bus 12 towards 西山 (6:00-22:00)\r\nStops: 东桥;西山;\r\n\r\n"},
+        {{"line", "12"}, "Bus 12 towards 西山 (6:00-22:00)\r\nStops: 东桥;西山;\r\n\r\n"},
+        {{"station", "东桥"}, "东桥:Bus 12 towards 西山\n"},
+    };
+    for (const auto& [args, expected] : cases) {
+        std::vector<std::string> all = {"--lang", "en", "--db", db_};
+        all.insert(all.end(), args.begin(), args.end());
+        EXPECT_EQ(test::runCliWith(all).out, expected) << args[1];
+    }
+}
+
 TEST_F(LanguageTest, EnglishAnswersKeepTheJsonKeysAndAnUnknownLanguageIsAUsageError) {
     const auto zh = nlohmann::ordered_json::parse(
-        test::runCliWith({"--db", db_, "--format", "json", "route", "甲", "乙"}).out);
+        test::runCliWith({"--db", db_, "--format", "json", "route", "东桥", "西山"}).out);
     const auto en = nlohmann::ordered_json::parse(
-        test::runCliWith({"--lang", "en", "--db", db_, "--format", "json", "route", "甲", "乙"})
+        test::runCliWith({"--lang", "en", "--db", db_, "--format", "json", "route", "东桥", "西山"})
             .out);
     std::vector<std::string> zhKeys;
     std::vector<std::string> enKeys;
@@ -104,7 +117,7 @@ TEST_F(LanguageTest, EnglishAnswersKeepTheJsonKeysAndAnUnknownLanguageIsAUsageEr
     for (const auto& item : en.items()) enKeys.push_back(item.key());
     EXPECT_EQ(enKeys, zhKeys);
     EXPECT_EQ(en["direct"], zh["direct"]);  // the answer as data is the same
-    EXPECT_EQ(en["pieces"][0]["text"], "12路 stops at: ");
+    EXPECT_EQ(en["pieces"][0]["text"], "Bus 12 stops at: ");
 
     const test::CliRun french = test::runCliWith({"--lang", "fr", "--db", db_, "line", "9"});
     EXPECT_EQ(french.status, 2);

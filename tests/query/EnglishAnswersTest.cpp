@@ -3,6 +3,7 @@
 #include <string>
 
 #include "query/JourneyClock.h"
+#include "query/LineName.h"
 #include "query/OutcomeMessage.h"
 #include "query/PieceRecorder.h"
 #include "query/Renderer.h"
@@ -12,7 +13,9 @@ namespace {
 
 std::string english(const Answer& answer) {
     PieceRecorder pane;
-    render(answer, pane, Language::English);
+    render(answer, pane, Language::English, [](std::string_view lnna) {
+        return std::string(lnna.ends_with("下行") ? "东站" : "西站");
+    });
     return pane.text();
 }
 
@@ -86,7 +89,7 @@ TEST(EnglishAnswersTest, EveryKindOfAnswerReadsInEnglish) {
     direct.direct = {{"12路上行", "甲;乙;", 1}, {"3路", "甲;丙;乙;", 2}};
     Answer leftOut(QueryMode::MultiStation);
     leftOut.timed.emplace();
-    leftOut.timed->linesLeftOut = {"1路", "2路"};
+    leftOut.timed->linesLeftOut = {"1路上行", "2路"};
 
     struct Case {
         const char* name;
@@ -95,36 +98,80 @@ TEST(EnglishAnswersTest, EveryKindOfAnswerReadsInEnglish) {
     };
     const Case cases[] = {
         {"line lookup with departures", line,
-         "12路上行(05:30-21:50)\r\nStops: 甲;乙;\r\n\r\n"
-         "12路上行 2026-01-08 from the first stop: no service that day\r\n"},
-        {"station lookup", station, "东桥:59路上行, 59路下行\r\n\r\n东桥北:7路"},
+         "Bus 12 towards 乙 (05:30-21:50)\r\nStops: 甲;乙;\r\n\r\n"
+         "Bus 12 towards 乙 2026-01-08 from the first stop: no service that day\r\n"},
+        {"station lookup", station,
+         "东桥:Bus 59 towards 西站, Bus 59 towards 东站\r\n\r\n东桥北:Bus 7"},
         {"direct lines", direct,
-         "12路 stops at: 甲;乙; (1 stop)\r\n\r\n3路 stops at: 甲;丙;乙; (2 stops)\r\n\r\n"},
+         "Bus 12 stops at: 甲;乙; (1 stop)\r\n\r\nBus 3 stops at: 甲;丙;乙; (2 stops)\r\n\r\n"},
         {"one-change plan",
          routeAnswer({{17, {ride({{"12路上行", 8}, {"5路", 8}}, "乙"), ride({{"76路", 9}}, "")}}}),
-         "Plan 1 (about 17 stops): from 甲, take 12路 (8 stops)/5路 (8 stops) to 乙, change to "
-         "76路 (9 stops) to 戊\r\n"},
+         "Plan 1 (about 17 stops): from 甲, take Bus 12 (8 stops)/Bus 5 (8 stops) to 乙, change "
+         "to Bus 76 (9 stops) to 戊\r\n"},
         {"journey with walks",
          routeAnswer({{30,
                        {walk(200, "乙"), ride({{"59路", 8}}, "丙"), walk(320, "丁"),
                         ride({{"8路", 1}}, "己"), walk(150, "")},
                        true}}),
-         "Plan 1 (about 30 stops, 1 change): from 甲, walk about 200 m to 乙, take 59路 (8 stops)"
-         " to 丙, walk about 320 m to 丁, change to 8路 (1 stop) to 己 and get off, walk about "
+         "Plan 1 (about 30 stops, 1 change): from 甲, walk about 200 m to 乙, take Bus 59 (8 stops)"
+         " to 丙, walk about 320 m to 丁, change to Bus 8 (1 stop) to 己 and get off, walk about "
          "150 m to 戊\r\n"},
         {"journey by the clock", timedAnswer(false),
-         "Plan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲, take D路 "
-         "(towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, take C8路 "
+         "Plan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲, take Bus "
+         "D "
+         "(towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, take Bus C8 "
          "(1 stop) 00:05 next day to 丁\r\n\r\n"},
         {"journey on another day", timedAnswer(true),
          "The timetable does not cover the date asked; searched on 2026-01-08, also a Thursday:"
          "\r\n\r\nPlan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲, "
-         "take D路 (towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, "
-         "take C8路 (1 stop) 00:05 next day to 丁\r\n\r\n"},
+         "take Bus D (towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, "
+         "take Bus C8 (1 stop) 00:05 next day to 丁\r\n\r\n"},
         {"lines left out of a search at a time", leftOut,
-         "Lines not in service at this time, left out of the search: 1路, 2路\r\n\r\n"},
+         "Lines not in service at this time, left out of the search: Bus 1 towards 西站, Bus "
+         "2\r\n\r\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(english(c.answer), c.expected) << c.name;
+}
+
+TEST(EnglishAnswersTest, LineNamesReadAsWordsAndReadBack) {
+    struct Case {
+        const char* stored;
+        const char* terminus;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"12路上行", "东桥", "Bus 12 towards 东桥"},
+        {"12路下行", "", "Bus 12"},
+        {"无轨电车1路", "", "Trolleybus 1"},
+        {"地铁1号线上行", "西站", "Metro 1 towards 西站"},
+        {"3号线", "", "Line 3"},
+        {"12支线", "", "12 branch"},
+        {"12路支线2下行", "乙", "Bus 12 branch 2 towards 乙"},
+        {"夜1路", "", "Night 1"},
+        {"12路（Kalno g.）上行", "", "Bus 12 (Kalno g.)"},
+        {"12路(2)", "", "Bus 12 (2)"},
+        {"Centras–Antakalnis", "", "Centras–Antakalnis"},
+        {"支线", "", " branch"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(displayLineName(c.stored, Language::English, c.terminus), c.shown) << c.stored;
+        EXPECT_EQ(displayLineName(c.stored, Language::Chinese, c.terminus), c.stored);
+    }
+    const std::pair<const char*, const char*> typed[] = {
+        {"12", "12"},
+        {"Bus 12", "12路"},
+        {"bus 12", "12路"},
+        {"Metro 1", "地铁1号线"},
+        {"Trolleybus 1", "无轨电车1路"},
+        {"12 branch", "12路支线"},
+        {"Night 1", "夜1路"},
+        {"Line 3", "3号线"},
+        {"Metro", "Metro"},
+        {"Trolleybus", "Trolleybus"},
+        {"夜1", "夜1"},
+        {"Bus A", "A"},
+    };
+    for (const auto& [text, stored] : typed) EXPECT_EQ(storedLineRequest(text), stored) << text;
 }
 
 TEST(EnglishAnswersTest, OutcomeMessagesReadInEnglishAndListedAnswersHaveNone) {
