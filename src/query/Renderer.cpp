@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "query/StationName.h"
 #include "query/TimedJourneyWriter.h"
 #include "query/Words.h"
 #include "text/DirectionWords.h"
@@ -17,11 +18,12 @@ std::string lastStation(std::string_view passstna) {
     return stations.empty() ? std::string() : stations.back();
 }
 
-void writeLine(ResultPane& pane, const LineEntry& line, Language language) {
+void writeLine(ResultPane& pane, const LineEntry& line, Language language, StationNames& names) {
     pane.setColour(colours::kBlue);
-    pane.append(language == Language::Chinese
-                    ? line.lnna
-                    : displayLineName(line.lnna, language, lastStation(line.passstna)) + " ");
+    pane.append(
+        language == Language::Chinese
+            ? line.lnna
+            : displayLineName(line.lnna, language, names.shown(lastStation(line.passstna))) + " ");
     pane.setColour(colours::kOlive);
     pane.append(line.fltime);
     pane.setColour(colours::kBlack);
@@ -29,31 +31,32 @@ void writeLine(ResultPane& pane, const LineEntry& line, Language language) {
     pane.append(kBreak);
     pane.append(tr(language, kContext, "途径站点："));
     pane.setBold(false);
-    pane.append(line.passstna);
+    pane.append(names.shownList(line.passstna));
     pane.append("\r\n\r\n");
 }
 
 void writeStation(ResultPane& pane, const StationEntry& station, bool first, Language language,
-                  const LineTerminus& terminus) {
+                  const LineTerminus& terminus, StationNames& names) {
     if (!first) pane.append("\r\n\r\n");
     pane.setColour(colours::kStationBlue);
-    pane.append(station.stna + ":");
+    pane.append(names.shown(station.stna) + ":");
     pane.setColour(colours::kBlack);
     for (std::size_t n = 0; n < station.lines.size(); ++n) {
         const std::string& lnna = station.lines[n];
         const std::string name = language == Language::Chinese || !terminus
                                      ? displayLineName(lnna, language)
-                                     : displayLineName(lnna, language, terminus(lnna));
+                                     : displayLineName(lnna, language, names.shown(terminus(lnna)));
         pane.append(n == 0 ? name : tr(language, kContext, "、") + name);
     }
 }
 
-void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language) {
+void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language,
+                     StationNames& names) {
     pane.setColour(colours::kBlack);
     pane.append(displayLineName(withoutDirectionWords(line.lnna), language) +
                 tr(language, kContext, "经过站点："));
     pane.setColour(colours::kStationBlue);
-    pane.append(line.stretch);
+    pane.append(names.shownList(line.stretch));
     pane.append(trCount(language, kContext, "(共%n站)", line.stops));
     pane.append("\r\n\r\n");
 }
@@ -77,7 +80,7 @@ std::string rideText(const PlanLeg& leg, Language language) {
 // 步行约320米到 丁 换乘 8路(6站)到 戊", with walks in green. A walk first reads "从 甲
 // 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
 void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std::string& from,
-               const std::string& to, Language language) {
+               const std::string& to, Language language, StationNames& names) {
     std::string header =
         trCount(language, kContext, "第%1种方案(共约%n站", plan.C, {std::to_string(number)});
     if (plan.journey) {
@@ -90,7 +93,7 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
     pane.setColour(colours::kBlack);
     pane.append(tr(language, kContext, "从 "));
     pane.setColour(colours::kPurple);
-    pane.append(from);
+    pane.append(names.shown(from));
     const auto& legs = plan.legs;
     for (std::size_t i = 0; i < legs.size(); ++i) {
         const PlanLeg& leg = legs[i];
@@ -110,11 +113,11 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
         }
         if (last) {
             pane.setColour(colours::kPurple);
-            pane.append(to + "\r\n");
+            pane.append(names.shown(to) + "\r\n");
             return;
         }
         pane.setColour(colours::kRed);
-        pane.append(" " + leg.to);
+        pane.append(" " + names.shown(leg.to));
         const PlanLeg& next = legs[i + 1];
         if (next.kind == PlanLeg::Kind::Walk && i + 2 == legs.size()) {
             pane.setColour(colours::kBlack);
@@ -132,17 +135,18 @@ void render(const Answer& answer, ResultPane& pane, Language language,
             const LineTerminus& terminus) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
-    for (const LineEntry& line : answer.lines) writeLine(pane, line, language);
-    writeLineDepartures(pane, answer, language);
+    StationNames names(language);
+    for (const LineEntry& line : answer.lines) writeLine(pane, line, language, names);
+    writeLineDepartures(pane, answer, language, names);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
-        writeStation(pane, answer.stations[i], i == 0, language, terminus);
+        writeStation(pane, answer.stations[i], i == 0, language, terminus, names);
     }
-    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line, language);
+    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line, language, names);
     std::size_t number = 0;
     for (const Plan& plan : answer.plans) {
-        writePlan(pane, ++number, plan, answer.from, answer.to, language);
+        writePlan(pane, ++number, plan, answer.from, answer.to, language, names);
     }
-    if (answer.timed) writeTimedAnswer(pane, answer, language, terminus);
+    if (answer.timed) writeTimedAnswer(pane, answer, language, terminus, names);
 }
 
 }  // namespace busquery

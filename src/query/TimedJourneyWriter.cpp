@@ -21,7 +21,7 @@ void writeTime(ResultPane& pane, JourneyMinute minute, ServiceDay day, Language 
 }
 
 void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry& journey,
-                  ServiceDay day, Language language) {
+                  ServiceDay day, Language language, StationNames& names) {
     pane.setColour(colours::kStationBlue);
     pane.append(tr(language, kContext, "第%1种方案 ", {std::to_string(number)}));
     writeTime(pane, journey.depart, day, language, "%1出发 ");
@@ -34,7 +34,7 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
     pane.setColour(colours::kBlack);
     pane.append(tr(language, kContext, " 从 "));
     pane.setColour(colours::kPurple);
-    pane.append(journey.legs.front().from);
+    pane.append(names.shown(journey.legs.front().from));
     for (std::size_t i = 0; i < journey.legs.size(); ++i) {
         const TimedJourneyLeg& leg = journey.legs[i];
         const bool last = i + 1 == journey.legs.size();
@@ -49,8 +49,9 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
                 writeTime(pane, leg.depart, day, language);
             }
             pane.setColour(colours::kBlack);
-            const std::string headsign =
-                leg.headsign.empty() ? "" : tr(language, kContext, "往 %1, ", {leg.headsign});
+            const std::string headsign = leg.headsign.empty() ? ""
+                                                              : tr(language, kContext, "往 %1, ",
+                                                                   {names.shown(leg.headsign)});
             pane.append(
                 trCount(language, kContext, " 坐%1(%2%n站) ", leg.stops,
                         {displayLineName(withoutDirectionWords(leg.line), language), headsign}));
@@ -59,7 +60,7 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
             pane.append(tr(language, kContext, " 到 "));
         }
         pane.setColour(last ? colours::kPurple : colours::kRed);
-        pane.append(leg.to);
+        pane.append(names.shown(leg.to));
     }
     pane.append("\r\n\r\n");
 }
@@ -73,13 +74,14 @@ std::string weekday(ServiceDay day, Language language) {
 
 }  // namespace
 
-void writeLineDepartures(ResultPane& pane, const Answer& answer, Language language) {
+void writeLineDepartures(ResultPane& pane, const Answer& answer, Language language,
+                         StationNames& names) {
     for (std::size_t i = 0; i < answer.lineDepartures.size() && i < answer.lines.size(); ++i) {
         pane.setColour(colours::kBlue);
         const LineEntry& line = answer.lines[i];
         const std::vector<std::string> stations = readNameList(line.passstna);
         pane.append(displayLineName(line.lnna, language,
-                                    stations.empty() ? std::string() : stations.back()));
+                                    names.shown(stations.empty() ? "" : stations.back())));
         pane.setColour(colours::kBlack);
         pane.append(tr(language, kContext, " %1 首站发车：", {dateText(answer.departuresDay)}));
         pane.setColour(colours::kTimeOrange);
@@ -90,19 +92,20 @@ void writeLineDepartures(ResultPane& pane, const Answer& answer, Language langua
 }
 
 void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language,
-                      const LineTerminus& terminus) {
+                      const LineTerminus& terminus, StationNames& names) {
     const TimedRouteAnswer& timed = *answer.timed;
     if (!timed.linesLeftOut.empty()) {
         pane.setColour(colours::kOlive);
-        std::string names;
+        std::string lineNames;
         for (const std::string& line : timed.linesLeftOut) {
-            names += (names.empty() ? "" : tr(language, kContext, "、")) +
-                     (language == Language::Chinese || !terminus
-                          ? displayLineName(line, language)
-                          : displayLineName(line, language, terminus(line)));
+            lineNames += (lineNames.empty() ? "" : tr(language, kContext, "、")) +
+                         (language == Language::Chinese || !terminus
+                              ? displayLineName(line, language)
+                              : displayLineName(line, language, names.shown(terminus(line))));
         }
-        pane.append(tr(language, kContext, "此时不在运营时间内、未用于查询的线路：%1", {names}) +
-                    "\r\n\r\n");
+        pane.append(
+            tr(language, kContext, "此时不在运营时间内、未用于查询的线路：%1", {lineNames}) +
+            "\r\n\r\n");
     }
     if (timed.journeys.empty()) return;
     if (timed.dateMoved) {
@@ -113,7 +116,7 @@ void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language,
     }
     std::size_t number = 0;
     for (const TimedJourneyEntry& journey : timed.journeys) {
-        writeJourney(pane, ++number, journey, timed.serviceDay, language);
+        writeJourney(pane, ++number, journey, timed.serviceDay, language, names);
     }
 }
 

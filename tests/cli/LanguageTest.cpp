@@ -94,9 +94,13 @@ TEST_F(LanguageTest, LangOverridesTheLocaleWhichElseChoosesWhenItIsSpoken) {
 
 TEST_F(LanguageTest, EnglishLinesAreFoundAndShownByTheirEnglishNames) {
     const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"line", "Bus 12"}, "Bus 12 towards 西山 (6:00-22:00)\r\nStops: 东桥;西山;\r\n\r\n"},
-        {{"line", "12"}, "Bus 12 towards 西山 (6:00-22:00)\r\nStops: 东桥;西山;\r\n\r\n"},
-        {{"station", "东桥"}, "东桥:Bus 12 towards 西山\n"},
+        {{"line", "Bus 12"},
+         "Bus 12 towards 西山 (Xishan) (6:00-22:00)\r\nStops: 东桥 (Dongqiao);西山 "
+         "(Xishan);\r\n\r\n"},
+        {{"line", "12"},
+         "Bus 12 towards 西山 (Xishan) (6:00-22:00)\r\nStops: 东桥 (Dongqiao);西山 "
+         "(Xishan);\r\n\r\n"},
+        {{"station", "东桥"}, "东桥 (Dongqiao):Bus 12 towards 西山 (Xishan)\n"},
     };
     for (const auto& [args, expected] : cases) {
         std::vector<std::string> all = {"--lang", "en", "--db", db_};

@@ -7,6 +7,7 @@
 #include "query/OutcomeMessage.h"
 #include "query/PieceRecorder.h"
 #include "query/Renderer.h"
+#include "query/StationName.h"
 
 namespace busquery {
 namespace {
@@ -98,36 +99,46 @@ TEST(EnglishAnswersTest, EveryKindOfAnswerReadsInEnglish) {
     };
     const Case cases[] = {
         {"line lookup with departures", line,
-         "Bus 12 towards 乙 (05:30-21:50)\r\nStops: 甲;乙;\r\n\r\n"
-         "Bus 12 towards 乙 2026-01-08 from the first stop: no service that day\r\n"},
+         "Bus 12 towards 乙 (Yi) (05:30-21:50)\r\nStops: 甲 (Jia);乙 (Yi);\r\n\r\n"
+         "Bus 12 towards 乙 (Yi) 2026-01-08 from the first stop: no service that day\r\n"},
         {"station lookup", station,
-         "东桥:Bus 59 towards 西站, Bus 59 towards 东站\r\n\r\n东桥北:Bus 7"},
+         "东桥 (Dongqiao):Bus 59 towards 西站 (Xizhan), Bus 59 towards 东站 "
+         "(Dongzhan)\r\n\r\n东桥北 (Dongqiaobei):Bus 7"},
         {"direct lines", direct,
-         "Bus 12 stops at: 甲;乙; (1 stop)\r\n\r\nBus 3 stops at: 甲;丙;乙; (2 stops)\r\n\r\n"},
+         "Bus 12 stops at: 甲 (Jia);乙 (Yi); (1 stop)\r\n\r\nBus 3 stops at: 甲 (Jia);丙 (Bing);乙 "
+         "(Yi); (2 stops)\r\n\r\n"},
         {"one-change plan",
          routeAnswer({{17, {ride({{"12路上行", 8}, {"5路", 8}}, "乙"), ride({{"76路", 9}}, "")}}}),
-         "Plan 1 (about 17 stops): from 甲, take Bus 12 (8 stops)/Bus 5 (8 stops) to 乙, change "
-         "to Bus 76 (9 stops) to 戊\r\n"},
+         "Plan 1 (about 17 stops): from 甲 (Jia), take Bus 12 (8 stops)/Bus 5 (8 stops) to 乙 "
+         "(Yi), change "
+         "to Bus 76 (9 stops) to 戊 (Wu)\r\n"},
         {"journey with walks",
          routeAnswer({{30,
                        {walk(200, "乙"), ride({{"59路", 8}}, "丙"), walk(320, "丁"),
                         ride({{"8路", 1}}, "己"), walk(150, "")},
                        true}}),
-         "Plan 1 (about 30 stops, 1 change): from 甲, walk about 200 m to 乙, take Bus 59 (8 stops)"
-         " to 丙, walk about 320 m to 丁, change to Bus 8 (1 stop) to 己 and get off, walk about "
-         "150 m to 戊\r\n"},
+         "Plan 1 (about 30 stops, 1 change): from 甲 (Jia), walk about 200 m to 乙 (Yi), take Bus "
+         "59 (8 stops)"
+         " to 丙 (Bing), walk about 320 m to 丁 (Ding), change to Bus 8 (1 stop) to 己 (Ji) and "
+         "get off, walk about "
+         "150 m to 戊 (Wu)\r\n"},
         {"journey by the clock", timedAnswer(false),
-         "Plan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲, take Bus "
+         "Plan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲 (Jia), "
+         "take Bus "
          "D "
-         "(towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, take Bus C8 "
-         "(1 stop) 00:05 next day to 丁\r\n\r\n"},
+         "(towards 终点站 (Zhongdianzhan), 5 stops) 08:15 to 乙 (Yi), walk about 300 m (4 min) to "
+         "丙 (Bing) 08:21, take Bus C8 "
+         "(1 stop) 00:05 next day to 丁 (Ding)\r\n\r\n"},
         {"journey on another day", timedAnswer(true),
          "The timetable does not cover the date asked; searched on 2026-01-08, also a Thursday:"
-         "\r\n\r\nPlan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲, "
-         "take Bus D (towards 终点站, 5 stops) 08:15 to 乙, walk about 300 m (4 min) to 丙 08:21, "
-         "take Bus C8 (1 stop) 00:05 next day to 丁\r\n\r\n"},
+         "\r\n\r\nPlan 1: leave 08:03, arrive 00:05 next day (962 min, 1 change): 08:03 from 甲 "
+         "(Jia), "
+         "take Bus D (towards 终点站 (Zhongdianzhan), 5 stops) 08:15 to 乙 (Yi), walk about 300 m "
+         "(4 min) to 丙 (Bing) 08:21, "
+         "take Bus C8 (1 stop) 00:05 next day to 丁 (Ding)\r\n\r\n"},
         {"lines left out of a search at a time", leftOut,
-         "Lines not in service at this time, left out of the search: Bus 1 towards 西站, Bus "
+         "Lines not in service at this time, left out of the search: Bus 1 towards 西站 (Xizhan), "
+         "Bus "
          "2\r\n\r\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(english(c.answer), c.expected) << c.name;
@@ -172,6 +183,24 @@ TEST(EnglishAnswersTest, LineNamesReadAsWordsAndReadBack) {
         {"Bus A", "A"},
     };
     for (const auto& [text, stored] : typed) EXPECT_EQ(storedLineRequest(text), stored) << text;
+}
+
+TEST(EnglishAnswersTest, AChineseStationNameIsFollowedByItsPinyin) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"东桥", "东桥 (Dongqiao)"},
+        {"Centras", "Centras"},
+        {"B区", "B区 (B Qu)"},
+        {"东桥（北）", "东桥（北） (Dongqiao Bei)"},
+        {"东桥2号", "东桥2号 (Dongqiao 2 Hao)"},
+        {"", ""},
+    };
+    StationNames english(Language::English);
+    StationNames chinese(Language::Chinese);
+    for (const auto& [stored, shown] : cases) {
+        EXPECT_EQ(english.shown(stored), shown) << stored;
+        EXPECT_EQ(chinese.shown(stored), stored);
+    }
+    EXPECT_EQ(english.shownList("东桥;Centras;"), "东桥 (Dongqiao);Centras;");
 }
 
 TEST(EnglishAnswersTest, OutcomeMessagesReadInEnglishAndListedAnswersHaveNone) {
