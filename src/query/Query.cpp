@@ -53,6 +53,13 @@ Answer Query::searchRouteAt(std::string_view from, std::string_view to, const Ro
     return answer(from.empty() || to.empty() ? QueryMode::None : QueryMode::MultiStation, {}, time);
 }
 
+std::optional<std::string> Query::cityName() {
+    data_.refresh();
+    auto city = data_.database().city();
+    if (!city || city->ctna.empty()) return std::nullopt;
+    return city->ctna;
+}
+
 LineTerminus lineTerminusIn(BusData& data) {
     return [&data](std::string_view lnna) {
         for (const LineInfo& line : data.index().lines) {

@@ -48,6 +48,11 @@ class Query {
 
     const QueryState& state() const { return state_; }
 
+    // The name of the city the data holds as its feed gives it ("Vilnius"), for the window's
+    // title and --version; nothing for a file that names none, such as the sample city, whose
+    // texts stay the program's own. Throws Error when busdata cannot be used.
+    std::optional<std::string> cityName();
+
     // The interface language: a line name typed in it is read as the stored names are written
     // ("Bus 12" is 12路), and run renders the answer in it.
     void setLanguage(Language language) { language_ = language; }

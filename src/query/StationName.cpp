@@ -65,7 +65,8 @@ std::string StationNames::pinyin(std::string_view stna) {
             continue;
         }
         syllables.clear();
-        reader_.read(stna, syllables);
+        if (!reader_) reader_.emplace();
+        reader_->read(stna, syllables);
         // The reader reads ASCII letters too; only the Han characters before them count here.
         std::string run;
         std::size_t read = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,7 +25,7 @@ class StationNames {
     std::string pinyin(std::string_view stna);
 
     Language language_;
-    PinyinReader reader_;
+    std::optional<PinyinReader> reader_;  // made on the first name read: Chinese needs none
     std::unordered_map<std::string, std::string> shown_;
 };
 
