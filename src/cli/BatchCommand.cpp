@@ -100,14 +100,14 @@ nlohmann::ordered_json answer(CliContext& context, const Request& request) {
     if (request.suggest) return suggestionsJson(suggest(context, *request.suggest));
     if (request.time) {
         const Answer result = QueryCommand::answerAt(context, request.input, *request.time);
-        return resultJson(result, answerPieces(result));
+        return resultJson(result, context.pieces(result), context.language);
     }
-    Query query = context.session().query();
+    Query query = context.query();
     if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
         query.showDeparturesOn(today->day);
     }
     const Answer result = query.run(request.input);
-    return resultJson(result, answerPieces(result));
+    return resultJson(result, context.pieces(result), context.language);
 }
 
 }  // namespace

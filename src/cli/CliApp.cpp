@@ -11,12 +11,14 @@
 #include "cli/FailureMessage.h"
 #include "cli/ImportGtfsCommand.h"
 #include "cli/LineCommand.h"
+#include "cli/LocaleLanguage.h"
 #include "cli/QueryCommand.h"
 #include "cli/RouteCommand.h"
 #include "cli/SampleCommand.h"
 #include "cli/StationCommand.h"
 #include "cli/SuggestCommand.h"
 #include "query/ErrorReport.h"
+#include "query/Words.h"
 
 namespace busquery::cli {
 namespace {
@@ -45,6 +47,7 @@ int fail(CliContext& context, const std::string& message) {
 int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
     CliContext context{in, out, err};
+    context.language = localeLanguage();
 
     CLI::App app("Velmorina bus and metro enquiry from the terminal", "busquery-cli");
     app.fallthrough();
@@ -54,6 +57,12 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         "Bus database (default: the file BUSQUERY_DB names, else busdata beside the program)");
     app.add_option("--format", context.formatOption, "Output format")
         ->check(CLI::IsMember({"text", "ansi", "json"}));
+    app.add_option_function<std::string>(
+           "--lang",
+           [&context](const std::string& code) { context.language = *languageNamed(code); },
+           "Language of the answers and messages (default: the locale's when it is one of "
+           "these, else zh)")
+        ->check(CLI::IsMember({"zh", "en"}));
     app.add_flag(
         "--verbose", context.verbose,
         "Also report on stderr the rows of the data file that were left out, and the cause of a "
@@ -73,12 +82,13 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     } catch (const CLI::CallForHelp& e) {
         out << app.help();
     } catch (const CLI::ParseError& e) {
-        err << "busquery-cli: " << e.what() << "（用法见 busquery-cli --help）\n";
+        err << "busquery-cli: " << e.what()
+            << tr(context.language, "Cli", "（用法见 busquery-cli --help）") << '\n';
         return kExitFailure;
     }
     // An empty name would quietly mean busdata beside the program: not what was asked for.
     if (db->count() > 0 && context.dbOption.empty()) {
-        return fail(context, "--db 须给出数据库文件，不能是空的文本");
+        return fail(context, tr(context.language, "Cli", "--db 须给出数据库文件，不能是空的文本"));
     }
 
     try {

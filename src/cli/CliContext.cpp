@@ -5,6 +5,8 @@
 
 #include "query/ErrorReport.h"
 #include "query/OutcomeMessage.h"
+#include "query/Query.h"
+#include "query/Words.h"
 
 namespace busquery::cli {
 
@@ -28,30 +30,46 @@ QuerySession& CliContext::session() {
     return *session_;
 }
 
+Query CliContext::query() {
+    Query query = session().query();
+    query.setLanguage(language);
+    return query;
+}
+
+std::vector<Piece> CliContext::pieces(const Answer& answer) {
+    return answerPieces(answer, language, lineTerminusIn(session().data()));
+}
+
 int CliContext::writeAnswer(const Answer& answer) {
     // Only the route search reads the walks; its answer comes from a loaded index.
     if (verbose && !notesWritten_ && answer.mode == QueryMode::MultiStation) {
         writeDataNotes(session().leftOut());
     }
-    out << writeResult(format(), answer, answerPieces(answer));
+    out << writeResult(format(), answer, pieces(answer), language);
     return outcomeMessage(answer.outcome) ? kExitMessage : kExitListed;
 }
 
 void CliContext::writeDataNotes(const QuerySession::LeftOut& leftOut) {
     notesWritten_ = true;
     if (leftOut.walksWithoutLength > 0) {
-        err << "busquery-cli: nstwalk 中有 " << leftOut.walksWithoutLength
-            << " 行没有以整数米记的步行距离（或缺少站名），已跳过\n";
+        err << "busquery-cli: "
+            << tr(language, "Cli",
+                  "nstwalk 中有 %1 行没有以整数米记的步行距离（或缺少站名），已跳过",
+                  {std::to_string(leftOut.walksWithoutLength)})
+            << '\n';
     }
     if (leftOut.walksBeyondBound > 0) {
-        err << "busquery-cli: nstwalk 中有 " << leftOut.walksBeyondBound << " 行超出每站 "
-            << leftOut.mostWalksPerStation << " 条步行连接的上限，未读取\n";
+        err << "busquery-cli: "
+            << tr(language, "Cli", "nstwalk 中有 %1 行超出每站 %2 条步行连接的上限，未读取",
+                  {std::to_string(leftOut.walksBeyondBound),
+                   std::to_string(leftOut.mostWalksPerStation)})
+            << '\n';
     }
 }
 
 void CliContext::flushOutput() {
     if (!tryFlushOutput() && !outputLossReported) {
-        throw Error(ErrorKind::WriteFailed, "无法写入标准输出");
+        throw Error(ErrorKind::WriteFailed, tr(language, "Cli", "无法写入标准输出"));
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include "cli/PieceWriters.h"
 #include "query/Answer.h"
+#include "query/Language.h"
+#include "query/Query.h"
 #include "query/QuerySession.h"
 
 namespace busquery::cli {
@@ -27,6 +29,7 @@ struct CliContext {
     std::ostream& err;
     std::string dbOption;  // --db; empty for the file BUSQUERY_DB names, else busdata beside it
     std::string formatOption = "text";
+    Language language = Language::Chinese;  // --lang, else the locale's
     bool verbose =
         false;  // --verbose: also say on stderr what the data file held that was left out
 
@@ -34,6 +37,10 @@ struct CliContext {
     std::filesystem::path dataFile() const;
     // Made on first use and kept, so a batch builds the network index once.
     QuerySession& session();
+    // A query over the session's data that answers in the chosen language.
+    Query query();
+    // An answer's pieces in the chosen language, its line names as that language reads them.
+    std::vector<Piece> pieces(const Answer& answer);
 
     // Writes a query's answer in the chosen format; returns the exit status it calls for.
     int writeAnswer(const Answer& answer);

@@ -15,7 +15,7 @@ void LineCommand::addOptions(CLI::App& command) {
 }
 
 int LineCommand::run(CliContext& context) {
-    Query query = context.session().query();
+    Query query = context.query();
     // Where the data has a timetable, the departures of today.
     if (const auto today = readRouteTime("now", false, std::time(nullptr))) {
         query.showDeparturesOn(today->day);

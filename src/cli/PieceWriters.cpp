@@ -27,17 +27,19 @@ std::string writeAnsi(const std::vector<Piece>& pieces) {
     return out;
 }
 
-std::vector<Piece> answerPieces(const Answer& answer) {
+std::vector<Piece> answerPieces(const Answer& answer, Language language,
+                                const LineTerminus& terminus) {
     PieceRecorder pane;
-    render(answer, pane);
+    render(answer, pane, language, terminus);
     return pane.pieces();
 }
 
-nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces) {
+nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces,
+                                  Language language) {
     nlohmann::ordered_json json;
     json["mode"] = std::string(modeName(answer.mode));
     json["outcome"] = static_cast<int>(answer.outcome);
-    auto message = outcomeMessage(answer.outcome);
+    auto message = outcomeMessage(answer.outcome, language);
     json["message"] = message ? nlohmann::ordered_json(*message) : nlohmann::ordered_json(nullptr);
     json["records"] = answer.records;
     if (!answer.city.empty()) json["city"] = answer.city;
@@ -51,12 +53,13 @@ nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>
     return json;
 }
 
-std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces) {
-    if (format == Format::Json) return jsonLine(resultJson(answer, pieces));
+std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces,
+                        Language language) {
+    if (format == Format::Json) return jsonLine(resultJson(answer, pieces, language));
     std::string out = format == Format::Ansi ? writeAnsi(pieces) : writeText(pieces);
     // Terminal hygiene: the pane's last piece need not end a line.
     if (!out.empty() && out.back() != '\n') out += "\n";
-    if (auto message = outcomeMessage(answer.outcome)) out += *message + "\n";
+    if (auto message = outcomeMessage(answer.outcome, language)) out += *message + "\n";
     return out;
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "query/Answer.h"
+#include "query/Language.h"
+#include "query/LineName.h"
 #include "query/PieceRecorder.h"
 
 namespace busquery::cli {
@@ -20,14 +22,17 @@ std::string writeText(const std::vector<Piece>& pieces);
 // the terminal is reset at the end.
 std::string writeAnsi(const std::vector<Piece>& pieces);
 
-// The answer as the result pane shows it.
-std::vector<Piece> answerPieces(const Answer& answer);
+// The answer as the result pane shows it in the language.
+std::vector<Piece> answerPieces(const Answer& answer, Language language = Language::Chinese,
+                                const LineTerminus& terminus = {});
 
 // {"mode", "outcome", "message", "records", "pieces": [{"text", "rgb", "bold"}], then the
-// answer as data}
-nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces);
+// answer as data}; the message and the pieces are in the language, the keys never change.
+nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>& pieces,
+                                  Language language = Language::Chinese);
 
 // The whole answer of one query in the chosen format, ending with a line break.
-std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces);
+std::string writeResult(Format format, const Answer& answer, const std::vector<Piece>& pieces,
+                        Language language = Language::Chinese);
 
 }  // namespace busquery::cli

@@ -20,12 +20,12 @@ int QueryCommand::run(CliContext& context) {
 }
 
 Answer QueryCommand::answer(CliContext& context, const QueryInput& input) {
-    Query query = context.session().query();
+    Query query = context.query();
     return query.run(input);
 }
 
 Answer QueryCommand::answerAt(CliContext& context, const QueryInput& input, const RouteTime& time) {
-    Query query = context.session().query();
+    Query query = context.query();
     return query.searchRouteAt(input.from, input.to, time);
 }
 

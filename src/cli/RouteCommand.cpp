@@ -35,7 +35,7 @@ void RouteCommand::addOptions(CLI::App& command) {
 }
 
 int RouteCommand::run(CliContext& context) {
-    Query query = context.session().query();
+    Query query = context.query();
     if (at_.empty() && arriveBy_.empty()) return context.writeAnswer(query.searchRoute(from_, to_));
     const bool arriveBy = !arriveBy_.empty();
     const auto time = readRouteTime(arriveBy ? arriveBy_ : at_, arriveBy, std::time(nullptr));

@@ -13,7 +13,7 @@ void StationCommand::addOptions(CLI::App& command) {
 }
 
 int StationCommand::run(CliContext& context) {
-    Query query = context.session().query();
+    Query query = context.query();
     return context.writeAnswer(query.lookUpStation(text_, pickedLine_));
 }
 

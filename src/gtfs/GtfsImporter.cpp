@@ -65,6 +65,28 @@ std::optional<std::string> feedStartDate(const GtfsFeed& feed, ImportSummary& su
     return date;
 }
 
+// The city as the feed names it: the first agency's name, and the feed's language
+// (feed_info.txt's feed_lang, else the agency's agency_lang); nothing without a name.
+std::optional<CityRow> feedCity(const GtfsFeed& feed, std::string_view citycode,
+                                ImportSummary& summary) {
+    auto first = [&](std::string_view file, std::string_view name) {
+        std::string value;
+        if (!feed.has(file)) return value;
+        CsvTable table = openTable(feed, file, summary);
+        const auto column = table.column(name);
+        if (!column) return value;
+        table.forEachRow([&](const CsvRow& row) {
+            if (value.empty()) value = row[column];
+        });
+        return value;
+    };
+    CityRow city{std::string(citycode), first("agency.txt", "agency_name"),
+                 first("feed_info.txt", "feed_lang")};
+    if (city.ctna.empty()) return std::nullopt;
+    if (city.lang.empty()) city.lang = first("agency.txt", "agency_lang");
+    return city;
+}
+
 std::string today() {
     std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
@@ -158,6 +180,7 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     rows.services = std::move(calendar.services);
     rows.serviceDates = std::move(calendar.dates);
     rows.changes = std::move(timetable.changes);
+    rows.city = feedCity(feed, options.citycode, summary);
     writeBusData(options.out, rows);
     return summary;
 }

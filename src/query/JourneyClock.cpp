@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "query/Words.h"
+
 namespace busquery {
 
 namespace {
@@ -43,11 +45,11 @@ std::string dateTimeText(JourneyMinute minute) {
     return dateText(dayOfMinute(minute)) + "T" + hoursAndMinutes(minute);
 }
 
-std::string clockText(JourneyMinute minute, ServiceDay day) {
+std::string clockText(JourneyMinute minute, ServiceDay day, Language language) {
     const ServiceDay of = dayOfMinute(minute);
     if (of == day) return hoursAndMinutes(minute);
-    if (of == day + 1) return "次日" + hoursAndMinutes(minute);
-    if (of == day - 1) return "前日" + hoursAndMinutes(minute);
+    if (of == day + 1) return tr(language, "JourneyClock", "次日%1", {hoursAndMinutes(minute)});
+    if (of == day - 1) return tr(language, "JourneyClock", "前日%1", {hoursAndMinutes(minute)});
     return dateText(of) + " " + hoursAndMinutes(minute);
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "query/Language.h"
 #include "route/TimedJourney.h"
 
 namespace busquery {
@@ -16,6 +17,6 @@ std::string dateText(ServiceDay day);
 std::string dateTimeText(JourneyMinute minute);
 // "08:03" for a minute of the given day; one of another day says which: "次日00:40",
 // "前日23:50", or the date before the time for days further off.
-std::string clockText(JourneyMinute minute, ServiceDay day);
+std::string clockText(JourneyMinute minute, ServiceDay day, Language language = Language::Chinese);
 
 }  // namespace busquery

@@ -1,8 +1,12 @@
 #include "query/OutcomeMessage.h"
 
+#include "query/Words.h"
+
 namespace busquery {
 
-std::optional<std::string> outcomeMessage(OutcomeCode code) {
+namespace {
+
+std::optional<std::string_view> chineseMessage(OutcomeCode code) {
     switch (code) {
         case OutcomeCode::EmptyInput:
             return "输入信息为空";
@@ -30,6 +34,14 @@ std::optional<std::string> outcomeMessage(OutcomeCode code) {
             break;
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> outcomeMessage(OutcomeCode code, Language language) {
+    const auto message = chineseMessage(code);
+    if (!message) return std::nullopt;
+    return tr(language, "OutcomeMessage", *message);
 }
 
 }  // namespace busquery

@@ -9,6 +9,7 @@
 #include "route/ServiceCalendar.h"
 #include "search/SuggestionSearch.h"
 #include "store/TimetableTables.h"
+#include "text/NameList.h"
 #include "text/Text.h"
 
 namespace busquery {
@@ -30,7 +31,7 @@ Answer Query::run(const QueryInput& input, const std::optional<RouteTime>& time)
 
 Answer Query::run(const QueryInput& input, ResultPane& pane, const std::optional<RouteTime>& time) {
     Answer result = run(input, time);
-    render(result, pane);
+    render(result, pane, language_, lineTerminus());
     return result;
 }
 
@@ -78,9 +79,28 @@ StartUpFacts Query::startUpFacts() {
     return {database.lineIds(), database.dataDate(), hasTimetable(database)};
 }
 
+std::optional<std::string> Query::cityName() {
+    data_.refresh();
+    auto city = data_.database().city();
+    if (!city || city->ctna.empty()) return std::nullopt;
+    return city->ctna;
+}
+
+LineTerminus lineTerminusIn(BusData& data) {
+    return [&data](std::string_view lnna) {
+        for (const LineInfo& line : data.index().lines) {
+            if (line.lnna != lnna) continue;
+            const std::vector<std::string> stations = readNameList(line.passstna);
+            return stations.empty() ? std::string() : stations.back();
+        }
+        return std::string();
+    };
+}
+
 void Query::enter(std::string_view line, std::string_view station, std::string_view from,
                   std::string_view to) {
-    state_.strQueryLnna = line;
+    state_.strQueryLnna =
+        language_ == Language::Chinese ? std::string(line) : storedLineRequest(line);
     state_.strQueryFrom = station;
     state_.strStnaFrom = from;
     state_.strStnaTo = to;

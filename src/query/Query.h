@@ -5,6 +5,8 @@
 
 #include "network/BusData.h"
 #include "query/Answer.h"
+#include "query/Language.h"
+#include "query/LineName.h"
 #include "query/QueryInput.h"
 #include "query/QueryState.h"
 #include "query/ResultPane.h"
@@ -15,6 +17,10 @@
 #include "route/TimedSearchState.h"
 
 namespace busquery {
+
+// The last station of a line the data holds, for the line names of an English answer; the data
+// is read when a name is asked for.
+LineTerminus lineTerminusIn(BusData& data);
 
 // Answers whatever the traveller entered: checks the texts, picks the kind of query from the
 // boxes that are filled, and runs it. The searches return what they found; the query alone
@@ -60,6 +66,16 @@ class Query {
 
     const QueryState& state() const { return state_; }
 
+    // The name of the city the data holds as its feed gives it ("Vilnius"), for the window's
+    // title and --version; nothing for a file that names none, such as the sample city, whose
+    // texts stay the program's own. Throws Error when busdata cannot be used.
+    std::optional<std::string> cityName();
+
+    // The interface language: a line name typed in it is read as the stored names are written
+    // ("Bus 12" is 12路), and run renders the answer in it.
+    void setLanguage(Language language) { language_ = language; }
+    LineTerminus lineTerminus() { return lineTerminusIn(data_); }
+
   private:
     void enter(std::string_view line, std::string_view station, std::string_view from,
                std::string_view to);
@@ -73,6 +89,7 @@ class Query {
     RouteSearchState routeState_;
     TimedSearchState timedSearch_;  // sized for the network on the first timed search
     std::optional<ServiceDay> departuresDay_;
+    Language language_ = Language::Chinese;
 };
 
 }  // namespace busquery

@@ -2,51 +2,74 @@
 
 #include <string>
 
+#include "query/StationName.h"
 #include "query/TimedJourneyWriter.h"
+#include "query/Words.h"
 #include "text/DirectionWords.h"
+#include "text/NameList.h"
 
 namespace busquery {
 namespace {
 
-void writeLine(ResultPane& pane, const LineEntry& line) {
+constexpr std::string_view kContext = "Renderer";
+
+std::string lastStation(std::string_view passstna) {
+    const std::vector<std::string> stations = readNameList(passstna);
+    return stations.empty() ? std::string() : stations.back();
+}
+
+void writeLine(ResultPane& pane, const LineEntry& line, Language language, StationNames& names) {
     pane.setColour(colours::kBlue);
-    pane.append(line.lnna);
+    pane.append(
+        language == Language::Chinese
+            ? line.lnna
+            : displayLineName(line.lnna, language, names.shown(lastStation(line.passstna))) + " ");
     pane.setColour(colours::kOlive);
     pane.append(line.fltime);
     pane.setColour(colours::kBlack);
     pane.setBold(true);
     pane.append(kBreak);
-    pane.append("途径站点：");
+    pane.append(tr(language, kContext, "途径站点："));
     pane.setBold(false);
-    pane.append(line.passstna);
+    pane.append(names.shownList(line.passstna));
     pane.append("\r\n\r\n");
 }
 
-void writeStation(ResultPane& pane, const StationEntry& station, bool first) {
+void writeStation(ResultPane& pane, const StationEntry& station, bool first, Language language,
+                  const LineTerminus& terminus, StationNames& names) {
     if (!first) pane.append("\r\n\r\n");
     pane.setColour(colours::kStationBlue);
-    pane.append(station.stna + ":");
+    pane.append(names.shown(station.stna) + ":");
     pane.setColour(colours::kBlack);
     for (std::size_t n = 0; n < station.lines.size(); ++n) {
-        pane.append(n == 0 ? station.lines[n] : "、" + station.lines[n]);
+        const std::string& lnna = station.lines[n];
+        const std::string name = language == Language::Chinese || !terminus
+                                     ? displayLineName(lnna, language)
+                                     : displayLineName(lnna, language, names.shown(terminus(lnna)));
+        pane.append(n == 0 ? name : tr(language, kContext, "、") + name);
     }
 }
 
-void writeDirectLine(ResultPane& pane, const DirectLine& line) {
+void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language,
+                     StationNames& names) {
     pane.setColour(colours::kBlack);
-    pane.append(withoutDirectionWords(line.lnna) + "经过站点：");
+    pane.append(displayLineName(withoutDirectionWords(line.lnna), language) +
+                tr(language, kContext, "经过站点："));
     pane.setColour(colours::kStationBlue);
-    pane.append(line.stretch);
-    pane.append("(共" + std::to_string(line.stops) + "站)");
+    pane.append(names.shownList(line.stretch));
+    pane.append(trCount(language, kContext, "(共%n站)", line.stops));
     pane.append("\r\n\r\n");
 }
 
 // "line(n站)" for each line of a ride, joined by "/", direction words removed.
-std::string rideText(const PlanLeg& leg) {
+std::string rideText(const PlanLeg& leg, Language language) {
     std::string text;
     for (const RideLine& line : leg.lines) {
         if (!text.empty()) text += '/';
-        text += line.lnna + "(" + std::to_string(line.stops) + "站)";
+        const std::string lnna = language == Language::Chinese
+                                     ? line.lnna
+                                     : displayLineName(withoutDirectionWords(line.lnna), language);
+        text += trCount(language, kContext, "%1(%n站)", line.stops, {lnna});
     }
     return withoutDirectionWords(text);
 }
@@ -57,66 +80,73 @@ std::string rideText(const PlanLeg& leg) {
 // 步行约320米到 丁 换乘 8路(6站)到 戊", with walks in green. A walk first reads "从 甲
 // 步行约200米到 乙 坐…", a walk last "…在 丙 下车 步行约150米到 戊".
 void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std::string& from,
-               const std::string& to) {
+               const std::string& to, Language language, StationNames& names) {
     std::string header =
-        "第" + std::to_string(number) + "种方案(共约" + std::to_string(plan.C) + "站";
+        trCount(language, kContext, "第%1种方案(共约%n站", plan.C, {std::to_string(number)});
     if (plan.journey) {
-        std::size_t rides = 0;
+        long long rides = 0;
         for (const PlanLeg& leg : plan.legs) rides += leg.kind == PlanLeg::Kind::Ride ? 1 : 0;
-        header += "，换乘" + std::to_string(rides - 1) + "次";
+        header += trCount(language, kContext, "，换乘%n次", rides - 1);
     }
     pane.setColour(colours::kStationBlue);
-    pane.append(header + ")：");
+    pane.append(header + tr(language, kContext, ")："));
     pane.setColour(colours::kBlack);
-    pane.append("从 ");
+    pane.append(tr(language, kContext, "从 "));
     pane.setColour(colours::kPurple);
-    pane.append(from);
+    pane.append(names.shown(from));
     const auto& legs = plan.legs;
     for (std::size_t i = 0; i < legs.size(); ++i) {
         const PlanLeg& leg = legs[i];
         const bool last = i + 1 == legs.size();
         if (leg.kind == PlanLeg::Kind::Walk) {
             pane.setColour(colours::kGreen);
-            pane.append(" 步行约" + std::to_string(leg.metres) + (last ? "米到 " : "米到"));
+            const std::string metres = std::to_string(leg.metres);
+            pane.append(last ? tr(language, kContext, " 步行约%1米到 ", {metres})
+                             : tr(language, kContext, " 步行约%1米到", {metres}));
         } else {
             // A ride boards with "坐" at the start of the journey or after a first walk; a
             // change of line has said "换乘" already.
             const bool boards = i == 0 || (i == 1 && legs[0].kind == PlanLeg::Kind::Walk);
             pane.setColour(colours::kBlack);
-            pane.append((boards ? " 坐" : "") + rideText(leg) + (last ? "到 " : "在"));
+            pane.append((boards ? tr(language, kContext, " 坐") : "") + rideText(leg, language) +
+                        tr(language, kContext, last ? "到 " : "在"));
         }
         if (last) {
             pane.setColour(colours::kPurple);
-            pane.append(to + "\r\n");
+            pane.append(names.shown(to) + "\r\n");
             return;
         }
         pane.setColour(colours::kRed);
-        pane.append(" " + leg.to);
+        pane.append(" " + names.shown(leg.to));
         const PlanLeg& next = legs[i + 1];
         if (next.kind == PlanLeg::Kind::Walk && i + 2 == legs.size()) {
             pane.setColour(colours::kBlack);
-            pane.append(" 下车");
+            pane.append(tr(language, kContext, " 下车"));
         } else if (next.kind == PlanLeg::Kind::Ride && (i > 0 || leg.kind == PlanLeg::Kind::Ride)) {
             pane.setColour(colours::kPurple);
-            pane.append(" 换乘 ");
+            pane.append(tr(language, kContext, " 换乘 "));
         }
     }
 }
 
 }  // namespace
 
-void render(const Answer& answer, ResultPane& pane) {
+void render(const Answer& answer, ResultPane& pane, Language language,
+            const LineTerminus& terminus) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
-    for (const LineEntry& line : answer.lines) writeLine(pane, line);
-    writeLineDepartures(pane, answer);
+    StationNames names(language);
+    for (const LineEntry& line : answer.lines) writeLine(pane, line, language, names);
+    writeLineDepartures(pane, answer, language, names);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {
-        writeStation(pane, answer.stations[i], i == 0);
+        writeStation(pane, answer.stations[i], i == 0, language, terminus, names);
     }
-    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line);
+    for (const DirectLine& line : answer.direct) writeDirectLine(pane, line, language, names);
     std::size_t number = 0;
-    for (const Plan& plan : answer.plans) writePlan(pane, ++number, plan, answer.from, answer.to);
-    if (answer.timed) writeTimedAnswer(pane, answer);
+    for (const Plan& plan : answer.plans) {
+        writePlan(pane, ++number, plan, answer.from, answer.to, language, names);
+    }
+    if (answer.timed) writeTimedAnswer(pane, answer, language, terminus, names);
 }
 
 }  // namespace busquery

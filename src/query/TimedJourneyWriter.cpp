@@ -4,92 +4,119 @@
 #include <string>
 
 #include "query/JourneyClock.h"
+#include "query/Words.h"
 #include "text/DirectionWords.h"
+#include "text/NameList.h"
 
 namespace busquery {
 namespace {
 
-void writeTime(ResultPane& pane, JourneyMinute minute, ServiceDay day, const char* after = "") {
+constexpr std::string_view kContext = "TimedJourneyWriter";
+
+// A clock time in its colour, within the words around it ("%1出发 ").
+void writeTime(ResultPane& pane, JourneyMinute minute, ServiceDay day, Language language,
+               std::string_view words = "%1") {
     pane.setColour(colours::kTimeOrange);
-    pane.append(clockText(minute, day) + after);
+    pane.append(tr(language, kContext, words, {clockText(minute, day, language)}));
 }
 
 void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry& journey,
-                  ServiceDay day) {
+                  ServiceDay day, Language language, StationNames& names) {
     pane.setColour(colours::kStationBlue);
-    pane.append("第" + std::to_string(number) + "种方案 ");
-    writeTime(pane, journey.depart, day, "出发 ");
-    writeTime(pane, journey.arrive, day, "到达");
+    pane.append(tr(language, kContext, "第%1种方案 ", {std::to_string(number)}));
+    writeTime(pane, journey.depart, day, language, "%1出发 ");
+    writeTime(pane, journey.arrive, day, language, "%1到达");
     pane.setColour(colours::kStationBlue);
-    pane.append("(共" + std::to_string(journey.arrive - journey.depart) + "分钟，换乘" +
-                std::to_string(journey.rides == 0 ? 0 : journey.rides - 1) + "次)：");
-    writeTime(pane, journey.depart, day);
+    pane.append(trCount(language, kContext, "(共%1分钟，换乘%n次)：",
+                        journey.rides == 0 ? 0 : journey.rides - 1,
+                        {std::to_string(journey.arrive - journey.depart)}));
+    writeTime(pane, journey.depart, day, language);
     pane.setColour(colours::kBlack);
-    pane.append(" 从 ");
+    pane.append(tr(language, kContext, " 从 "));
     pane.setColour(colours::kPurple);
-    pane.append(journey.legs.front().from);
+    pane.append(names.shown(journey.legs.front().from));
     for (std::size_t i = 0; i < journey.legs.size(); ++i) {
         const TimedJourneyLeg& leg = journey.legs[i];
         const bool last = i + 1 == journey.legs.size();
         if (leg.kind == TimedLeg::Kind::walk) {
             pane.setColour(colours::kGreen);
-            pane.append(" 步行约" + std::to_string(leg.metres) + "米(" +
-                        std::to_string(leg.minutes) + "分钟)到 ");
+            pane.append(tr(language, kContext, " 步行约%1米(%2分钟)到 ",
+                           {std::to_string(leg.metres), std::to_string(leg.minutes)}));
         } else {
             if (i > 0) {
                 pane.setColour(colours::kBlack);
                 pane.append(" ");
-                writeTime(pane, leg.depart, day);
+                writeTime(pane, leg.depart, day, language);
             }
             pane.setColour(colours::kBlack);
-            const std::string headsign = leg.headsign.empty() ? "" : "往 " + leg.headsign + ", ";
-            pane.append(" 坐" + withoutDirectionWords(leg.line) + "(" + headsign +
-                        std::to_string(leg.stops) + "站) ");
-            writeTime(pane, leg.arrive, day);
+            const std::string headsign = leg.headsign.empty() ? ""
+                                                              : tr(language, kContext, "往 %1, ",
+                                                                   {names.shown(leg.headsign)});
+            pane.append(
+                trCount(language, kContext, " 坐%1(%2%n站) ", leg.stops,
+                        {displayLineName(withoutDirectionWords(leg.line), language), headsign}));
+            writeTime(pane, leg.arrive, day, language);
             pane.setColour(colours::kBlack);
-            pane.append(" 到 ");
+            pane.append(tr(language, kContext, " 到 "));
         }
         pane.setColour(last ? colours::kPurple : colours::kRed);
-        pane.append(leg.to);
+        pane.append(names.shown(leg.to));
     }
     pane.append("\r\n\r\n");
 }
 
+std::string weekday(ServiceDay day, Language language) {
+    // Day 0 of the calendar is a Thursday.
+    static constexpr std::array kNames{"星期四", "星期五", "星期六", "星期日",
+                                       "星期一", "星期二", "星期三"};
+    return tr(language, "Weekday", kNames[((day % 7) + 7) % 7]);
+}
+
 }  // namespace
 
-void writeLineDepartures(ResultPane& pane, const Answer& answer) {
+void writeLineDepartures(ResultPane& pane, const Answer& answer, Language language,
+                         StationNames& names) {
     for (std::size_t i = 0; i < answer.lineDepartures.size() && i < answer.lines.size(); ++i) {
         pane.setColour(colours::kBlue);
-        pane.append(answer.lines[i].lnna);
+        const LineEntry& line = answer.lines[i];
+        const std::vector<std::string> stations = readNameList(line.passstna);
+        pane.append(displayLineName(line.lnna, language,
+                                    names.shown(stations.empty() ? "" : stations.back())));
         pane.setColour(colours::kBlack);
-        pane.append(" " + dateText(answer.departuresDay) + " 首站发车：");
+        pane.append(tr(language, kContext, " %1 首站发车：", {dateText(answer.departuresDay)}));
         pane.setColour(colours::kTimeOrange);
-        pane.append((answer.lineDepartures[i].empty() ? "当日无班次" : answer.lineDepartures[i]) +
+        pane.append((answer.lineDepartures[i].empty() ? tr(language, kContext, "当日无班次")
+                                                      : answer.lineDepartures[i]) +
                     "\r\n");
     }
 }
 
-void writeTimedAnswer(ResultPane& pane, const Answer& answer) {
+void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language,
+                      const LineTerminus& terminus, StationNames& names) {
     const TimedRouteAnswer& timed = *answer.timed;
     if (!timed.linesLeftOut.empty()) {
         pane.setColour(colours::kOlive);
-        std::string names;
+        std::string lineNames;
         for (const std::string& line : timed.linesLeftOut) {
-            names += (names.empty() ? "" : "、") + line;
+            lineNames += (lineNames.empty() ? "" : tr(language, kContext, "、")) +
+                         (language == Language::Chinese || !terminus
+                              ? displayLineName(line, language)
+                              : displayLineName(line, language, names.shown(terminus(line))));
         }
-        pane.append("此时不在运营时间内、未用于查询的线路：" + names + "\r\n\r\n");
+        pane.append(
+            tr(language, kContext, "此时不在运营时间内、未用于查询的线路：%1", {lineNames}) +
+            "\r\n\r\n");
     }
     if (timed.journeys.empty()) return;
     if (timed.dateMoved) {
         pane.setColour(colours::kOlive);
-        pane.append("时刻表不含所选日期，以下按同为星期" +
-                    std::string(std::array{"四", "五", "六", "日", "一", "二",
-                                           "三"}[((timed.serviceDay % 7) + 7) % 7]) +
-                    "的" + dateText(timed.serviceDay) + "查询\r\n\r\n");
+        pane.append(tr(language, kContext, "时刻表不含所选日期，以下按同为%1的%2查询",
+                       {weekday(timed.serviceDay, language), dateText(timed.serviceDay)}) +
+                    "\r\n\r\n");
     }
     std::size_t number = 0;
     for (const TimedJourneyEntry& journey : timed.journeys) {
-        writeJourney(pane, ++number, journey, timed.serviceDay);
+        writeJourney(pane, ++number, journey, timed.serviceDay, language, names);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,14 @@ struct ChangeRow {
     std::uint32_t minutes = 0;
 };
 
+// nctinfo: the city a file holds, as its feed names it: the agency's name and the feed's
+// language (a BCP 47 tag such as "lt" or "en"; empty when the feed gives none).
+struct CityRow {
+    std::string citycode;
+    std::string ctna;
+    std::string lang;
+};
+
 // Everything a new bus database holds. The timetable tables (nlntrip, nsvinfo, nsvdate,
 // nstchange) are written only when there are trips: a file without trips answers without times.
 // A file with trips but no service rows runs every trip every day.
@@ -87,6 +96,7 @@ struct BusDataRows {
     std::vector<ServiceRow> services;
     std::vector<ServiceDateRow> serviceDates;
     std::vector<ChangeRow> changes;
+    std::optional<CityRow> city;  // nctinfo, written only when the city has a name
 };
 
 }  // namespace busquery

@@ -29,13 +29,14 @@ struct TableColumns {
 // Every table and column the queries read, checked alike before the first query: a table every
 // file must have that is missing, and any of them that is not a plain table with these
 // columns, is reported. An optional table may be absent: the file then answers without it.
-const std::array<TableColumns, 6> kTables{{
+const std::array<TableColumns, 7> kTables{{
     {"no", {"lineid"}},
     {"dbdate", {"id", "date"}},
     {"nlninfo", {"citycode", "lnna", "lnid", "fltime", "Passstna"}},
     {"nstinfo", {"stna", "rdna", "near", "Passlnna"}},
     {"nstpos", {"stna", "lat", "lon"}, true},
     {"nstwalk", {"stna", "tostna", "metres"}, true},
+    {"nctinfo", {"citycode", "ctna", "lang"}, true},
 }};
 
 // Virtual machine steps between two looks at the clock.
@@ -308,6 +309,22 @@ std::vector<std::string> BusDatabase::lineIds() {
         SQLite::Statement rows(db_, "SELECT lineid FROM \"no\" ORDER BY " + rowId("no"));
         while (rows.executeStep()) ids.push_back(rows.getColumn(0).getString());
         return ids;
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+std::optional<CityRow> BusDatabase::city() {
+    if (!hasTable("nctinfo")) return std::nullopt;
+    try {
+        SQLite::Statement row(db_, "SELECT citycode, ctna, lang FROM nctinfo ORDER BY " +
+                                       rowId("nctinfo") + " LIMIT 1");
+        if (!row.executeStep()) return std::nullopt;
+        auto text = [&row](int column) {
+            const SQLite::Column value = row.getColumn(column);
+            return value.isNull() ? std::string() : value.getString();
+        };
+        return CityRow{text(0), text(1), text(2)};
     } catch (const std::exception& e) {
         fail(e);
     }

@@ -7,10 +7,12 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "store/BusDataRows.h"
 #include "store/Error.h"
 
 namespace busquery {
@@ -38,6 +40,9 @@ class BusDatabase {
     std::vector<std::string> lineIds();
     // The data date: column date of the dbdate row whose id is 1, as text.
     std::string dataDate();
+    // The city the file names in its optional table nctinfo; nothing without one (the sample
+    // city and files of old).
+    std::optional<CityRow> city();
 
     // Whether the file has an optional table the program reads (nstpos, nstwalk). Where it
     // has one, it passed the same checks as the tables every file must have.

@@ -111,6 +111,20 @@ void BusDatabaseWriter::addLineId(std::string_view lineid) {
     }
 }
 
+void BusDatabaseWriter::setCity(const CityRow& city) {
+    try {
+        db_.exec("CREATE TABLE nctinfo (citycode TEXT, ctna TEXT, lang TEXT)");
+        SQLite::Statement insert(db_,
+                                 "INSERT INTO nctinfo (citycode, ctna, lang) VALUES (?, ?, ?)");
+        insert.bind(1, city.citycode);
+        insert.bind(2, city.ctna);
+        insert.bind(3, city.lang);
+        insert.exec();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 void BusDatabaseWriter::setDate(std::string_view date) {
     try {
         db_.exec("DELETE FROM dbdate");

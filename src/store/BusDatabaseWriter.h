@@ -42,6 +42,7 @@ class BusDatabaseWriter {
     void addService(const ServiceRow& service);
     void addServiceDate(const ServiceDateRow& date);
     void addChange(const ChangeRow& change);
+    void setCity(const CityRow& city);
     void commit();
 
   private:

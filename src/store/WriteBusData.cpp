@@ -11,6 +11,7 @@ void writeBusData(const std::filesystem::path& path, const BusDataRows& rows) {
         BusDatabaseWriter writer(staged.path(), staged.target());
         for (const std::string& lineId : rows.lineIds) writer.addLineId(lineId);
         writer.setDate(rows.date);
+        if (rows.city) writer.setCity(*rows.city);
         for (const LineRow& line : rows.lines) writer.addLine(line);
         for (const StationRow& station : rows.stations) writer.addStation(station);
         for (const PositionRow& position : rows.positions) writer.addPosition(position);

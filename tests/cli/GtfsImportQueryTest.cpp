@@ -6,6 +6,9 @@
 #include "query/QuerySession.h"
 #include "support/TempDir.h"
 
+#include <map>
+#include <optional>
+
 namespace busquery {
 namespace {
 
@@ -57,6 +60,53 @@ TEST_F(GtfsImportQueryTest, LineStationAndRouteQuestions) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(answer(c.input), c.text);
+    }
+}
+
+}  // namespace
+}  // namespace busquery
+
+namespace busquery {
+namespace {
+
+// The city's own name and language come from agency.txt and feed_info.txt.
+TEST(GtfsImportCityTest, TheImportRecordsTheAgencysNameAndTheFeedsLanguage) {
+    const std::string agency =
+        "agency_id,agency_name,agency_url,agency_timezone,agency_lang\n"
+        "A,Vilnius,https://www.vilnius.example,Europe/Vilnius,lt\n"
+        "B,Other,https://other.example,Europe/Vilnius,en\n";
+    struct Case {
+        std::map<std::string, std::string> files;
+        std::optional<CityRow> expected;
+    };
+    const Case cases[] = {
+        {{}, std::nullopt},
+        {{{"agency.txt", agency}}, CityRow{"gtfs", "Vilnius", "lt"}},
+        {{{"agency.txt", agency}, {"feed_info.txt", "feed_publisher_name,feed_lang\nX,en\n"}},
+         CityRow{"gtfs", "Vilnius", "en"}},
+        {{{"agency.txt", "agency_id,agency_url\nA,https://a.example\n"}}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        test::GtfsTestFeed feed = basicFeed();
+        for (const auto& [name, content] : c.files) feed.file(name, content);
+        GtfsImportOptions options;
+        options.feed = feed.writeFolder(dir / "feed");
+        options.out = dir / "busdata";
+        options.citycode = "gtfs";
+        importGtfs(options);
+        BusData data(dir / "busdata");
+        data.refresh();
+        const std::optional<CityRow> city = data.database().city();
+        ASSERT_EQ(city.has_value(), c.expected.has_value());
+        if (!city) {
+            EXPECT_EQ(Query(data).cityName(), std::nullopt);
+            continue;
+        }
+        EXPECT_EQ(city->citycode, c.expected->citycode);
+        EXPECT_EQ(city->ctna, c.expected->ctna);
+        EXPECT_EQ(city->lang, c.expected->lang);
+        EXPECT_EQ(Query(data).cityName(), c.expected->ctna);
     }
 }
 

@@ -1,0 +1,93 @@
+#include "query/StationName.h"
+
+#include <vector>
+
+namespace busquery {
+namespace {
+
+bool continuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The bytes of the first count characters of utf8.
+std::size_t characterBytes(std::string_view utf8, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t n = 0; n < count && at < utf8.size(); ++n) {
+        ++at;
+        while (at < utf8.size() && continuation(utf8[at])) ++at;
+    }
+    return at;
+}
+
+}  // namespace
+
+std::string StationNames::shown(std::string_view stna) {
+    if (language_ == Language::Chinese) return std::string(stna);
+    const std::string key(stna);
+    if (const auto found = shown_.find(key); found != shown_.end()) return found->second;
+    const std::string reading = pinyin(stna);
+    return shown_[key] = reading.empty() ? key : key + " (" + reading + ")";
+}
+
+std::string StationNames::shownList(std::string_view list) {
+    if (language_ == Language::Chinese) return std::string(list);
+    std::string out;
+    while (!list.empty()) {
+        const auto end = list.find(';');
+        out += shown(list.substr(0, end));
+        if (end == std::string_view::npos) break;
+        out += ';';
+        list.remove_prefix(end + 1);
+    }
+    return out;
+}
+
+// Runs of Han characters as their pinyin, each run one word with a capital (the first reading
+// where a character has several), runs of ASCII as they are, other characters as breaks
+// between words: "东桥（北）" → "Dongqiao Bei", "B区" → "B Qu". Empty for a name without Han.
+std::string StationNames::pinyin(std::string_view stna) {
+    std::string out;
+    bool han = false;
+    auto word = [&out](std::string_view text) {
+        if (!out.empty() && out.back() != ' ') out += ' ';
+        out += text;
+    };
+    std::vector<std::string_view> syllables;
+    while (!stna.empty()) {
+        if (static_cast<unsigned char>(stna.front()) < 0x80) {
+            std::size_t end = 0;
+            while (end < stna.size() && static_cast<unsigned char>(stna[end]) < 0x80) ++end;
+            std::string_view ascii = stna.substr(0, end);
+            while (ascii.starts_with(' ')) ascii.remove_prefix(1);
+            while (ascii.ends_with(' ')) ascii.remove_suffix(1);
+            if (!ascii.empty()) word(ascii);
+            stna.remove_prefix(end);
+            continue;
+        }
+        syllables.clear();
+        if (!reader_) reader_.emplace();
+        reader_->read(stna, syllables);
+        // The reader reads ASCII letters too; only the Han characters before them count here.
+        std::string run;
+        std::size_t read = 0;
+        for (std::string_view syllable : syllables) {
+            const std::size_t bytes = characterBytes(stna, 1);
+            if (bytes == 0 || static_cast<unsigned char>(stna.front()) < 0x80) break;
+            run += syllable.substr(0, syllable.find('|'));
+            stna.remove_prefix(bytes);
+            ++read;
+        }
+        if (read == 0) {
+            stna.remove_prefix(characterBytes(stna, 1));  // no reading: a break between words
+            if (!out.empty() && out.back() != ' ') out += ' ';
+            continue;
+        }
+        han = true;
+        if (!run.empty() && run.front() >= 'a' && run.front() <= 'z') run.front() -= 'a' - 'A';
+        word(run);
+    }
+    while (out.ends_with(' ')) out.pop_back();
+    return han ? out : std::string();
+}
+
+}  // namespace busquery
