@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include "store/ProgramFolder.h"
+#include "query/QuerySession.h"
 
 namespace busquery::gui {
 namespace {
@@ -52,7 +52,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
         return {pathOf(file), std::nullopt, {}};
     }
     if (!environmentDb.isEmpty()) return {pathOf(environmentDb), std::nullopt, {}};
-    return {defaultDataFile(), std::nullopt, {}};
+    return {QuerySession::defaultFile(), std::nullopt, {}};
 }
 
 }  // namespace busquery::gui

@@ -280,8 +280,8 @@ void FrmMain::stationBoxChange(const Triple& triple) {
         if (!found.searched) return;
         triple.list->setLines(found.lines);
         lastProblem_.clear();
-    } catch (const std::exception& failure) {
-        const QString text = failureText(failure);
+    } catch (...) {
+        const QString text = failureText(std::current_exception());
         if (text != lastProblem_) reportProblem(text);
     }
 }

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "store/Error.h"
+#include "query/ErrorReport.h"
 
 namespace busquery::gui {
 
@@ -13,9 +13,8 @@ void showMessageBox(QWidget& owner, const QString& text, Notice kind) {
     box.exec();
 }
 
-QString failureText(const std::exception& failure) {
-    if (dynamic_cast<const Error*>(&failure)) return QString::fromUtf8(failure.what());
-    return QStringLiteral("查询没有完成：程序内部出错，请再试一次。");
+QString failureText(std::exception_ptr failure) {
+    return QString::fromStdString(reportError(std::move(failure)).message);
 }
 
 }  // namespace busquery::gui

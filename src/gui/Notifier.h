@@ -19,8 +19,9 @@ using Notifier = std::function<void(QWidget& owner, const QString& text, Notice 
 
 void showMessageBox(QWidget& owner, const QString& text, Notice kind);
 
-// What the traveller is told about a failure: the data layer's own message, which names the
-// file and the problem, or a plain sentence for anything else. Never a raw exception.
-QString failureText(const std::exception& failure);
+// What the traveller is told about a caught failure: the words the CLI uses for it too (the data
+// layer's own message, which names the file and the problem, or a fixed sentence for anything
+// else). Never a raw exception.
+QString failureText(std::exception_ptr failure);
 
 }  // namespace busquery::gui

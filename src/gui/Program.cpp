@@ -12,8 +12,8 @@
 namespace busquery::gui {
 
 Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site)
-    : data_(std::move(dataFile)),
-      query_(data_),
+    : session_(std::move(dataFile)),
+      query_(session_.query()),
       window_(query_, std::move(notifier), site),
       command_(window_, query_) {
     QObject::connect(&window_, &FrmMain::queryCommand, &window_, [this] { command_.RunQuery(); });

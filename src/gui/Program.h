@@ -6,7 +6,7 @@
 #include "gui/FrmMain.h"
 #include "gui/QueryPresenter.h"
 #include "query/Query.h"
-#include "store/City.h"
+#include "query/QuerySession.h"
 
 namespace busquery::gui {
 
@@ -24,7 +24,7 @@ class Program {
     void start();
 
   private:
-    BusData data_;
+    QuerySession session_;
     Query query_;  // one for the window's suggestions and its queries
     FrmMain window_;
     QueryPresenter command_;

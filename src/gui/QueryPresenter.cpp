@@ -24,8 +24,8 @@ void QueryPresenter::RunQuery() {
             const std::optional<RouteTime> time = view_.routeTime();
             if (time) query_.showDeparturesOn(time->day);
             answer = query_.run(view_.queryInput(), view_.resultPane(), time);
-        } catch (const std::exception& failure) {
-            problem = failureText(failure);
+        } catch (...) {
+            problem = failureText(std::current_exception());
         }
     }
     if (problem) {

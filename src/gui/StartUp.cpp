@@ -4,7 +4,6 @@
 #include "gui/Notifier.h"
 #include "gui/Skin.h"
 #include "query/Query.h"
-#include "store/City.h"
 
 namespace busquery::gui {
 namespace {
@@ -43,8 +42,8 @@ std::optional<QString> Form_Load(FrmMain& window, Query& query) {
         for (const std::string& id : facts.lineIds) lines.append(QString::fromStdString(id));
         window.showDataDate(QString::fromStdString(facts.dataDate));
         window.offerDepartureTime(facts.timetable);
-    } catch (const std::exception& failure) {
-        problem = failureText(failure);
+    } catch (...) {
+        problem = failureText(std::current_exception());
     }
     lines.append(nightLines());
     window.setLineList(lines);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/ProgramFolder.h"
+#include "query/QuerySession.h"
 
 namespace busquery::test {
 namespace {
@@ -15,7 +15,7 @@ TEST(CommandLineTest, DbOptionThenEnvironmentThenTheProgramsOwnBusdata) {
         std::filesystem::path opened;
     };
     const Case cases[] = {
-        {{"busquery"}, "", defaultDataFile()},
+        {{"busquery"}, "", QuerySession::defaultFile()},
         {{"busquery"}, "/cities/north", "/cities/north"},
         {{"busquery", "--db", "/cities/south"}, "/cities/north", "/cities/south"},
         {{"busquery", "--db=/城市/南"}, "", "/城市/南"},

@@ -2,7 +2,6 @@
 #include <QTest>
 
 #include "WindowTest.h"
-#include "store/WriteBusData.h"
 
 namespace busquery::test {
 namespace {
@@ -19,8 +18,7 @@ std::filesystem::path writeTimedCity(const std::filesystem::path& file) {
                                                std::uint16_t(start + 20)};
         rows.trips.push_back(TripRow{1, 0, "南门", TripTimes{times, times}});
     }
-    writeBusData(file, rows);
-    return file;
+    return writeRows(file, rows);
 }
 
 class DepartureTimeTest : public WindowTest {

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "store/WriteBusData.h"
+
 namespace busquery::test {
 
 TestCity& TestCity::line(std::string lnna, std::string passstna, std::string fltime, long long lnid,
@@ -30,6 +32,11 @@ std::filesystem::path TestCity::write(const std::filesystem::path& file) const {
     for (const auto& row : lines) writer.addLine(row);
     for (const auto& row : stations) writer.addStation(row);
     writer.commit();
+    return file;
+}
+
+std::filesystem::path writeRows(const std::filesystem::path& file, const BusDataRows& rows) {
+    writeBusData(file, rows);
     return file;
 }
 

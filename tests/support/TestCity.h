@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "store/BusDataRows.h"
 #include "store/BusDatabaseWriter.h"
 
 namespace busquery::test {
@@ -24,5 +25,9 @@ struct TestCity {
     // Writes the database as file (which must not exist) and returns its path.
     std::filesystem::path write(const std::filesystem::path& file) const;
 };
+
+// Writes every table of rows (timetables included) as file, which must not exist, the way the
+// importer and the generator write theirs, and returns its path.
+std::filesystem::path writeRows(const std::filesystem::path& file, const BusDataRows& rows);
 
 }  // namespace busquery::test
