@@ -150,7 +150,11 @@ class FrmMain : public QWidget, public QueryView {
     void Command1_Click() { emit queryCommand(); }
     void Picture7_Click() { emit queryCommand(); }
     void List1_DblClick() { emit queryCommand(); }
-    void List2_DblClick() { List2->setVisible(false); }
+    // The origin is picked: the destination box is the one to fill next.
+    void List2_DblClick() {
+        List2->setVisible(false);
+        txtStnaTo->setFocus(Qt::OtherFocusReason);
+    }
     void List3_DblClick() { emit queryCommand(); }
 
     void Picture2_Click();

@@ -313,6 +313,8 @@ TEST_F(EntryHandlersTest, PickingALineCopiesItWhole) {
     }
 }
 
+// Picking an origin hides its list and leaves the keyboard in the destination box, which the
+// traveller fills next.
 TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
     QSignalSpy queries(&window(), &gui::FrmMain::queryCommand);
     struct Case {
@@ -336,6 +338,7 @@ TEST_F(EntryHandlersTest, DoubleClicksRunTheQueryOrHideTheOriginList) {
         EXPECT_EQ(queries.size(), c.runs ? 1 : 0);
         if (!c.runs) {
             EXPECT_FALSE(c.list->isVisible());
+            EXPECT_EQ(QApplication::focusWidget(), w().txtStnaTo);
         }
     }
 }
