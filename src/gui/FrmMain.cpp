@@ -4,6 +4,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <algorithm>
 #include <stdexcept>
 
 #include "gui/Twips.h"
@@ -76,7 +78,9 @@ QComboBox* FrmMain::lineBox(QWidget* parent) {
 
 void FrmMain::placeControls() {
     const double dpi = logicalDpiX();
-    setFixedSize(twipsToPixels(kClientWidth, dpi), twipsToPixels(kClientHeight, dpi));
+    // The window's own size is its least; the window manager may enlarge and maximise it.
+    setMinimumSize(twipsToPixels(kClientWidth, dpi), twipsToPixels(kClientHeight, dpi));
+    resize(minimumSize());
 
     struct Place {
         QWidget* control;
@@ -120,9 +124,35 @@ void FrmMain::placeControls() {
     };
     for (const Place& place : places) {
         place.control->setObjectName(place.name);
-        place.control->setGeometry(
-            twipsRect(place.left, place.top, place.width, place.height, dpi));
+        places_.emplace_back(place.control,
+                             twipsRect(place.left, place.top, place.width, place.height, dpi));
     }
+    placeForSize(size());
+}
+
+void FrmMain::placeForSize(QSize size) {
+    const QSize room = size.expandedTo(minimumSize()) - minimumSize();
+    const auto growing = [this](const QWidget* control) {
+        return control == d1 || control == List1 || control == List2 || control == List3;
+    };
+    int paneBottom = 0;
+    for (const auto& [control, place] : places_) {
+        if (growing(control)) paneBottom = std::max(paneBottom, place.bottom());
+    }
+    for (const auto& [control, place] : places_) {
+        if (growing(control)) {
+            control->setGeometry(place.adjusted(0, 0, room.width(), room.height()));
+        } else if (place.top() > paneBottom) {
+            control->setGeometry(place.translated(0, room.height()));
+        } else {
+            control->setGeometry(place);
+        }
+    }
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeForSize(event->size());
 }
 
 void FrmMain::setInitialContent() {

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "gui/Banner.h"
 #include "gui/DepartureTimeControl.h"
@@ -72,6 +74,9 @@ class FrmMain : public QWidget, public QueryView {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Larger than its least size, the window gives the room to the result pane and the lists
+    // over it; the controls below them move down with the window's bottom edge.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Query entry area, top to bottom.
@@ -127,6 +132,7 @@ class FrmMain : public QWidget, public QueryView {
     };
 
     void placeControls();
+    void placeForSize(QSize size);
     void setInitialContent();
     void setTabOrder();
     void connectHandlers();
@@ -166,6 +172,7 @@ class FrmMain : public QWidget, public QueryView {
     Notifier notifier_;
     QString lastProblem_;  // a failing suggestion search says so once, not on every keystroke
     const std::array<Triple, 3> triples_;
+    std::vector<std::pair<QWidget*, QRect>> places_;  // each control's place at the least size
 };
 
 }  // namespace busquery::gui

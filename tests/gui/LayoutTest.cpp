@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -90,6 +91,41 @@ TEST_F(LayoutTest, EveryControlAtItsPlaceWithItsCaption) {
     const QString credit = qobject_cast<QLabel*>(control("SkinLabel2"))->text();
     EXPECT_TRUE(credit.endsWith("数据仅供参考，如有变动，请以车站公布数据为准。"));
     EXPECT_EQ(control("SkinLabel2")->geometry(), QRect(32, 392, 441, 17));
+}
+
+// Enlarged, the window gives all the room to the result pane and the lists over it; the
+// controls above keep their places and those below move down with the bottom edge. It never
+// gets smaller than it opens, and the window manager may maximise it.
+TEST_F(LayoutTest, EnlargedWindowGrowsTheResultPaneOnly) {
+    const QSize least = window().size();
+    std::vector<std::pair<QWidget*, QRect>> before;
+    for (QWidget* child : window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        before.emplace_back(child, child->geometry());
+    }
+    EXPECT_EQ(window().minimumSize(), least);
+    EXPECT_LT(least.width(), window().maximumWidth());
+    EXPECT_TRUE(window().windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    window().resize(least + QSize(200, 300));
+    const QSet<QString> growing{"d1", "List1", "List2", "List3"};
+    const QSet<QString> below{"Label6",     "Text1",    "SkinLabel1", "Text2",      "Picture2",
+                              "Picture3",   "Picture4", "Picture5",   "SkinLabel2", "SkinLabel3",
+                              "SkinLabel4", "Label13",  "WebBrowser1"};
+    for (const auto& [child, place] : before) {
+        const QString name = child->objectName();
+        SCOPED_TRACE(name.toStdString());
+        if (growing.contains(name)) {
+            EXPECT_EQ(child->geometry(), place.adjusted(0, 0, 200, 300));
+        } else if (below.contains(name)) {
+            EXPECT_EQ(child->geometry(), place.translated(0, 300));
+        } else {
+            EXPECT_EQ(child->geometry(), place);
+        }
+    }
+    EXPECT_EQ(control("d1")->geometry(), QRect(8, 112, 713, 517));
+
+    window().resize(least);
+    for (const auto& [child, place] : before) EXPECT_EQ(child->geometry(), place);
 }
 
 // The prompts of the station boxes are placeholders: grey, shown while the box is empty, never
