@@ -404,20 +404,27 @@ QString FrmMain::entryText(EntryBox box) const {
                                          : tripleOf(box).text->text().trimmed();
 }
 
+void FrmMain::openPage(const QUrl& page) {
+    if (QDesktopServices::openUrl(page)) return;
+    notify(tr("无法打开网页。请把下面的地址复制到浏览器中打开：\n%1")
+               .arg(page.toString(QUrl::FullyEncoded)),
+           Notice::Problem);
+}
+
 void FrmMain::Picture2_Click() {
-    QDesktopServices::openUrl(links.registration());
+    openPage(links.registration());
 }
 
 void FrmMain::Picture3_Click() {
-    QDesktopServices::openUrl(links.update(Text1->text(), Text2->text(), Label13->text()));
+    openPage(links.update(Text1->text(), Text2->text(), Label13->text()));
 }
 
 void FrmMain::Picture4_Click() {
-    QDesktopServices::openUrl(links.home());
+    openPage(links.home());
 }
 
 void FrmMain::Picture5_Click() {
-    QDesktopServices::openUrl(links.forum());
+    openPage(links.forum());
 }
 
 }  // namespace busquery::gui

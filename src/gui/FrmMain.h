@@ -163,6 +163,8 @@ class FrmMain : public QWidget, public QueryView {
     }
     void List3_DblClick() { emit queryCommand(); }
 
+    // In the traveller's browser; without one, a message names the address to copy.
+    void openPage(const QUrl& page);
     void Picture2_Click();
     void Picture3_Click();
     void Picture4_Click();

@@ -10,6 +10,7 @@ namespace busquery::gui {
 void showMessageBox(QWidget& owner, const QString& text, Notice kind) {
     QMessageBox box(kind == Notice::Problem ? QMessageBox::Warning : QMessageBox::Information,
                     owner.window()->windowTitle(), text, QMessageBox::Ok, &owner);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);  // an address in it can be copied
     box.exec();
 }
 

@@ -99,6 +99,23 @@ TEST_F(WebLinksTest, PicturesOpenThePublishersPages) {
     EXPECT_TRUE(told_.empty());
 }
 
+// Without a browser the click is not lost: a message names the page's address to copy.
+TEST_F(WebLinksTest, PageThatCannotBeOpenedIsNamedInAMessage) {
+    start(smallCity(), QString::fromLatin1(kSiteAddress));
+    // No program on the path can show a page.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    w().Text1->setText("张三");
+    click(w().Picture3);
+    qputenv("PATH", path);
+    ASSERT_EQ(told_.size(), 1u);
+    EXPECT_EQ(
+        told_[0].text,
+        "无法打开网页。请把下面的地址复制到浏览器中打开：\n"
+        "https://bus.velmorina.example/update.asp?user=%E5%BC%A0%E4%B8%89&pass=&ver=2010.3.15");
+    EXPECT_EQ(told_[0].kind, gui::Notice::Problem);
+}
+
 // The pictures take the focus in their place of the tab order, but only a mouse click opens a
 // page: a Space meant for a box never sends the traveller to the forum.
 TEST_F(WebLinksTest, PicturesIgnoreSpaceAndEnter) {
