@@ -17,6 +17,21 @@ namespace {
 const char kCredit[] = "作者：busquery 电话：8209 0114  ";
 const char kDisclaimer[] = "数据仅供参考，如有变动，请以车站公布数据为准。";
 
+// Latin families come first, so Latin names keep their own quotes and spacing; the Chinese
+// families after them draw every CJK glyph, as they always did.
+const QStringList kWindowFamilies{"Noto Sans",        "DejaVu Sans",     "Segoe UI",
+                                  "Noto Sans CJK SC", "Microsoft YaHei", "sans-serif"};
+const QStringList kPaneFamilies{"Noto Serif", "DejaVu Serif", "Times New Roman",
+                                "宋体",       "SimSun",       "Noto Serif CJK SC",
+                                "serif"};
+
+QFont familiesFont(const QStringList& families, int points) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSize(points);
+    return font;
+}
+
 // The window's icon: the desktop's, a bus on a blue tile, in the sizes it ships in.
 QIcon busIcon() {
     QIcon icon;
@@ -60,9 +75,8 @@ FrmMain::FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* 
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Velmorina公交查询系统2009"));
     setWindowIcon(busIcon());
-    QFont font({"Noto Sans CJK SC", "Microsoft YaHei", "Noto Sans", "sans-serif"}, 9);
-    setFont(font);
-    d1->setFont(QFont({"宋体", "SimSun", "Noto Serif CJK SC", "serif"}, 9));
+    setFont(familiesFont(kWindowFamilies, 9));
+    d1->setFont(familiesFont(kPaneFamilies, 9));
 
     placeControls();
     setInitialContent();

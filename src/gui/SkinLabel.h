@@ -6,7 +6,7 @@
 namespace busquery::gui {
 
 // A caption drawn in the skin's style: the skin's style sheet selects this class by name.
-// Captions are 8.25 pt and regular, in the window's (Chinese) font family.
+// Captions are 8.25 pt and regular, in the window's font families.
 class SkinLabel : public QLabel {
     Q_OBJECT
 

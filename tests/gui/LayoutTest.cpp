@@ -243,13 +243,34 @@ TEST_F(LayoutTest, CaptionsAreRegularAtEightAndAQuarterPoints) {
     }
 }
 
-TEST_F(LayoutTest, PicturesShowAPointingHandAndThePaneAChineseFont) {
+TEST_F(LayoutTest, PicturesShowAPointingHand) {
     for (const char* name : {"Picture2", "Picture3", "Picture4", "Picture5", "Picture7"}) {
         EXPECT_EQ(control(name)->cursor().shape(), Qt::PointingHandCursor) << name;
     }
-    EXPECT_EQ(w().d1->font().families().value(0), "宋体");
-    EXPECT_EQ(w().d1->font().pointSize(), 9);
-    EXPECT_TRUE(QFontMetrics(w().d1->font()).inFontUcs4(U'站')) << "Chinese, never boxes";
+}
+
+// Latin text in a Latin family first (its own quotes, no full-width gaps), Chinese falling back
+// to the Chinese family the window always had; never boxes.
+TEST_F(LayoutTest, LatinFamiliesFirstThenTheChineseOnes) {
+    struct Case {
+        const QWidget* control;
+        QStringList families;
+    };
+    const Case cases[] = {
+        {&window(),
+         {"Noto Sans", "DejaVu Sans", "Segoe UI", "Noto Sans CJK SC", "Microsoft YaHei",
+          "sans-serif"}},
+        {w().d1,
+         {"Noto Serif", "DejaVu Serif", "Times New Roman", "宋体", "SimSun", "Noto Serif CJK SC",
+          "serif"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control->objectName().toStdString());
+        EXPECT_EQ(c.control->font().families(), c.families);
+        EXPECT_EQ(c.control->font().pointSize(), 9);
+        const QFontMetrics metrics(c.control->font());
+        for (char32_t glyph : {U'站', U'„', U'ė'}) EXPECT_TRUE(metrics.inFontUcs4(glyph));
+    }
 }
 
 }  // namespace
