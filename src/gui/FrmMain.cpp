@@ -80,6 +80,7 @@ FrmMain::FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* 
 
     placeControls();
     setInitialContent();
+    describeControls();
     setTabOrder();
     connectHandlers();
 }
@@ -193,7 +194,6 @@ void FrmMain::setInitialContent() {
     Text2->setEchoMode(QLineEdit::Password);
     Command1->setText("查 询");
     Command1->setCursor(Qt::PointingHandCursor);
-    Picture7->setAccessibleName("查询");
     Picture2->setText("免费注册");
     Picture3->setText("马上升级");
     Picture4->setText("访问官方网站");
@@ -209,6 +209,55 @@ void FrmMain::setInitialContent() {
     }
     d1->setTabChangesFocus(true);
     WebBrowser1->setTabChangesFocus(true);
+}
+
+void FrmMain::describeControls() {
+    // What a screen reader says of each control: its name and what it is for.
+    struct Description {
+        QWidget* control;
+        QString name, description;
+    };
+    const Description descriptions[] = {
+        {SkinLabel5, tr("单站点"), tr("单站点框的说明")},
+        {txtQueryFrom, tr("单站点"), tr("输入站名，查询经过这个站的线路")},
+        {SkinLabel6, tr("起始站"), tr("起始站框的说明")},
+        {txtStnaFrom, tr("起始站"), tr("输入起始站，与到达站一起查询换乘方案")},
+        {SkinLabel7, tr("到达站"), tr("到达站框的说明")},
+        {txtStnaTo, tr("到达站"), tr("输入到达站，与起始站一起查询换乘方案")},
+        {SkinLabel8, tr("线路"), tr("线路框的说明")},
+        {txtQueryLnna, tr("线路"), tr("输入或选择线路，查询它经过的站点")},
+        {Command1, tr("查询"), tr("按输入的内容查询")},
+        {Picture7, tr("查询"), tr("按输入的内容查询")},
+        {ctlWhen, tr("出行时间"), tr("换乘查询的出发或到达时间")},
+        {ctlWhen->when, tr("日期和时间"), tr("换乘查询在这个时间出发或到达")},
+        {ctlWhen->now, tr("现在"), tr("把时间设为现在")},
+        {ctlWhen->kind, tr("出发或到达"), tr("在这个时间出发，或在这个时间以前到达")},
+        {stl1, tr("请选择确认站点"), tr("单站点提示列表的说明")},
+        {stl2, tr("请选择起始站点"), tr("起始站提示列表的说明")},
+        {stl3, tr("请选择到达站点"), tr("到达站提示列表的说明")},
+        {protime, tr("查询用时"), tr("上一次查询所用的时间")},
+        {d1, tr("查询结果"), tr("查询的结果")},
+        {List1, tr("单站点提示"), tr("与输入相符的站点，双击查询")},
+        {List2, tr("起始站提示"), tr("与输入相符的起始站，双击选定")},
+        {List3, tr("到达站提示"), tr("与输入相符的到达站，双击查询")},
+        {Label6, tr("用户名"), tr("用户名框的说明")},
+        {Text1, tr("用户名"), tr("升级时用的用户名")},
+        {SkinLabel1, tr("密码"), tr("密码框的说明")},
+        {Text2, tr("密码"), tr("升级时用的密码")},
+        {Picture2, tr("免费注册"), tr("在浏览器中打开注册页")},
+        {Picture3, tr("马上升级"), tr("在浏览器中打开升级页")},
+        {Picture4, tr("访问官方网站"), tr("在浏览器中打开官方网站")},
+        {Picture5, tr("去论坛指正数据中的错误"), tr("在浏览器中打开论坛")},
+        {SkinLabel2, tr("作者和说明"), tr("作者、电话和数据的说明")},
+        {SkinLabel3, tr("程序版本"), tr("程序的版本")},
+        {SkinLabel4, tr("数据版本"), tr("数据日期的说明")},
+        {Label13, tr("数据日期"), tr("公交数据的日期")},
+        {WebBrowser1, tr("公告"), tr("发布者网站的公告")},
+    };
+    for (const Description& d : descriptions) {
+        d.control->setAccessibleName(d.name);
+        d.control->setAccessibleDescription(d.description);
+    }
 }
 
 void FrmMain::setTabOrder() {

@@ -134,6 +134,7 @@ class FrmMain : public QWidget, public QueryView {
     void placeControls();
     void placeForSize(QSize size);
     void setInitialContent();
+    void describeControls();
     void setTabOrder();
     void connectHandlers();
 

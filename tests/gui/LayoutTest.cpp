@@ -128,6 +128,24 @@ TEST_F(LayoutTest, EnlargedWindowGrowsTheResultPaneOnly) {
     for (const auto& [child, place] : before) EXPECT_EQ(child->geometry(), place);
 }
 
+// A screen reader finds a name and a purpose for every control, the time controls' included.
+TEST_F(LayoutTest, EveryControlHasAnAccessibleNameAndDescription) {
+    QList<QWidget*> controls = window().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls += w().ctlWhen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(controls.size(), 35);
+    for (const QWidget* c : controls) {
+        SCOPED_TRACE(c->objectName().toStdString() + " " + c->metaObject()->className());
+        EXPECT_FALSE(c->accessibleName().isEmpty());
+        EXPECT_FALSE(c->accessibleDescription().isEmpty());
+    }
+    const std::pair<QWidget*, QString> named[] = {{w().txtStnaTo, "到达站"},
+                                                  {w().Picture7, "查询"},
+                                                  {w().ctlWhen->now, "现在"},
+                                                  {w().ctlWhen->kind, "出发或到达"},
+                                                  {w().d1, "查询结果"}};
+    for (const auto& [c, name] : named) EXPECT_EQ(c->accessibleName(), name);
+}
+
 // The prompts of the station boxes are placeholders: grey, shown while the box is empty, never
 // its text.
 TEST_F(LayoutTest, StationBoxesShowTheirPromptsAsPlaceholders) {
