@@ -11,9 +11,6 @@ namespace {
 
 constexpr int kTransferTimeoutMs = 15000;
 
-const char kPlaceholder[] =
-    "<p align='center' style='margin-top:26px; color:#8a96a8'>Velmorina 公交查询 · 出行愉快</p>";
-
 // The page's text: the charset the server names, else the one the page declares, else UTF-8.
 QString decodePage(const QByteArray& body, const QString& contentType) {
     const qsizetype at = contentType.indexOf(QLatin1String("charset="), 0, Qt::CaseInsensitive);
@@ -79,7 +76,8 @@ void Banner::received(QNetworkReply* reply) {
 }
 
 void Banner::showPlaceholder() {
-    setHtml(QString::fromUtf8(kPlaceholder));
+    setHtml(QStringLiteral("<p align='center' style='margin-top:26px; color:#8a96a8'>%1</p>")
+                .arg(tr("Velmorina 公交查询 · 出行愉快").toHtmlEscaped()));
     state_ = State::Unavailable;
 }
 

@@ -14,6 +14,11 @@ std::filesystem::path pathOf(const QString& file) {
     return std::filesystem::path(file.toStdString());
 }
 
+// The texts of the command line, in the interface language when a translation is loaded.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(busquery::gui::CommandLine)
+};
+
 CommandLine endWith(int status, const QString& output) {
     return {{}, status, output};
 }
@@ -22,13 +27,13 @@ CommandLine endWith(int status, const QString& output) {
 
 CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Velmorina 公交查询：线路、站点和换乘查询。"));
+    parser.setApplicationDescription(Texts::tr("Velmorina 公交查询：线路、站点和换乘查询。"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption db(
         QStringLiteral("db"),
-        QStringLiteral("打开另一个城市的公交数据文件。不给出时用环境变量 BUSQUERY_DB "
-                       "指定的文件，否则用程序旁或安装目录中的 busdata。"),
+        Texts::tr("打开另一个城市的公交数据文件。不给出时用环境变量 BUSQUERY_DB "
+                  "指定的文件，否则用程序旁或安装目录中的 busdata。"),
         QStringLiteral("FILE"));
     parser.addOption(db);
 
@@ -42,13 +47,12 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
                        QStringLiteral("busquery %1\n").arg(QCoreApplication::applicationVersion()));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return endWith(kUsageError, name + QStringLiteral("多余的参数：") +
+        return endWith(kUsageError, name + Texts::tr("多余的参数：") +
                                         parser.positionalArguments().join(' ') + '\n');
     }
     if (parser.isSet(db)) {
         const QString file = parser.value(db);
-        if (file.isEmpty())
-            return endWith(kUsageError, name + QStringLiteral("--db 的文件名为空\n"));
+        if (file.isEmpty()) return endWith(kUsageError, name + Texts::tr("--db 的文件名为空\n"));
         return {pathOf(file), std::nullopt, {}};
     }
     if (!environmentDb.isEmpty()) return {pathOf(environmentDb), std::nullopt, {}};

@@ -12,8 +12,8 @@ DepartureTimeControl::DepartureTimeControl(QWidget* parent) : QWidget(parent) {
     kind->setObjectName("cboWhenKind");
     when->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     when->setCalendarPopup(true);
-    now->setText(QStringLiteral("现在"));
-    kind->addItems({QStringLiteral("出发"), QStringLiteral("到达")});
+    now->setText(tr("现在"));
+    kind->addItems({tr("出发"), tr("到达")});
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -14,8 +14,10 @@
 namespace busquery::gui {
 namespace {
 
-const char kCredit[] = "作者：busquery 电话：8209 0114  ";
-const char kDisclaimer[] = "数据仅供参考，如有变动，请以车站公布数据为准。";
+const char kCredit[] =
+    QT_TRANSLATE_NOOP("busquery::gui::FrmMain", "作者：busquery 电话：8209 0114  ");
+const char kDisclaimer[] =
+    QT_TRANSLATE_NOOP("busquery::gui::FrmMain", "数据仅供参考，如有变动，请以车站公布数据为准。");
 
 // Latin families come first, so Latin names keep their own quotes and spacing; the Chinese
 // families after them draw every CJK glyph, as they always did.
@@ -73,7 +75,7 @@ FrmMain::FrmMain(Query& query, Notifier notifier, const QString& site, QWidget* 
                 {EntryBox::txtStnaFrom, txtStnaFrom, List2, stl2},
                 {EntryBox::txtStnaTo, txtStnaTo, List3, stl3}}} {
     setObjectName("frmMain");
-    setWindowTitle(QStringLiteral("Velmorina公交查询系统2009"));
+    setWindowTitle(tr("Velmorina公交查询系统2009"));
     setWindowIcon(busIcon());
     setFont(familiesFont(kWindowFamilies, 9));
     d1->setFont(familiesFont(kPaneFamilies, 9));
@@ -171,33 +173,33 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
 }
 
 void FrmMain::setInitialContent() {
-    SkinLabel5->setText("单站点：");
-    SkinLabel6->setText("起始站：");
-    SkinLabel7->setText("到达站：");
-    SkinLabel8->setText("线路：");
-    stl1->setText("请选择确认站点：");
-    stl2->setText("请选择起始站点：");
-    stl3->setText("请选择到达站点：");
-    Label6->setText("用户名：");
-    SkinLabel1->setText("密码：");
-    SkinLabel2->setText(QString::fromUtf8(kCredit) + QString::fromUtf8(kDisclaimer));
-    SkinLabel3->setText("程序版本：2009.1.14");
-    SkinLabel4->setText("数据版本：");  // the date itself only when the data could be read
+    SkinLabel5->setText(tr("单站点："));
+    SkinLabel6->setText(tr("起始站："));
+    SkinLabel7->setText(tr("到达站："));
+    SkinLabel8->setText(tr("线路："));
+    stl1->setText(tr("请选择确认站点："));
+    stl2->setText(tr("请选择起始站点："));
+    stl3->setText(tr("请选择到达站点："));
+    Label6->setText(tr("用户名："));
+    SkinLabel1->setText(tr("密码："));
+    SkinLabel2->setText(tr(kCredit) + tr(kDisclaimer));
+    SkinLabel3->setText(tr("程序版本：2009.1.14"));
+    SkinLabel4->setText(tr("数据版本："));  // the date itself only when the data could be read
 
     // The prompts show while a box is empty, so every rule that reads a box sees it empty.
-    txtQueryFrom->setPlaceholderText("请输入要查询的公交站名");
-    txtStnaFrom->setPlaceholderText("请输入起始站");
-    txtStnaTo->setPlaceholderText("请输入终点站");
+    txtQueryFrom->setPlaceholderText(tr("请输入要查询的公交站名"));
+    txtStnaFrom->setPlaceholderText(tr("请输入起始站"));
+    txtStnaTo->setPlaceholderText(tr("请输入终点站"));
     txtQueryLnna->setInsertPolicy(QComboBox::NoInsert);  // Enter runs the query, adds nothing
     txtQueryLnna->setCompleter(nullptr);  // the box holds what was typed, never a completion
     txtQueryLnna->setMaxVisibleItems(20);
     Text2->setEchoMode(QLineEdit::Password);
-    Command1->setText("查 询");
+    Command1->setText(tr("查 询"));
     Command1->setCursor(Qt::PointingHandCursor);
-    Picture2->setText("免费注册");
-    Picture3->setText("马上升级");
-    Picture4->setText("访问官方网站");
-    Picture5->setText("去论坛指正数据中的错误");
+    Picture2->setText(tr("免费注册"));
+    Picture3->setText(tr("马上升级"));
+    Picture4->setText(tr("访问官方网站"));
+    Picture5->setText(tr("去论坛指正数据中的错误"));
 
     for (QWidget* hidden :
          std::initializer_list<QWidget*>{stl1, stl2, stl3, protime, List1, List2, List3, ctlWhen}) {

@@ -1,5 +1,6 @@
 #include "gui/QueryPresenter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 
@@ -33,7 +34,8 @@ void QueryPresenter::RunQuery() {
         return;
     }
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-    view_.showQueryTime(QLocale().toString(seconds, 'f', 3) + QStringLiteral("秒"));
+    view_.showQueryTime(QLocale().toString(seconds, 'f', 3) +
+                        QCoreApplication::translate("busquery::gui::QueryPresenter", "秒"));
 
     if (auto message = outcomeMessage(answer.outcome)) {
         view_.notify(QString::fromStdString(*message), Notice::Outcome);
