@@ -51,11 +51,12 @@ void findUnansweredPairs(City& city) {
     std::uniform_int_distribution<std::size_t> pick(0, index.stations().size() - 1);
     RouteSearchState searches;
     for (int i = 0; i < kMostTries && city.pairs.size() < kPairs; ++i) {
-        const std::string& from = index.stations()[pick(random)].stna;
-        const std::string& to = index.stations()[pick(random)].stna;
+        const std::string_view from = index.stations()[pick(random)].stna;
+        const std::string_view to = index.stations()[pick(random)].stna;
         const RouteFinding finding = routeSearch(index, searches, from, to).finding;
         if (finding == RouteFinding::Journeys || finding == RouteFinding::Nothing) {
-            city.pairs.push_back(Pair{from, to, *routes.find(from), *routes.find(to)});
+            city.pairs.push_back(
+                Pair{std::string(from), std::string(to), *routes.find(from), *routes.find(to)});
         }
     }
 }

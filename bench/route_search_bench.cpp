@@ -56,15 +56,15 @@ void findWorstPair(City& city) {
     for (std::uint32_t a : busiest) {
         for (std::uint32_t b : busiest) {
             if (a == b) continue;
-            const std::string& from = index.stations()[a].stna;
-            const std::string& to = index.stations()[b].stna;
+            const std::string_view from = index.stations()[a].stna;
+            const std::string_view to = index.stations()[b].stna;
             // A direct line: the transfer search never runs.
             if (!routeSearch(index, searches, from, to).direct.empty()) continue;
             search.run(index, index.derived<RouteIndex>().find(from),
                        index.derived<RouteIndex>().find(to));
             if (search.arrPlan.size() > city.worstPlans) {
                 city.worstPlans = search.arrPlan.size();
-                city.worst = {from, to};
+                city.worst = {std::string(from), std::string(to)};
             }
         }
     }

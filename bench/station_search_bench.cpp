@@ -54,7 +54,7 @@ std::string commonestCharacter(const NetworkIndex& index) {
                    (static_cast<unsigned char>(station.stna[i + length]) & 0xC0) == 0x80) {
                 ++length;
             }
-            ++counts[station.stna.substr(i, length)];
+            ++counts[std::string(station.stna.substr(i, length))];
             i += length;
         }
     }
@@ -81,7 +81,7 @@ City& city() {
         }
         for (std::size_t i = 0; i < kTexts; ++i) {
             const StationInfo& station = index.stations()[i * index.stations().size() / kTexts];
-            if (countCharacters(station.stna) >= 2) c->names.push_back(station.stna);
+            if (countCharacters(station.stna) >= 2) c->names.emplace_back(station.stna);
             c->pickedLines.push_back(suggestionLine(station));
         }
         return c;

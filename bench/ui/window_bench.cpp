@@ -45,7 +45,8 @@ City& city(int scale) {
         const auto& stations = data.index().stations();
         std::map<QChar, int> counts;
         for (std::size_t i = 0; i < stations.size(); ++i) {
-            const QString name = QString::fromStdString(stations[i].stna);
+            const QString name = QString::fromUtf8(stations[i].stna.data(),
+                                                   static_cast<qsizetype>(stations[i].stna.size()));
             for (QChar c : name) ++counts[c];
             if (i % std::max<std::size_t>(1, stations.size() / kNames) == 0)
                 city->names.push_back(name);

@@ -18,6 +18,14 @@ namespace {
 // Row positions in table order, looked up by row id, so the ORDER BY statements can be mapped.
 using RowPositions = std::unordered_map<std::int64_t, std::uint32_t>;
 
+// A column's text as SQLite holds it until the next step; null reads as the empty text. The
+// length comes from SQLite, so a text with a NUL inside is kept whole, as getString() keeps it.
+std::string_view columnText(SQLite::Statement& statement, int index) {
+    const SQLite::Column column = statement.getColumn(index);
+    const char* text = column.getText("");
+    return {text, static_cast<std::size_t>(column.getBytes())};
+}
+
 std::vector<std::uint32_t> orderOf(SQLite::Database& db, const std::string& sql,
                                    const RowPositions& rows) {
     std::vector<std::uint32_t> order;
@@ -27,7 +35,7 @@ std::vector<std::uint32_t> orderOf(SQLite::Database& db, const std::string& sql,
     return order;
 }
 
-void loadLines(BusDatabase& database, NetworkIndex& index) {
+void loadLines(BusDatabase& database, TextArena& texts, NetworkIndex& index) {
     SQLite::Database& db = database.connection();
     const std::string& rowid = database.rowId("nlninfo");
     RowPositions rows;
@@ -38,10 +46,10 @@ void loadLines(BusDatabase& database, NetworkIndex& index) {
         rows.emplace(statement.getColumn(0).getInt64(),
                      static_cast<std::uint32_t>(index.lines.size()));
         LineInfo line;
-        line.citycode = statement.getColumn(1).getString();
-        line.lnna = statement.getColumn(2).getString();
-        line.fltime = statement.getColumn(3).getString();
-        line.passstna = statement.getColumn(4).getString();
+        line.citycode = texts.store(columnText(statement, 1));
+        line.lnna = texts.store(columnText(statement, 2));
+        line.fltime = texts.store(columnText(statement, 3));
+        line.passstna = texts.store(columnText(statement, 4));
         index.lines.push_back(std::move(line));
     }
     index.linesByLnid =
@@ -61,7 +69,7 @@ void loadLines(BusDatabase& database, NetworkIndex& index) {
     }
 }
 
-std::vector<StationInfo> loadStations(BusDatabase& database) {
+std::vector<StationInfo> loadStations(BusDatabase& database, TextArena& texts) {
     std::vector<StationInfo> stations;
     SQLite::Database& db = database.connection();
     const std::string& rowid = database.rowId("nstinfo");
@@ -69,11 +77,11 @@ std::vector<StationInfo> loadStations(BusDatabase& database) {
         db, "SELECT " + rowid + ", stna, rdna, near, Passlnna FROM nstinfo ORDER BY " + rowid);
     while (statement.executeStep()) {
         StationInfo station;
-        station.stna = statement.getColumn(1).getString();
-        station.rdna = statement.getColumn(2).getString();
-        station.near = statement.getColumn(3).getString();
-        station.passlnna = statement.getColumn(4).getString();
-        station.lines = readNameList(station.passlnna);
+        station.stna = texts.store(columnText(statement, 1));
+        station.rdna = texts.store(columnText(statement, 2));
+        station.near = texts.store(columnText(statement, 3));
+        station.passlnna = texts.store(columnText(statement, 4));
+        station.lines = nameListViews(station.passlnna);
         stations.push_back(std::move(station));
     }
     return stations;
@@ -168,7 +176,7 @@ const std::vector<std::uint32_t>& NetworkIndex::stationsByName() const {
 NetworkIndex NetworkIndex::build(BusDatabase& database) {
     NetworkIndex index;
     index.database_ = &database;
-    guarded(database, [&] { loadLines(database, index); });
+    guarded(database, [&] { loadLines(database, *index.texts_, index); });
     return index;
 }
 
@@ -179,6 +187,7 @@ NetworkIndex NetworkIndex::withLines(std::vector<LineInfo> rows) const {
     other.linesByLnid = linesByLnid;
     other.cityLinesByLnid = cityLinesByLnid;
     other.database_ = database_;
+    other.texts_ = texts_;
     other.stations_ = stations();
     other.walks_ = walks();
     other.walksWithoutLength_ = walksWithoutLength_;
@@ -187,7 +196,8 @@ NetworkIndex NetworkIndex::withLines(std::vector<LineInfo> rows) const {
 }
 
 const std::vector<StationInfo>& NetworkIndex::stations() const {
-    if (!stations_) stations_ = guarded(*database_, [&] { return loadStations(*database_); });
+    if (!stations_)
+        stations_ = guarded(*database_, [&] { return loadStations(*database_, *texts_); });
     return *stations_;
 }
 

@@ -4,31 +4,36 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <typeindex>
 #include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
+#include "network/TextArena.h"
+
 namespace busquery {
 
 class BusDatabase;
 
-// One row of nlninfo. Null columns read as the empty text.
+// One row of nlninfo. Null columns read as the empty text. The texts are held by the index's
+// arena (see NetworkIndex::texts).
 struct LineInfo {
-    std::string citycode;
-    std::string lnna;
-    std::string fltime;
-    std::string passstna;
+    std::string_view citycode;
+    std::string_view lnna;
+    std::string_view fltime;
+    std::string_view passstna;
     bool inCity = false;  // citycode is the database's city (ASCII case ignored)
 };
 
-// One row of nstinfo. Null columns read as the empty text.
+// One row of nstinfo. Null columns read as the empty text. The texts are held by the index's
+// arena, or by whoever builds the row.
 struct StationInfo {
-    std::string stna;
-    std::string rdna;
-    std::string near;
-    std::string passlnna;
-    std::vector<std::string> lines;  // Passlnna read as a name list
+    std::string_view stna;
+    std::string_view rdna;
+    std::string_view near;
+    std::string_view passlnna;
+    std::vector<std::string_view> lines;  // Passlnna read as a name list (pieces of passlnna)
 };
 
 // One row of the optional table nstwalk: a walk between two different stations. Each direction
@@ -71,7 +76,8 @@ struct NetworkIndex {
     BusDatabase* database() const { return database_; }
 
     // The same content with other rows for its lines (as many, in the same order), such as
-    // lines that pass no station; the indexes derived from it are built anew.
+    // lines that pass no station; the indexes derived from it are built anew. The rows' texts
+    // must be this index's own (or outlive the result): the arena is shared, not copied.
     NetworkIndex withLines(std::vector<LineInfo> rows) const;
 
     // The stations in name order (ORDER BY stna COLLATE pinyin, rowid), sorted on first use:
@@ -91,6 +97,8 @@ struct NetworkIndex {
 
   private:
     BusDatabase* database_ = nullptr;
+    // Shared with the indexes withLines() makes, whose rows view the same texts.
+    std::shared_ptr<TextArena> texts_ = std::make_shared<TextArena>();
     mutable std::optional<std::vector<StationInfo>> stations_;
     mutable std::optional<std::vector<WalkInfo>> walks_;
     mutable std::uint64_t walksWithoutLength_ = 0;

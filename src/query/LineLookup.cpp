@@ -34,7 +34,8 @@ std::vector<LineEntry> numberedLinesOfEveryMode(const NetworkIndex& index,
         }
         if (name.starts_with(number) && (name.size() == number.size() ||
                                          name[number.size()] < '0' || name[number.size()] > '9')) {
-            found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
+            found.push_back(LineEntry{std::string(line.lnna), std::string(line.fltime),
+                                      std::string(line.passstna)});
         }
     }
     return found;
@@ -56,7 +57,8 @@ std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view re
     for (std::uint32_t i : index.cityLinesByLnid) {
         const LineInfo& line = index.lines[i];
         if (!startsWithIgnoreAsciiCase(line.lnna, prefix)) continue;
-        found.push_back(LineEntry{line.lnna, line.fltime, line.passstna});
+        found.push_back(LineEntry{std::string(line.lnna), std::string(line.fltime),
+                                  std::string(line.passstna)});
     }
     std::vector<LineEntry> numbered = numberedLinesOfEveryMode(index, request);
     found.insert(found.end(), std::make_move_iterator(numbered.begin()),

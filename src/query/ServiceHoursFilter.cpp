@@ -15,7 +15,7 @@ std::vector<std::uint32_t> linesOutOfService(const NetworkIndex& index, std::uin
 
 NetworkIndex withoutLines(const NetworkIndex& index, const std::vector<std::uint32_t>& lines) {
     std::vector<LineInfo> rows = index.lines;
-    for (const std::uint32_t line : lines) rows[line].passstna.clear();
+    for (const std::uint32_t line : lines) rows[line].passstna = {};
     return index.withLines(std::move(rows));
 }
 

@@ -41,7 +41,7 @@ std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_v
         for (std::uint32_t place : places) {
             const StationInfo& station = index.stations()[text.station(place)];
             if (!parts.road.empty() && !equalsIgnoreAsciiCase(station.rdna, parts.road)) continue;
-            StationEntry entry{station.stna, {}};
+            StationEntry entry{std::string(station.stna), {}};
             for (const auto& line : station.lines) addLine(entry.lines, line);
             found.push_back(std::move(entry));
         }

@@ -88,15 +88,16 @@ Answer searchByTimetable(const NetworkIndex& index, TimedSearchState& search,
 }  // namespace
 
 Answer timedRouteAnswer(const NetworkIndex& index, RouteSearchState& routeState,
-                        TimedSearchState& search, std::string_view fromBox,
-                        std::string_view toBox, const RouteTime& time) {
+                        TimedSearchState& search, std::string_view fromBox, std::string_view toBox,
+                        const RouteTime& time) {
     TimedRouteAnswer timed;
     timed.asked = time;
     timed.serviceDay = time.day;
     timed.timetable = !index.derived<Timetable>().empty();
     if (timed.timetable) return searchByTimetable(index, search, fromBox, toBox, std::move(timed));
     const auto leftOut = linesOutOfService(index, time.minute);
-    for (const std::uint32_t line : leftOut) timed.linesLeftOut.push_back(index.lines[line].lnna);
+    for (const std::uint32_t line : leftOut)
+        timed.linesLeftOut.emplace_back(index.lines[line].lnna);
     Answer answer =
         leftOut.empty()
             ? routeAnswer(routeSearch(index, routeState, fromBox, toBox))

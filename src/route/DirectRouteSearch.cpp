@@ -25,7 +25,8 @@ std::vector<DirectLine> directRouteSearch(const NetworkIndex& index, RouteIndex:
                 std::size_t begin = stops.offsets[a->position];
                 std::size_t end =
                     stops.offsets[b->position] + routes.names[stops.stops[b->position]].size() + 1;
-                found.push_back(DirectLine{line.lnna, line.passstna.substr(begin, end - begin),
+                found.push_back(DirectLine{std::string(line.lnna),
+                                           std::string(line.passstna.substr(begin, end - begin)),
                                            b->position - a->position});
             }
             ++a;

@@ -117,7 +117,7 @@ Plan journeyPlan(const NetworkIndex& index, const JourneyNetwork& network,
             const auto& names = routes.lines[line].stops;
             leg.kind = PlanLeg::Kind::Ride;
             leg.stops = step.alight - step.board;
-            leg.lines.push_back(RideLine{index.lines[line].lnna, leg.stops});
+            leg.lines.push_back(RideLine{std::string(index.lines[line].lnna), leg.stops});
             leg.from = routes.names[names[step.board]];
             leg.to = routes.names[names[step.alight]];
             plan.C += leg.stops;

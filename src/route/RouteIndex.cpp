@@ -82,7 +82,7 @@ RouteIndex RouteIndex::build(const NetworkIndex& network) {
 
         auto& resolved = index.stationLines.emplace_back();
         resolved.reserve(station.lines.size());
-        for (const std::string& lnna : station.lines) {
+        for (const std::string_view lnna : station.lines) {
             auto it = firstCityLine.find(asciiLower(lnna));
             resolved.push_back(it == firstCityLine.end() ? kNone : it->second);
         }

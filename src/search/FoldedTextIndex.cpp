@@ -18,12 +18,14 @@ FoldedTextIndex FoldedTextIndex::build(const std::vector<StationInfo>& stations,
         return foldsAsAsciiLower(s.stna) && foldsAsAsciiLower(s.rdna) && foldsAsAsciiLower(s.near);
     });
     if (allAscii) return index;
+    // The folded rows view these texts, which the index being built copies.
+    TextArena texts;
     std::vector<StationInfo> folded;
     folded.reserve(stations.size());
     for (const StationInfo& s : stations) {
-        folded.push_back({foldCaseAndAccents(s.stna),
-                          foldCaseAndAccents(s.rdna),
-                          foldCaseAndAccents(s.near),
+        folded.push_back({texts.store(foldCaseAndAccents(s.stna)),
+                          texts.store(foldCaseAndAccents(s.rdna)),
+                          texts.store(foldCaseAndAccents(s.near)),
                           {},
                           {}});
     }

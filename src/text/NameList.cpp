@@ -3,7 +3,12 @@
 namespace busquery {
 
 std::vector<std::string> readNameList(std::string_view list) {
-    std::vector<std::string> names;
+    const std::vector<std::string_view> pieces = nameListViews(list);
+    return {pieces.begin(), pieces.end()};
+}
+
+std::vector<std::string_view> nameListViews(std::string_view list) {
+    std::vector<std::string_view> names;
     std::size_t start = 0;
     while (true) {
         std::size_t end = list.find(';', start);

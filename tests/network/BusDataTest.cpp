@@ -40,7 +40,7 @@ int buildsAfterUse(const BusData& data) {
 
 std::vector<std::string> lineNames(const NetworkIndex& index) {
     std::vector<std::string> names;
-    for (const auto& line : index.lines) names.push_back(line.lnna);
+    for (const auto& line : index.lines) names.emplace_back(line.lnna);
     return names;
 }
 
@@ -89,7 +89,8 @@ TEST(NetworkIndex, NullTextReadsAsEmptyAndStationsSortByPinyin) {
 
     std::vector<std::string> names;
     for (auto i : index.stationsByName())
-        names.push_back(index.stations()[i].stna + index.stations()[i].rdna);
+        names.push_back(std::string(index.stations()[i].stna) +
+                        std::string(index.stations()[i].rdna));
     // an, an (same name: table order), bei, dong, xi, zhong
     EXPECT_EQ(names, (std::vector<std::string>{"安", "安x", "北", "东", "西", "中a"}));
 }

@@ -57,11 +57,11 @@ bool sameName(const std::string& a, const std::string& b) {
 }
 
 // Positions of the stops of a list, as the reference reads them.
-std::vector<std::string> stopsOf(const std::string& passstna) {
+std::vector<std::string> stopsOf(std::string_view passstna) {
     std::vector<std::string> stops;
     for (std::size_t start = 0, end; (end = passstna.find(';', start)) != std::string::npos;
          start = end + 1) {
-        stops.push_back(passstna.substr(start, end - start));
+        stops.emplace_back(passstna.substr(start, end - start));
     }
     return stops;
 }

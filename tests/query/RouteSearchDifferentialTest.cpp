@@ -73,7 +73,7 @@ TEST(RouteSearchDifferential, IndexAnswersWhatTheStatementsAnswerOnTheSampleCity
     auto boxText = [&](int i, const StationInfo& station) {
         if (i % 7 == 0) return suggestionLine(station);
         if (i % 31 == 0) return std::string("无此站");
-        return station.stna;
+        return std::string(station.stna);
     };
 
     Compared compared;

@@ -12,7 +12,7 @@ namespace {
 constexpr int kMaxRides = 5;
 
 // The pieces of a list before each ";": the stops of a line, an empty piece being no station.
-std::vector<std::string> stopsOf(const std::string& passstna) {
+std::vector<std::string> stopsOf(std::string_view passstna) {
     std::vector<std::string> stops;
     std::string piece;
     for (char c : passstna) {

@@ -13,8 +13,9 @@ namespace {
 using Columns = StationTextIndex::Columns;
 using Found = std::vector<std::uint32_t>;
 
-StationInfo station(std::string stna, std::string rdna = "", std::string near = "") {
-    return StationInfo{std::move(stna), std::move(rdna), std::move(near), "", {}};
+// The texts are literals, so the rows' views stay valid.
+StationInfo station(std::string_view stna, std::string_view rdna = "", std::string_view near = "") {
+    return StationInfo{stna, rdna, near, "", {}};
 }
 
 std::size_t findIgnoreAsciiCase(std::string_view text, std::string_view part) {
@@ -30,7 +31,7 @@ Found scan(const std::vector<StationInfo>& stations, const Found& byName, std::s
     Found found;
     for (std::uint32_t place = 0; place < byName.size(); ++place) {
         const StationInfo& s = stations[byName[place]];
-        auto in = [&](const std::string& column) {
+        auto in = [&](std::string_view column) {
             return findIgnoreAsciiCase(column, text) != std::string_view::npos;
         };
         if (in(s.stna) || (columns == Columns::NameRoadLandmarks && (in(s.rdna) || in(s.near)))) {

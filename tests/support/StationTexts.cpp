@@ -25,7 +25,8 @@ std::vector<std::size_t> characterStarts(const std::string& text) {
     return starts;
 }
 
-std::string piece(Random& random, const std::string& text, std::size_t maxCharacters) {
+std::string piece(Random& random, std::string_view column, std::size_t maxCharacters) {
+    const std::string text(column);
     auto starts = characterStarts(text);
     const std::size_t characters = starts.size() - 1;
     if (characters == 0) return text;
@@ -65,8 +66,8 @@ std::vector<std::string> drawStationTexts(const NetworkIndex& index, std::size_t
     std::vector<std::string> texts;
     while (texts.size() < count) {
         const StationInfo& station = anyStation(random, index);
-        const std::string* columns[] = {&station.stna, &station.rdna, &station.near};
-        const std::string& column = *columns[pick(random, 3)];
+        const std::string_view* columns[] = {&station.stna, &station.rdna, &station.near};
+        const std::string_view column = *columns[pick(random, 3)];
         if (column.empty()) continue;
         std::string text = piece(random, column, 4);
         switch (pick(random, 8)) {
