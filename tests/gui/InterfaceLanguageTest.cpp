@@ -1,0 +1,42 @@
+#include "WindowTest.h"
+#include "query/OutcomeMessage.h"
+
+namespace busquery::test {
+namespace {
+
+// The interface language reaches the answers in the pane and the outcome messages; Chinese
+// keeps them as they always were.
+class InterfaceLanguageTest : public WindowTest {};
+
+TEST_F(InterfaceLanguageTest, AnswersAndOutcomeMessagesAreInTheInterfaceLanguage) {
+    struct Case {
+        Language language;
+        QString line;
+        QString pane;  // the start of the answer
+        bool told;     // an outcome message box
+    };
+    const Case cases[] = {
+        {Language::Chinese, "12路", "12路上行", false},
+        {Language::English, "12路", "Bus 12", false},
+        {Language::Chinese, "99路", "", true},
+        {Language::English, "99路", "", true},
+    };
+    const std::filesystem::path city = smallCity().write(file_);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line.toStdString() + (c.language == Language::English ? " en" : " zh"));
+        startOn(city, kNoSite, c.language);
+        told_.clear();
+        w().txtQueryLnna->setEditText(c.line);
+        click(w().Command1);
+        EXPECT_TRUE(w().d1->toPlainText().startsWith(c.pane))
+            << w().d1->toPlainText().toStdString();
+        ASSERT_EQ(told_.size(), c.told ? 1U : 0U);
+        if (c.told) {
+            EXPECT_EQ(QString::fromStdString(*outcomeMessage(state().intOutState, c.language)),
+                      told_.front().text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace busquery::test
