@@ -38,5 +38,32 @@ TEST_F(InterfaceLanguageTest, AnswersAndOutcomeMessagesAreInTheInterfaceLanguage
     }
 }
 
+// The title names a city the file names, in either language; a file without a name keeps the
+// program's own title.
+TEST_F(InterfaceLanguageTest, TheTitleNamesTheCityTheFileNames) {
+    struct Case {
+        std::optional<CityRow> city;
+        Language language;
+        QString title;
+    };
+    const Case cases[] = {
+        {std::nullopt, Language::Chinese, "Velmorina公交查询系统2009"},
+        {CityRow{"vilnius", "Vilnius", "lt"}, Language::Chinese, "Vilnius — busquery"},
+        {CityRow{"vilnius", "Vilnius", "lt"}, Language::English, "Vilnius — busquery"},
+        {CityRow{"x", "", "lt"}, Language::Chinese, "Velmorina公交查询系统2009"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title.toStdString());
+        BusDataRows rows;
+        rows.date = "2024-05-01";
+        rows.lines.push_back(
+            {.lnid = 1, .lnna = "12路上行", .fltime = "(6:00-22:00)", .passstna = "东桥;西山;"});
+        rows.city = c.city;
+        startOn(writeRows(dir_ / ("city" + std::to_string(n++)), rows), kNoSite, c.language);
+        EXPECT_EQ(window().windowTitle(), c.title);
+    }
+}
+
 }  // namespace
 }  // namespace busquery::test
