@@ -1,4 +1,8 @@
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "WindowTest.h"
+#include "gui/InterfaceTranslation.h"
 #include "query/OutcomeMessage.h"
 
 namespace busquery::test {
@@ -36,6 +40,30 @@ TEST_F(InterfaceLanguageTest, AnswersAndOutcomeMessagesAreInTheInterfaceLanguage
                       told_.front().text);
         }
     }
+}
+
+// In English the window loads the build's translation: its captions and prompts are English,
+// and so is the answer in the pane.
+TEST_F(InterfaceLanguageTest, TheEnglishWindowReadsInEnglish) {
+    QTranslator english;
+    ASSERT_TRUE(gui::installInterfaceTranslation(english, Language::English));
+    start(smallCity(), kNoSite, Language::English);
+    struct Case {
+        QString shown;
+        QString expected;
+    };
+    const Case cases[] = {
+        {window().windowTitle(), "Velmorina Bus Enquiry 2009"},
+        {w().stl1->text(), "Choose the station:"},
+        {w().txtStnaFrom->placeholderText(), "Enter the origin"},
+        {w().Command1->accessibleName(), "Search"},
+        {w().ctlWhen->now->text(), "Now"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.shown, c.expected);
+    w().txtQueryLnna->setEditText("12路");
+    click(w().Command1);
+    EXPECT_TRUE(w().d1->toPlainText().startsWith("Bus 12")) << w().d1->toPlainText().toStdString();
+    QCoreApplication::removeTranslator(&english);
 }
 
 // The title names a city the file names, in either language; a file without a name keeps the
