@@ -320,4 +320,391 @@
         <translation> towards %1</translation>
     </message>
 </context>
+<context>
+    <name>busquery::gui::Banner</name>
+    <message>
+        <source>Velmorina 公交查询 · 出行愉快</source>
+        <translation>Velmorina bus enquiry · have a good trip</translation>
+    </message>
+</context>
+<context>
+    <name>busquery::gui::DepartureTimeControl</name>
+    <message>
+        <source>现在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>出发</source>
+        <translation>Depart</translation>
+    </message>
+    <message>
+        <source>到达</source>
+        <translation>Arrive</translation>
+    </message>
+</context>
+<context>
+    <name>busquery::gui::FrmMain</name>
+    <message>
+        <source>Velmorina公交查询系统2009</source>
+        <translation>Velmorina Bus Enquiry 2009</translation>
+    </message>
+    <message>
+        <source>单站点：</source>
+        <translation>Station:</translation>
+    </message>
+    <message>
+        <source>起始站：</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>到达站：</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>线路：</source>
+        <translation>Line:</translation>
+    </message>
+    <message>
+        <source>请选择确认站点：</source>
+        <translation>Choose the station:</translation>
+    </message>
+    <message>
+        <source>请选择起始站点：</source>
+        <translation>Choose the origin:</translation>
+    </message>
+    <message>
+        <source>请选择到达站点：</source>
+        <translation>Choose the destination:</translation>
+    </message>
+    <message>
+        <source>用户名：</source>
+        <translation>User name:</translation>
+    </message>
+    <message>
+        <source>密码：</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>程序版本：2009.1.14</source>
+        <translation>Program version: 2009.1.14</translation>
+    </message>
+    <message>
+        <source>数据版本：</source>
+        <translation>Data version:</translation>
+    </message>
+    <message>
+        <source>请输入要查询的公交站名</source>
+        <translation>Enter a station name</translation>
+    </message>
+    <message>
+        <source>请输入起始站</source>
+        <translation>Enter the origin</translation>
+    </message>
+    <message>
+        <source>请输入终点站</source>
+        <translation>Enter the destination</translation>
+    </message>
+    <message>
+        <source>查 询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>免费注册</source>
+        <translation>Register free</translation>
+    </message>
+    <message>
+        <source>马上升级</source>
+        <translation>Update now</translation>
+    </message>
+    <message>
+        <source>访问官方网站</source>
+        <translation>Official website</translation>
+    </message>
+    <message>
+        <source>去论坛指正数据中的错误</source>
+        <translation>Report data errors in the forum</translation>
+    </message>
+    <message>
+        <source>单站点</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>单站点框的说明</source>
+        <translation>About the station box</translation>
+    </message>
+    <message>
+        <source>输入站名，查询经过这个站的线路</source>
+        <translation>Enter a station name to find the lines that stop there</translation>
+    </message>
+    <message>
+        <source>起始站</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>起始站框的说明</source>
+        <translation>About the origin box</translation>
+    </message>
+    <message>
+        <source>输入起始站，与到达站一起查询换乘方案</source>
+        <translation>Enter the origin; with the destination it finds routes</translation>
+    </message>
+    <message>
+        <source>到达站</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>到达站框的说明</source>
+        <translation>About the destination box</translation>
+    </message>
+    <message>
+        <source>输入到达站，与起始站一起查询换乘方案</source>
+        <translation>Enter the destination; with the origin it finds routes</translation>
+    </message>
+    <message>
+        <source>线路</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>线路框的说明</source>
+        <translation>About the line box</translation>
+    </message>
+    <message>
+        <source>输入或选择线路，查询它经过的站点</source>
+        <translation>Enter or choose a line to list its stations</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>按输入的内容查询</source>
+        <translation>Search for what was entered</translation>
+    </message>
+    <message>
+        <source>出行时间</source>
+        <translation>Travel time</translation>
+    </message>
+    <message>
+        <source>换乘查询的出发或到达时间</source>
+        <translation>The departure or arrival time of a route search</translation>
+    </message>
+    <message>
+        <source>日期和时间</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>换乘查询在这个时间出发或到达</source>
+        <translation>The route search departs or arrives at this time</translation>
+    </message>
+    <message>
+        <source>现在</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>把时间设为现在</source>
+        <translation>Set the time to now</translation>
+    </message>
+    <message>
+        <source>出发或到达</source>
+        <translation>Depart or arrive</translation>
+    </message>
+    <message>
+        <source>在这个时间出发，或在这个时间以前到达</source>
+        <translation>Depart at this time, or arrive by it</translation>
+    </message>
+    <message>
+        <source>请选择确认站点</source>
+        <translation>Choose the station</translation>
+    </message>
+    <message>
+        <source>单站点提示列表的说明</source>
+        <translation>About the station suggestions</translation>
+    </message>
+    <message>
+        <source>请选择起始站点</source>
+        <translation>Choose the origin</translation>
+    </message>
+    <message>
+        <source>起始站提示列表的说明</source>
+        <translation>About the origin suggestions</translation>
+    </message>
+    <message>
+        <source>请选择到达站点</source>
+        <translation>Choose the destination</translation>
+    </message>
+    <message>
+        <source>到达站提示列表的说明</source>
+        <translation>About the destination suggestions</translation>
+    </message>
+    <message>
+        <source>查询用时</source>
+        <translation>Query time</translation>
+    </message>
+    <message>
+        <source>上一次查询所用的时间</source>
+        <translation>The time the last query took</translation>
+    </message>
+    <message>
+        <source>查询结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>查询的结果</source>
+        <translation>The result of the query</translation>
+    </message>
+    <message>
+        <source>单站点提示</source>
+        <translation>Station suggestions</translation>
+    </message>
+    <message>
+        <source>与输入相符的站点，双击查询</source>
+        <translation>Stations matching the entry; double-click to search</translation>
+    </message>
+    <message>
+        <source>起始站提示</source>
+        <translation>Origin suggestions</translation>
+    </message>
+    <message>
+        <source>与输入相符的起始站，双击选定</source>
+        <translation>Origins matching the entry; double-click to choose</translation>
+    </message>
+    <message>
+        <source>到达站提示</source>
+        <translation>Destination suggestions</translation>
+    </message>
+    <message>
+        <source>与输入相符的到达站，双击查询</source>
+        <translation>Destinations matching the entry; double-click to search</translation>
+    </message>
+    <message>
+        <source>用户名</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>用户名框的说明</source>
+        <translation>About the user name box</translation>
+    </message>
+    <message>
+        <source>升级时用的用户名</source>
+        <translation>The user name for updates</translation>
+    </message>
+    <message>
+        <source>密码</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>密码框的说明</source>
+        <translation>About the password box</translation>
+    </message>
+    <message>
+        <source>升级时用的密码</source>
+        <translation>The password for updates</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开注册页</source>
+        <translation>Open the registration page in the browser</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开升级页</source>
+        <translation>Open the update page in the browser</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开官方网站</source>
+        <translation>Open the official website in the browser</translation>
+    </message>
+    <message>
+        <source>在浏览器中打开论坛</source>
+        <translation>Open the forum in the browser</translation>
+    </message>
+    <message>
+        <source>作者和说明</source>
+        <translation>Author and notes</translation>
+    </message>
+    <message>
+        <source>作者、电话和数据的说明</source>
+        <translation>The author, telephone and notes on the data</translation>
+    </message>
+    <message>
+        <source>程序版本</source>
+        <translation>Program version</translation>
+    </message>
+    <message>
+        <source>程序的版本</source>
+        <translation>The program's version</translation>
+    </message>
+    <message>
+        <source>数据版本</source>
+        <translation>Data version</translation>
+    </message>
+    <message>
+        <source>数据日期的说明</source>
+        <translation>About the data date</translation>
+    </message>
+    <message>
+        <source>数据日期</source>
+        <translation>Data date</translation>
+    </message>
+    <message>
+        <source>公交数据的日期</source>
+        <translation>The date of the bus data</translation>
+    </message>
+    <message>
+        <source>公告</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>发布者网站的公告</source>
+        <translation>The publisher's notice</translation>
+    </message>
+    <message>
+        <source>无法打开网页。请把下面的地址复制到浏览器中打开：
+%1</source>
+        <translation>The page cannot be opened. Copy this address into a browser:
+%1</translation>
+    </message>
+    <message>
+        <source>作者：busquery 电话：8209 0114  </source>
+        <translation>Author: busquery  Tel: 8209 0114  </translation>
+    </message>
+    <message>
+        <source>数据仅供参考，如有变动，请以车站公布数据为准。</source>
+        <translation>The data is for reference only; where it differs, the stations' notices hold.</translation>
+    </message>
+</context>
+<context>
+    <name>busquery::gui::CommandLine</name>
+    <message>
+        <source>Velmorina 公交查询：线路、站点和换乘查询。</source>
+        <translation>Velmorina bus enquiry: lines, stations and routes.</translation>
+    </message>
+    <message>
+        <source>打开另一个城市的公交数据文件。不给出时用环境变量 BUSQUERY_DB 指定的文件，否则用程序旁或安装目录中的 busdata。</source>
+        <translation>Open another city's bus data file. Without it, the file BUSQUERY_DB names, else the busdata beside the program or in its install.</translation>
+    </message>
+    <message>
+        <source>界面语言：zh（中文）或 en（英文）。不给出时用桌面的语言。</source>
+        <translation>Interface language: zh (Chinese) or en (English). Without it, the desktop's language.</translation>
+    </message>
+    <message>
+        <source>多余的参数：</source>
+        <translation>unexpected arguments: </translation>
+    </message>
+    <message>
+        <source>--lang 只能是 zh 或 en：</source>
+        <translation>--lang takes zh or en: </translation>
+    </message>
+    <message>
+        <source>--db 的文件名为空
+</source>
+        <translation>--db names no file
+</translation>
+    </message>
+</context>
+<context>
+    <name>busquery::gui::QueryPresenter</name>
+    <message>
+        <source>秒</source>
+        <translation> s</translation>
+    </message>
+</context>
 </TS>

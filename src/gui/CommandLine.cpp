@@ -23,9 +23,20 @@ CommandLine endWith(int status, const QString& output) {
     return {{}, status, output};
 }
 
+Language desktopLanguage(const QStringList& uiLanguages) {
+    std::vector<std::string> names;
+    for (const QString& name : uiLanguages) names.push_back(name.toStdString());
+    return interfaceLanguage(std::vector<std::string_view>(names.begin(), names.end()));
+}
+
+CommandLine openCity(std::filesystem::path file, Language language) {
+    return {std::move(file), std::nullopt, {}, language};
+}
+
 }  // namespace
 
-CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb) {
+CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb,
+                            const QStringList& uiLanguages) {
     QCommandLineParser parser;
     parser.setApplicationDescription(Texts::tr("Velmorina 公交查询：线路、站点和换乘查询。"));
     const QCommandLineOption help = parser.addHelpOption();
@@ -36,6 +47,11 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
                   "指定的文件，否则用程序旁或安装目录中的 busdata。"),
         QStringLiteral("FILE"));
     parser.addOption(db);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        Texts::tr("界面语言：zh（中文）或 en（英文）。不给出时用桌面的语言。"),
+        QStringLiteral("zh|en"));
+    parser.addOption(lang);
 
     const QString name = QStringLiteral("busquery: ");
     if (!parser.parse(arguments)) return endWith(kUsageError, name + parser.errorText() + '\n');
@@ -50,13 +66,22 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
         return endWith(kUsageError, name + Texts::tr("多余的参数：") +
                                         parser.positionalArguments().join(' ') + '\n');
     }
+    Language language = desktopLanguage(uiLanguages);
+    if (parser.isSet(lang)) {
+        const std::optional<Language> named = languageNamed(parser.value(lang).toStdString());
+        if (!named) {
+            return endWith(kUsageError, name + Texts::tr("--lang 只能是 zh 或 en：") +
+                                            parser.value(lang) + '\n');
+        }
+        language = *named;
+    }
     if (parser.isSet(db)) {
         const QString file = parser.value(db);
         if (file.isEmpty()) return endWith(kUsageError, name + Texts::tr("--db 的文件名为空\n"));
-        return {pathOf(file), std::nullopt, {}};
+        return openCity(pathOf(file), language);
     }
-    if (!environmentDb.isEmpty()) return {pathOf(environmentDb), std::nullopt, {}};
-    return {QuerySession::defaultFile(), std::nullopt, {}};
+    if (!environmentDb.isEmpty()) return openCity(pathOf(environmentDb), language);
+    return openCity(QuerySession::defaultFile(), language);
 }
 
 }  // namespace busquery::gui

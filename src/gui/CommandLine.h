@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "query/Language.h"
+
 namespace busquery::gui {
 
 // What busquery's command line asks for: the city to open, or an answer that ends the program
@@ -13,11 +15,14 @@ struct CommandLine {
     std::filesystem::path dataFile;
     std::optional<int> exitStatus;  // set when the program prints output and ends
     QString output;                 // for standard output on status 0, standard error otherwise
+    Language language = Language::Chinese;  // the interface's
 };
 
 // Reads the arguments (the program's name first). The city is the file --db names, else the
 // one the environment's BUSQUERY_DB names when it is not empty, else the busdata the program
-// finds beside itself or in its install.
-CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb);
+// finds beside itself or in its install. The interface language is the one --lang names, else
+// the first of the desktop's (uiLanguages, most wanted first) the program speaks, else Chinese.
+CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb,
+                            const QStringList& uiLanguages = {});
 
 }  // namespace busquery::gui

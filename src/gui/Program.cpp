@@ -11,11 +11,13 @@
 
 namespace busquery::gui {
 
-Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site)
+Program::Program(std::filesystem::path dataFile, Notifier notifier, const QString& site,
+                 Language language)
     : session_(std::move(dataFile)),
       query_(session_.query()),
       window_(query_, std::move(notifier), site),
-      command_(window_, query_) {
+      command_(window_, query_, language) {
+    query_.setLanguage(language);
     QObject::connect(&window_, &FrmMain::queryCommand, &window_, [this] { command_.RunQuery(); });
 }
 

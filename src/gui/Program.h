@@ -10,11 +10,13 @@
 
 namespace busquery::gui {
 
-// The running program: the data it answers from, its one window and the query command.
+// The running program: the data it answers from, its one window and the query command, all in
+// one interface language.
 class Program {
   public:
     Program(std::filesystem::path dataFile, Notifier notifier,
-            const QString& site = QString::fromLatin1(kSiteAddress));
+            const QString& site = QString::fromLatin1(kSiteAddress),
+            Language language = Language::Chinese);
 
     FrmMain& window() { return window_; }
     const QueryPresenter& command() const { return command_; }

@@ -37,7 +37,7 @@ void QueryPresenter::RunQuery() {
     view_.showQueryTime(QLocale().toString(seconds, 'f', 3) +
                         QCoreApplication::translate("busquery::gui::QueryPresenter", "秒"));
 
-    if (auto message = outcomeMessage(answer.outcome)) {
+    if (auto message = outcomeMessage(answer.outcome, language_)) {
         view_.notify(QString::fromStdString(*message), Notice::Outcome);
     }
 }

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
 
 #include "gui/CommandLine.h"
+#include "gui/InterfaceTranslation.h"
 #include "gui/Program.h"
 #include "gui/QtTranslations.h"
 #include "gui/StartupReport.h"
@@ -32,7 +34,8 @@ int main(int argc, char* argv[]) {
         QTranslator qtTexts;
         busquery::gui::installQtTranslations(qtTexts);
         command = busquery::gui::readCommandLine(QCoreApplication::arguments(),
-                                                 qEnvironmentVariable("BUSQUERY_DB"));
+                                                 qEnvironmentVariable("BUSQUERY_DB"),
+                                                 QLocale::system().uiLanguages());
         if (command->exitStatus) return end(*command);
     }
 
@@ -40,9 +43,16 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("example.velmorina.busquery"));
     QApplication::setStyle(QStyleFactory::create("Fusion"));  // the same look on every desktop
     QTranslator qtTexts;
-    busquery::gui::installQtTranslations(qtTexts);
+    QTranslator windowTexts;
+    const busquery::Language language = command->language;
+    if (language == busquery::Language::Chinese) {
+        busquery::gui::installQtTranslations(qtTexts);
+    } else if (!busquery::gui::installInterfaceTranslation(windowTexts, language)) {
+        std::fputs("busquery: the English texts (busquery_en.qm) are missing\n", stderr);
+    }
 
-    busquery::gui::Program program(command->dataFile, busquery::gui::showMessageBox);
+    busquery::gui::Program program(command->dataFile, busquery::gui::showMessageBox,
+                                   QString::fromLatin1(busquery::kSiteAddress), language);
     busquery::gui::reportStartupWhenShown(program.window());
     program.start();
     return app.exec();

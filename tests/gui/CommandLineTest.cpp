@@ -54,5 +54,39 @@ TEST(CommandLineTest, HelpVersionAndUsageErrorsEndTheProgram) {
     }
 }
 
+// --lang beats the desktop's languages, whose first spoken one beats Chinese.
+TEST(CommandLineTest, LangOptionThenTheDesktopsLanguageThenChinese) {
+    struct Case {
+        QStringList arguments;
+        QStringList desktop;
+        Language language;
+    };
+    const Case cases[] = {
+        {{"busquery"}, {}, Language::Chinese},
+        {{"busquery"}, {"de-DE", "fr"}, Language::Chinese},
+        {{"busquery"}, {"en-GB", "zh-CN"}, Language::English},
+        {{"busquery"}, {"de-DE", "zh-Hans-CN", "en"}, Language::Chinese},
+        {{"busquery", "--lang", "en"}, {"zh-CN"}, Language::English},
+        {{"busquery", "--lang=zh", "--db", "/cities/south"}, {"en-US"}, Language::Chinese},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const gui::CommandLine command = gui::readCommandLine(c.arguments, "", c.desktop);
+        EXPECT_FALSE(command.exitStatus.has_value());
+        EXPECT_EQ(command.language, c.language);
+    }
+}
+
+TEST(CommandLineTest, ALanguageWithoutATranslationIsAUsageError) {
+    for (const char* value : {"de", "", "EN-x"}) {
+        SCOPED_TRACE(value);
+        const gui::CommandLine command =
+            gui::readCommandLine({"busquery", "--lang", value}, "", {"en"});
+        ASSERT_TRUE(command.exitStatus.has_value());
+        EXPECT_EQ(*command.exitStatus, 2);
+        EXPECT_TRUE(command.output.startsWith("busquery: --lang ")) << command.output.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace busquery::test

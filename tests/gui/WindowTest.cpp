@@ -21,17 +21,18 @@ TestCity WindowTest::smallCity() {
     return city;
 }
 
-void WindowTest::start(const TestCity& city, const QString& site) {
-    startOn(city.write(file_), site);
+void WindowTest::start(const TestCity& city, const QString& site, Language language) {
+    startOn(city.write(file_), site, language);
 }
 
-void WindowTest::startOn(const std::filesystem::path& file, const QString& site) {
+void WindowTest::startOn(const std::filesystem::path& file, const QString& site,
+                         Language language) {
     program_ = std::make_unique<gui::Program>(
         file,
         [this](QWidget&, const QString& text, gui::Notice kind) {
             told_.push_back({text, kind, busyPointer()});
         },
-        site);
+        site, language);
     program_->start();
     const auto find = [this]<class T>(T*& control, const char* name) {
         control = window().findChild<T*>(name);

@@ -34,8 +34,10 @@ class WindowTest : public ::testing::Test {
     // without road and landmark parts, one name on two roads.
     static TestCity smallCity();
 
-    void start(const TestCity& city, const QString& site = kNoSite);
-    void startOn(const std::filesystem::path& file, const QString& site = kNoSite);
+    void start(const TestCity& city, const QString& site = kNoSite,
+               Language language = Language::Chinese);
+    void startOn(const std::filesystem::path& file, const QString& site = kNoSite,
+                 Language language = Language::Chinese);
 
     // The window's controls, found by their names as a traveller's tools would find them.
     struct Controls {
