@@ -14,7 +14,7 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev libsqlite3-dev libsqlitecpp-dev libicu-dev
           nlohmann-json3-dev libcli11-dev libzip-dev libcsv-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk qt6-translations-l10n
-          qt6-l10n-tools)
+          qt6-tools-dev qt6-l10n-tools)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
