@@ -37,7 +37,7 @@ Query CliContext::query() {
 }
 
 std::vector<Piece> CliContext::pieces(const Answer& answer) {
-    return answerPieces(answer, language, lineTerminusIn(session().data()));
+    return answerPieces(answer, language, session().lineTerminus());
 }
 
 int CliContext::writeAnswer(const Answer& answer) {

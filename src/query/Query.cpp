@@ -90,8 +90,8 @@ LineTerminus lineTerminusIn(BusData& data) {
     return [&data](std::string_view lnna) {
         for (const LineInfo& line : data.index().lines) {
             if (line.lnna != lnna) continue;
-            const std::vector<std::string> stations = readNameList(line.passstna);
-            return stations.empty() ? std::string() : stations.back();
+            const std::vector<std::string_view> stations = nameListViews(line.passstna);
+            return stations.empty() ? std::string() : std::string(stations.back());
         }
         return std::string();
     };

@@ -37,10 +37,12 @@ class QuerySession {
     // Valid after a query that did not throw.
     LeftOut leftOut();
 
-    // The data itself, for the suggestion search.
-    BusData& data();
+    // The last station of a line by its name, for answers that name a line's direction.
+    LineTerminus lineTerminus() { return lineTerminusIn(data()); }
 
   private:
+    BusData& data();
+
     std::filesystem::path file_;
     std::unique_ptr<BusData> data_;
 };
