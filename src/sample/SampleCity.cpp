@@ -269,7 +269,11 @@ SampleCitySize writeSampleCity(const std::filesystem::path& out, const SampleCit
     const BusDataRows city = planCity(options);
     writeBusData(out, city);
     SampleCitySize size{city.stations.size(), city.lines.size(), city.trips.size(), 0};
-    for (const TripRow& trip : city.trips) size.stopTimes += trip.times.arrivals.size();
+    for (const TripRow& trip : city.trips) {
+        size.stopTimes += static_cast<std::size_t>(
+            std::count_if(trip.times.arrivals.begin(), trip.times.arrivals.end(),
+                          [](std::uint16_t minute) { return minute != TripTimes::kNoStop; }));
+    }
     return size;
 }
 

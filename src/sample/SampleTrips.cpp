@@ -53,6 +53,12 @@ double speed(RouteKind kind) {
     }
 }
 
+// Long bus lines turn every second peak trip back two thirds of the way out, where the crowds
+// thin, so the timetable has short runs as real ones do.
+bool turnsShort(RouteKind kind, std::size_t stops) {
+    return (kind == RouteKind::Bus || kind == RouteKind::MetroFeeder) && stops >= 12;
+}
+
 }  // namespace
 
 void addSampleTrips(std::int64_t lnid, RouteKind kind, const std::vector<ServiceWindow>& windows,
@@ -66,12 +72,19 @@ void addSampleTrips(std::int64_t lnid, RouteKind kind, const std::vector<Service
             std::hypot(stops[i]->east - stops[i - 1]->east, stops[i]->south - stops[i - 1]->south);
         offsets.push_back(static_cast<int>(metres / speed(kind)));
     }
+    const std::size_t turn = stops.size() * 2 / 3;
+    bool shortNext = false;
     for (const ServiceWindow& window : windows) {
         for (int departure = window.first; departure <= window.last;
              departure += headway(kind, partOf(departure))) {
-            TripRow trip{lnid, 0, stops.back()->name, {}};
-            for (int offset : offsets) {
-                const auto minute = static_cast<std::uint16_t>(departure + offset);
+            const bool isShort =
+                turnsShort(kind, stops.size()) && partOf(departure) == DayPart::Peak && shortNext;
+            if (partOf(departure) == DayPart::Peak) shortNext = !shortNext;
+            const std::size_t served = isShort ? turn + 1 : stops.size();
+            TripRow trip{lnid, 0, stops[served - 1]->name, {}};
+            for (std::size_t i = 0; i < offsets.size(); ++i) {
+                const auto minute = i < served ? static_cast<std::uint16_t>(departure + offsets[i])
+                                               : TripTimes::kNoStop;
                 trip.times.arrivals.push_back(minute);
                 trip.times.departures.push_back(minute);
             }

@@ -19,7 +19,9 @@ struct ServiceWindow {
 // through each service window, as often as its kind runs at that time of day (more often at
 // the morning and evening peaks, less early and late; night lines every 20 minutes), each
 // reaching the stops after the first at the speed of its kind over the straight distances
-// between them. Every trip runs every day (service 0) and is headed for the last stop.
+// between them. Every trip runs every day (service 0) and is headed for the last stop it
+// serves: on long bus lines every second trip of the peaks turns back two thirds of the way out
+// and is kNoStop at the stops after.
 void addSampleTrips(std::int64_t lnid, RouteKind kind, const std::vector<ServiceWindow>& windows,
                     const std::vector<const SampleStop*>& stops, std::vector<TripRow>& trips);
 
