@@ -61,7 +61,8 @@ TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
         bool arriveBy;
         QString line, from, to;
         OutcomeCode outcome;
-        QString pane;  // its beginning
+        QString pane;     // its beginning
+        QString message;  // the box shown, if any
     };
     const Case cases[] = {
         {"2026-01-08 07:55", false, "", "东桥", "南门", OutcomeCode::TimedJourneysListed,
@@ -75,6 +76,9 @@ TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
         // After the last trip, the first of the next morning.
         {"2026-01-08 09:00", false, "", "东桥", "西山", OutcomeCode::TimedJourneysListed,
          "第1种方案 次日08:00出发"},
+        // No trip runs that way: said in a box, as the other outcomes without an answer are.
+        {"2026-01-08 07:55", false, "", "南门", "东桥", OutcomeCode::NoTimedJourney, "",
+         "24小时内没有可乘坐的车次！"},
         {"2026-01-08 07:55", false, "1", "", "", OutcomeCode::Listed, "1路"},
     };
     for (const auto& c : cases) {
@@ -88,6 +92,8 @@ TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
         EXPECT_EQ(state().intOutState, c.outcome);
         EXPECT_TRUE(w().d1->toPlainText().startsWith(c.pane))
             << w().d1->toPlainText().toStdString();
+        ASSERT_EQ(told_.size(), c.message.isEmpty() ? 0u : 1u);
+        if (!told_.empty()) EXPECT_EQ(told_[0].text, c.message);
     }
     // The line lookup lists the departures of the chosen day after the line.
     EXPECT_TRUE(w().d1->toPlainText().contains("08:00 08:30"))
