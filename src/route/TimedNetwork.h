@@ -94,6 +94,8 @@ struct TimedNetwork {
 
     // The timetable must outlive the network.
     static TimedNetwork assemble(const Timetable& timetable, Parts parts);
+    // What the network of a database's timetable is made of, in the journey network's numbers.
+    static Parts partsOf(const NetworkIndex& network);
     // The network of a database's timetable, its city's lines and its walks, numbered as the
     // journey network: network.derived<TimedNetwork>().
     static TimedNetwork build(const NetworkIndex& network);

@@ -5,7 +5,7 @@
 
 namespace busquery {
 
-TimedNetwork TimedNetwork::build(const NetworkIndex& network) {
+TimedNetwork::Parts TimedNetwork::partsOf(const NetworkIndex& network) {
     const Timetable& timetable = network.derived<Timetable>();
     const RouteIndex& routes = network.derived<RouteIndex>();
     const JourneyNetwork& journeys = network.derived<JourneyNetwork>();
@@ -32,7 +32,11 @@ TimedNetwork TimedNetwork::build(const NetworkIndex& network) {
         parts.changes.push_back(
             {journeys.stationOf[*from], journeys.stationOf[*to], change.minutes});
     }
-    return assemble(timetable, std::move(parts));
+    return parts;
+}
+
+TimedNetwork TimedNetwork::build(const NetworkIndex& network) {
+    return assemble(network.derived<Timetable>(), partsOf(network));
 }
 
 }  // namespace busquery

@@ -176,4 +176,18 @@ ReferenceTimedSearch::latestDepartures(TimedNetwork::Station from, TimedNetwork:
     return result;
 }
 
+std::array<std::int32_t, ReferenceTimedSearch::kMaxRides + 1> ReferenceTimedSearch::bestByRides(
+    const TimedAnswer& answer, bool arriveBy) {
+    std::array<std::int32_t, kMaxRides + 1> best;
+    best.fill(kNone);
+    for (std::uint32_t k = 1; k <= kMaxRides; ++k) {
+        for (const auto& journey : answer.journeys) {
+            if (journey.rides > k) continue;
+            const std::int32_t time = arriveBy ? journey.depart : journey.arrive;
+            if (best[k] == kNone || (arriveBy ? time > best[k] : time < best[k])) best[k] = time;
+        }
+    }
+    return best;
+}
+
 }  // namespace busquery

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "route/TimedJourney.h"
 #include "route/TimedNetwork.h"
 
 namespace busquery {
@@ -32,6 +33,11 @@ struct ReferenceTimedSearch {
     std::array<std::int32_t, kMaxRides + 1> latestDepartures(TimedNetwork::Station from,
                                                              TimedNetwork::Station to,
                                                              std::int32_t minute) const;
+
+    // An answer's best time with at most k rides in the form of the two above: its earliest
+    // arrival, or with arriveBy its latest departure.
+    static std::array<std::int32_t, kMaxRides + 1> bestByRides(const TimedAnswer& answer,
+                                                               bool arriveBy);
 
     // Minutes to change at a station, and to walk between two (kNone where no walk joins them).
     std::int32_t changeAt(TimedNetwork::Station station) const;

@@ -234,23 +234,6 @@ void expectRideable(const ReferenceTimedSearch& reference, const TimedQuery& que
     }
 }
 
-// The answer's best time with at most k rides, as the reference gives it.
-std::array<std::int32_t, 6> bestByRides(const TimedAnswer& answer, bool arriveBy) {
-    std::array<std::int32_t, 6> best;
-    best.fill(ReferenceTimedSearch::kNone);
-    for (std::uint32_t k = 1; k <= 5; ++k) {
-        for (const auto& journey : answer.journeys) {
-            if (journey.rides > k) continue;
-            const std::int32_t time = arriveBy ? journey.depart : journey.arrive;
-            if (best[k] == ReferenceTimedSearch::kNone ||
-                (arriveBy ? time > best[k] : time < best[k])) {
-                best[k] = time;
-            }
-        }
-    }
-    return best;
-}
-
 TEST(TimedSearchTest, AgreesWithTheReferenceOnRandomTimetables) {
     std::mt19937 random(20260105);
     int queries = 0;
@@ -279,7 +262,7 @@ TEST(TimedSearchTest, AgreesWithTheReferenceOnRandomTimetables) {
             const auto expected =
                 query.arriveBy ? reference.latestDepartures(query.origin, query.destination, asked)
                                : reference.earliestArrivals(query.origin, query.destination, asked);
-            ASSERT_EQ(bestByRides(answer, query.arriveBy), expected)
+            ASSERT_EQ(ReferenceTimedSearch::bestByRides(answer, query.arriveBy), expected)
                 << "city " << city << " query " << q << "\n"
                 << render(answer);
             expectRideable(reference, query, answer);
