@@ -2,7 +2,6 @@
 
 #include "network/NetworkIndex.h"
 #include "search/CaseAndAccentFolding.h"
-#include "search/StationTextIndex.h"
 #include "search/SuggestionLine.h"
 #include "store/BusDatabase.h"
 #include "text/AsciiCase.h"
@@ -30,11 +29,13 @@ EnglishStationNames EnglishStationNames::build(const NetworkIndex& network) {
     }
     if (english.empty()) return names;
 
-    const auto& text = network.derived<StationTextIndex>();
+    // Places as StationTextIndex numbers them, without building it: a line lookup needs only
+    // the names.
+    const auto& byName = network.stationsByName();
     const auto& stations = network.stations();
     std::unordered_map<std::string, std::uint32_t> sharing;  // folded English name → stations
-    for (std::uint32_t place = 0; place < stations.size(); ++place) {
-        const StationInfo& station = stations[text.station(place)];
+    for (std::uint32_t place = 0; place < byName.size(); ++place) {
+        const StationInfo& station = stations[byName[place]];
         const auto found = english.find(std::string(station.stna));
         // A name the file repeats is shown once, as the searches list it once.
         if (found == english.end() || names.byStna_.contains(found->first)) continue;
@@ -45,7 +46,7 @@ EnglishStationNames EnglishStationNames::build(const NetworkIndex& network) {
     }
     for (std::uint32_t n = 0; n < names.names_.size(); ++n) {
         Name& name = names.names_[n];
-        const StationInfo& station = stations[text.station(name.place)];
+        const StationInfo& station = stations[byName[name.place]];
         if (sharing[name.foldedEnglish] > 1) {
             name.shown += " (" + name.stna + ")";
         } else {
