@@ -326,6 +326,10 @@
         <source>Velmorina 公交查询 · 出行愉快</source>
         <translation>Velmorina bus enquiry · have a good trip</translation>
     </message>
+    <message>
+        <source>%1 公交查询 · 出行愉快</source>
+        <translation>%1 bus enquiry · have a good trip</translation>
+    </message>
 </context>
 <context>
     <name>busquery::gui::DepartureTimeControl</name>

@@ -12,6 +12,7 @@
 #include "gtfs/GtfsStops.h"
 #include "gtfs/GtfsTimetable.h"
 #include "gtfs/GtfsTransfers.h"
+#include "gtfs/GtfsTranslations.h"
 #include "gtfs/GtfsTrips.h"
 #include "gtfs/ServiceDays.h"
 #include "gtfs/TripStops.h"
@@ -129,6 +130,11 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     GtfsStops stops = GtfsStops::read(stopsTable, summary);
     GtfsTransfers transfers;
     if (transfersTable) transfers = GtfsTransfers::read(*transfersTable, stops, summary);
+    GtfsTranslations translations;
+    if (feed.has("translations.txt")) {
+        CsvTable translationsTable = openTable(feed, "translations.txt", summary);
+        translations = GtfsTranslations::read(translationsTable, stops, summary);
+    }
     GtfsRoutes routes = GtfsRoutes::read(routesTable, summary);
     GtfsTrips trips = GtfsTrips::read(tripsTable, routes, summary);
     GtfsFrequencies frequencies;
@@ -170,6 +176,8 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     }
 
     BusDataRows rows;
+    rows.stationNames = translations.stationNames(stops, network);
+    summary.englishNames = rows.stationNames.size();
     rows.lineIds = std::move(network.lineIds);
     rows.date = summary.date;
     rows.lines = std::move(network.lines);

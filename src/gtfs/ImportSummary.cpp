@@ -67,6 +67,9 @@ std::string ImportSummary::text() const {
     text += "  有坐标的站点 " + std::to_string(positions) + " 个，同名异地分开命名的站名 " +
             std::to_string(namesApart.size()) + " 个，合并重复线路 " + std::to_string(mergedLines) +
             " 条，步行连接 " + std::to_string(walks) + " 条\n";
+    if (englishNames > 0) {
+        text += "  有英文名的站点 " + std::to_string(englishNames) + " 个\n";
+    }
     text += "  时刻表：班次 " + std::to_string(timetableTrips) + " 个，停靠时刻 " +
             std::to_string(timetableStopTimes) + " 条\n";
     if (!calendarGiven) {

@@ -42,6 +42,11 @@ void Banner::navigate(const QUrl& address) {
     if (painted_) QTimer::singleShot(0, this, &Banner::fetch);
 }
 
+void Banner::setCity(const QString& city) {
+    city_ = city;
+    if (state_ == State::Unavailable) showPlaceholder();
+}
+
 void Banner::paintEvent(QPaintEvent* event) {
     QTextBrowser::paintEvent(event);
     // The first paint means the window is on screen: only now may the network start up.
@@ -76,8 +81,10 @@ void Banner::received(QNetworkReply* reply) {
 }
 
 void Banner::showPlaceholder() {
+    const QString text = city_.isEmpty() ? tr("Velmorina 公交查询 · 出行愉快")
+                                         : tr("%1 公交查询 · 出行愉快").arg(city_);
     setHtml(QStringLiteral("<p align='center' style='margin-top:26px; color:#8a96a8'>%1</p>")
-                .arg(tr("Velmorina 公交查询 · 出行愉快").toHtmlEscaped()));
+                .arg(text.toHtmlEscaped()));
     state_ = State::Unavailable;
 }
 

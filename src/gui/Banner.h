@@ -11,7 +11,7 @@ namespace busquery::gui {
 // The banner WebBrowser1: a light HTML view of one page of the publisher's site. The page is
 // fetched in the background once the window is on screen, so start-up never waits for the
 // network; a site that cannot be reached leaves a quiet placeholder. Links in the page open in
-// the traveller's browser.
+// the traveller's browser. The placeholder names the city the data file holds.
 class Banner : public QTextBrowser {
     Q_OBJECT
 
@@ -22,6 +22,9 @@ class Banner : public QTextBrowser {
 
     // Shows the page at address; the fetch starts once the banner has painted itself.
     void navigate(const QUrl& address);
+    // The city the data file names, which the placeholder then names in place of the
+    // program's own city; empty for the program's own city.
+    void setCity(const QString& city);
     State state() const { return state_; }
 
   signals:
@@ -37,6 +40,7 @@ class Banner : public QTextBrowser {
     void showPlaceholder();
 
     QUrl address_;
+    QString city_;
     bool pending_ = false;
     bool painted_ = false;
     State state_ = State::Blank;

@@ -442,6 +442,11 @@ void FrmMain::loadBanner() {
     WebBrowser1->navigate(links.banner());
 }
 
+void FrmMain::nameCity(const QString& city) {
+    setWindowTitle(city + QStringLiteral(" — busquery"));
+    WebBrowser1->setCity(city);
+}
+
 void FrmMain::setLineList(const QStringList& lines) {
     txtQueryLnna->clear();
     txtQueryLnna->addItems(lines);

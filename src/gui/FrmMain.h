@@ -61,6 +61,9 @@ class FrmMain : public QWidget, public QueryView {
     // empty) and its pruning, the data date as read from the data, and the departure time control,
     // which shows only for data with a timetable; without one the window is as it always was.
     void loadBanner();
+    // A city the data file names: the title and the banner name it ("Vilnius — busquery"); the
+    // program's own city keeps its texts.
+    void nameCity(const QString& city);
     void setLineList(const QStringList& lines);
     void removeFromLineList(const QString& line);
     void showDataDate(const QString& date);

@@ -42,9 +42,9 @@ std::optional<QString> Form_Load(FrmMain& window, Query& query) {
         for (const std::string& id : facts.lineIds) lines.append(QString::fromStdString(id));
         window.showDataDate(QString::fromStdString(facts.dataDate));
         window.offerDepartureTime(facts.timetable);
-        // An imported city names itself; the sample city keeps the program's own title.
+        // An imported city names itself; the sample city keeps the program's own texts.
         if (const std::optional<std::string> city = query.cityName()) {
-            window.setWindowTitle(QString::fromStdString(*city) + QStringLiteral(" — busquery"));
+            window.nameCity(QString::fromStdString(*city));
         }
     } catch (...) {
         problem = failureText(std::current_exception());

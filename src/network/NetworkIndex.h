@@ -90,9 +90,15 @@ struct NetworkIndex {
     // The program asks from one thread only.
     template <class T>
     const T& derived() const {
+        return *derivedShared<T>();
+    }
+    // The same, shared: for what must outlive this content, such as an answer that names its
+    // stations through it.
+    template <class T>
+    std::shared_ptr<const T> derivedShared() const {
         auto& slot = derived_[std::type_index(typeid(T))];
         if (!slot) slot = std::make_shared<const T>(T::build(*this));
-        return *static_cast<const T*>(slot.get());
+        return std::static_pointer_cast<const T>(slot);
     }
 
   private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "query/TimedRoute.h"
 #include "route/DirectLine.h"
 #include "route/Plan.h"
+#include "search/EnglishStationNames.h"
 
 namespace busquery {
 
@@ -40,6 +42,9 @@ struct Answer {
     OutcomeCode outcome = OutcomeCode::EmptyInput;  // intOutState after the query
     std::int32_t records = 0;                       // lngRecordNum after the query
     std::string city;  // the city the database answered for; empty when none was read
+    // An English interface's names of the stations, where the file has some: the renderer
+    // shows the stations by them.
+    std::shared_ptr<const EnglishStationNames> englishNames;
 
     std::vector<LineEntry> lines;  // line lookup
     // Line lookup on a day, data with a timetable: per line its departures from its first

@@ -4,8 +4,10 @@
 #include "query/LineLookup.h"
 #include "query/Renderer.h"
 #include "query/RouteSearch.h"
+#include "query/RouteStationName.h"
 #include "query/StationLookup.h"
 #include "query/TimedRouteSearch.h"
+#include "route/RouteIndex.h"
 #include "route/ServiceCalendar.h"
 #include "search/SuggestionSearch.h"
 #include "store/TimetableTables.h"
@@ -20,6 +22,17 @@ QueryMode selectMode(const QueryState& s) {
     if (!s.strStnaFrom.empty() && !s.strStnaTo.empty()) return QueryMode::MultiStation;
     if (s.strStnaFrom.empty() && s.strStnaTo.empty()) return QueryMode::SingleStation;
     return QueryMode::None;
+}
+
+// A route box of an English interface may name its station in English: the search then takes
+// the station's own name. A box that names a station as it stands stays as it is.
+std::string routeBox(const NetworkIndex& index, const EnglishStationNames* english,
+                     const std::string& box) {
+    if (english == nullptr) return box;
+    const std::string_view name = routeStationName(box);
+    if (name.empty() || index.derived<RouteIndex>().findStation(name)) return box;
+    const auto stna = english->stationNamed(name);
+    return stna ? std::string(*stna) : box;
 }
 
 }  // namespace
@@ -60,7 +73,7 @@ Suggestions Query::suggest(std::string_view boxText) {
     if (!startsSuggestionSearch(result.text)) return result;
     data_.refresh();
     result.searched = true;
-    result.lines = suggestStations(data_.index(), result.text);
+    result.lines = suggestStations(data_.index(), result.text, englishNames().get());
     return result;
 }
 
@@ -84,6 +97,12 @@ std::optional<std::string> Query::cityName() {
     auto city = data_.database().city();
     if (!city || city->ctna.empty()) return std::nullopt;
     return city->ctna;
+}
+
+std::shared_ptr<const EnglishStationNames> Query::englishNames() {
+    if (language_ != Language::English) return nullptr;
+    auto names = data_.index().derivedShared<EnglishStationNames>();
+    return names->empty() ? nullptr : names;
 }
 
 LineTerminus lineTerminusIn(BusData& data) {
@@ -117,6 +136,7 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine,
     } else {
         data_.refresh();
         const NetworkIndex& index = data_.index();
+        const std::shared_ptr<const EnglishStationNames> english = englishNames();
         result.mode = mode;
         result.city = index.city;
         switch (mode) {
@@ -133,17 +153,19 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine,
                 state_.strQueryLnna = removeAll(state_.strQueryLnna, "路");
                 state_.lngRecordNum = result.records;
                 break;
-            case QueryMode::MultiStation:
-                result = time ? timedRouteAnswer(index, routeState_, timedSearch_,
-                                                 state_.strStnaFrom, state_.strStnaTo, *time)
-                              : routeAnswer(routeSearch(index, routeState_, state_.strStnaFrom,
-                                                        state_.strStnaTo));
+            case QueryMode::MultiStation: {
+                const std::string from = routeBox(index, english.get(), state_.strStnaFrom);
+                const std::string to = routeBox(index, english.get(), state_.strStnaTo);
+                result = time ? timedRouteAnswer(index, routeState_, timedSearch_, from, to, *time)
+                              : routeAnswer(routeSearch(index, routeState_, from, to));
                 result.mode = mode;
                 result.city = index.city;
                 state_.lngRecordNum = result.records;
                 break;
+            }
             case QueryMode::SingleStation:
-                result.stations = stationLookup(index, pickedLine, state_.strQueryFrom);
+                result.stations =
+                    stationLookup(index, pickedLine, state_.strQueryFrom, english.get());
                 result.records = static_cast<std::int32_t>(result.stations.size());
                 result.outcome =
                     result.stations.empty() ? OutcomeCode::NoStation : OutcomeCode::StationsListed;
@@ -156,6 +178,7 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine,
                     state_.strStnaFrom.empty() ? OutcomeCode::NoOrigin : OutcomeCode::NoDestination;
                 break;
         }
+        result.englishNames = english;
     }
     state_.intOutState = result.outcome;
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -15,6 +16,7 @@
 #include "query/Suggestions.h"
 #include "query/TimedRoute.h"
 #include "route/TimedSearchState.h"
+#include "search/EnglishStationNames.h"
 
 namespace busquery {
 
@@ -77,6 +79,9 @@ class Query {
     LineTerminus lineTerminus() { return lineTerminusIn(data_); }
 
   private:
+    // The stations' English names in an English interface, where the file has some; else none.
+    // The data must be refreshed.
+    std::shared_ptr<const EnglishStationNames> englishNames();
     void enter(std::string_view line, std::string_view station, std::string_view from,
                std::string_view to);
     // Checks the entered texts, then runs mode (None: says which route box is empty); a route

@@ -135,7 +135,7 @@ void render(const Answer& answer, ResultPane& pane, Language language,
             const LineTerminus& terminus) {
     if (answer.mode == QueryMode::None) return;
     pane.clear();
-    StationNames names(language);
+    StationNames names(language, answer.englishNames.get());
     for (const LineEntry& line : answer.lines) writeLine(pane, line, language, names);
     writeLineDepartures(pane, answer, language, names);
     for (std::size_t i = 0; i < answer.stations.size(); ++i) {

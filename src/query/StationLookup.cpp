@@ -1,6 +1,7 @@
 #include "query/StationLookup.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "search/AdditionalMatches.h"
 #include "search/StationTextIndex.h"
@@ -31,7 +32,8 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name) {
 }
 
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
-                                        std::string_view typedText) {
+                                        std::string_view typedText,
+                                        const EnglishStationNames* english) {
     using Columns = StationTextIndex::Columns;
     const StationSearchParts parts = stationSearchParts(pickedLine, typedText);
 
@@ -48,7 +50,18 @@ std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_v
     };
     const auto literal = text.find(parts.station, Columns::Name);
     list(literal);
-    list(foldedMatches(index, parts.station, Columns::Name, literal));
+    const auto folded = foldedMatches(index, parts.station, Columns::Name, literal);
+    list(folded);
+    if (english != nullptr && !english->empty()) {
+        std::vector<std::uint32_t> listed;
+        std::merge(literal.begin(), literal.end(), folded.begin(), folded.end(),
+                   std::back_inserter(listed));
+        std::vector<std::uint32_t> inEnglish;
+        const auto found = english->find(parts.station);
+        std::set_difference(found.begin(), found.end(), listed.begin(), listed.end(),
+                            std::back_inserter(inEnglish));
+        list(inEnglish);
+    }
     // Pinyin only takes the place of "no station": a name in letters is found as it is.
     if (found.empty()) list(pinyinMatches(index, parts.station, {}));
     return found;

@@ -6,6 +6,7 @@
 
 #include "network/NetworkIndex.h"
 #include "query/Answer.h"
+#include "search/EnglishStationNames.h"
 
 namespace busquery {
 
@@ -28,8 +29,11 @@ void addLine(std::vector<std::string>& arrLnna, std::string_view name);
 // Every station whose name contains the station part (taken from the picked suggestion line,
 // else from the typed text), narrowed by the picked road part, with the distinct lines that stop
 // there; then those whose name contains it when case and accents are ignored. When that finds
-// none, the stations whose name the station part spells in pinyin.
+// none, the stations whose name the station part spells in pinyin. With english (an English
+// interface), the stations whose English name contains the station part follow the rows
+// before the pinyin ones.
 std::vector<StationEntry> stationLookup(const NetworkIndex& index, std::string_view pickedLine,
-                                        std::string_view typedText);
+                                        std::string_view typedText,
+                                        const EnglishStationNames* english = nullptr);
 
 }  // namespace busquery

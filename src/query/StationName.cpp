@@ -25,6 +25,9 @@ std::string StationNames::shown(std::string_view stna) {
     if (language_ == Language::Chinese) return std::string(stna);
     const std::string key(stna);
     if (const auto found = shown_.find(key); found != shown_.end()) return found->second;
+    if (english_ != nullptr) {
+        if (const std::string* name = english_->shown(stna)) return shown_[key] = *name;
+    }
     const std::string reading = pinyin(stna);
     return shown_[key] = reading.empty() ? key : key + " (" + reading + ")";
 }

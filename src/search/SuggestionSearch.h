@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "network/NetworkIndex.h"
+#include "search/EnglishStationNames.h"
 
 namespace busquery {
 
@@ -24,7 +25,11 @@ std::string suggestionLine(const StationInfo& station);
 // AdditionalMatches.h). The lines are views into the index: a one-character search lists
 // thousands of stations, and copying each line would cost more than the search. They stay
 // valid while the index does.
+//
+// With english (an English interface), a station that has an English name is listed by it in
+// its line, and the stations whose English name contains the text follow the rows above.
 std::vector<std::string_view> suggestStations(const NetworkIndex& index,
-                                              std::string_view cleanedText);
+                                              std::string_view cleanedText,
+                                              const EnglishStationNames* english = nullptr);
 
 }  // namespace busquery

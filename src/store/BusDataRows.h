@@ -82,6 +82,14 @@ struct CityRow {
     std::string lang;
 };
 
+// nsttrans: a station's name in another language, as the feed's translations give it. lang is
+// a BCP 47 tag ("en"); a station has at most one row per language.
+struct StationNameRow {
+    std::string stna;
+    std::string lang;
+    std::string name;
+};
+
 // Everything a new bus database holds. The timetable tables (nlntrip, nsvinfo, nsvdate,
 // nstchange) are written only when there are trips: a file without trips answers without times.
 // A file with trips but no service rows runs every trip every day.
@@ -96,7 +104,8 @@ struct BusDataRows {
     std::vector<ServiceRow> services;
     std::vector<ServiceDateRow> serviceDates;
     std::vector<ChangeRow> changes;
-    std::optional<CityRow> city;  // nctinfo, written only when the city has a name
+    std::optional<CityRow> city;               // nctinfo, written only when the city has a name
+    std::vector<StationNameRow> stationNames;  // nsttrans, written only when there are some
 };
 
 }  // namespace busquery

@@ -29,7 +29,7 @@ struct TableColumns {
 // Every table and column the queries read, checked alike before the first query: a table every
 // file must have that is missing, and any of them that is not a plain table with these
 // columns, is reported. An optional table may be absent: the file then answers without it.
-const std::array<TableColumns, 7> kTables{{
+const std::array<TableColumns, 8> kTables{{
     {"no", {"lineid"}},
     {"dbdate", {"id", "date"}},
     {"nlninfo", {"citycode", "lnna", "lnid", "fltime", "Passstna"}},
@@ -37,6 +37,7 @@ const std::array<TableColumns, 7> kTables{{
     {"nstpos", {"stna", "lat", "lon"}, true},
     {"nstwalk", {"stna", "tostna", "metres"}, true},
     {"nctinfo", {"citycode", "ctna", "lang"}, true},
+    {"nsttrans", {"stna", "lang", "name"}, true},
 }};
 
 // Virtual machine steps between two looks at the clock.
@@ -325,6 +326,25 @@ std::optional<CityRow> BusDatabase::city() {
             return value.isNull() ? std::string() : value.getString();
         };
         return CityRow{text(0), text(1), text(2)};
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+std::vector<StationNameRow> BusDatabase::stationNames() {
+    std::vector<StationNameRow> rows;
+    if (!hasTable("nsttrans")) return rows;
+    try {
+        SQLite::Statement select(
+            db_, "SELECT stna, lang, name FROM nsttrans ORDER BY " + rowId("nsttrans"));
+        while (select.executeStep()) {
+            auto text = [&select](int column) {
+                const SQLite::Column value = select.getColumn(column);
+                return value.isNull() ? std::string() : value.getString();
+            };
+            rows.push_back(StationNameRow{text(0), text(1), text(2)});
+        }
+        return rows;
     } catch (const std::exception& e) {
         fail(e);
     }

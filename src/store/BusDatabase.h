@@ -43,8 +43,12 @@ class BusDatabase {
     // The city the file names in its optional table nctinfo; nothing without one (the sample
     // city and files of old).
     std::optional<CityRow> city();
+    // The station names in other languages of the optional table nsttrans, in table order;
+    // none for a file without it. Null columns read as the empty text.
+    std::vector<StationNameRow> stationNames();
 
-    // Whether the file has an optional table the program reads (nstpos, nstwalk). Where it
+    // Whether the file has an optional table the program reads (nstpos, nstwalk, nctinfo,
+    // nsttrans). Where it
     // has one, it passed the same checks as the tables every file must have.
     bool hasTable(std::string_view table) const;
 

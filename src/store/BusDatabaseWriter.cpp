@@ -125,6 +125,23 @@ void BusDatabaseWriter::setCity(const CityRow& city) {
     }
 }
 
+void BusDatabaseWriter::addStationName(const StationNameRow& name) {
+    try {
+        if (!insertStationName_) {
+            db_.exec("CREATE TABLE nsttrans (stna TEXT, lang TEXT, name TEXT)");
+            insertStationName_ = std::make_unique<SQLite::Statement>(
+                db_, "INSERT INTO nsttrans (stna, lang, name) VALUES (?, ?, ?)");
+        }
+        insertStationName_->bind(1, name.stna);
+        insertStationName_->bind(2, name.lang);
+        insertStationName_->bind(3, name.name);
+        insertStationName_->exec();
+        insertStationName_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 void BusDatabaseWriter::setDate(std::string_view date) {
     try {
         db_.exec("DELETE FROM dbdate");

@@ -43,6 +43,8 @@ class BusDatabaseWriter {
     void addServiceDate(const ServiceDateRow& date);
     void addChange(const ChangeRow& change);
     void setCity(const CityRow& city);
+    // A station's name in another language; the table nsttrans is made before its first row.
+    void addStationName(const StationNameRow& name);
     void commit();
 
   private:
@@ -60,6 +62,7 @@ class BusDatabaseWriter {
     std::unique_ptr<SQLite::Statement> insertService_;
     std::unique_ptr<SQLite::Statement> insertServiceDate_;
     std::unique_ptr<SQLite::Statement> insertChange_;
+    std::unique_ptr<SQLite::Statement> insertStationName_;
 };
 
 }  // namespace busquery

@@ -16,6 +16,7 @@ void writeBusData(const std::filesystem::path& path, const BusDataRows& rows) {
         for (const StationRow& station : rows.stations) writer.addStation(station);
         for (const PositionRow& position : rows.positions) writer.addPosition(position);
         for (const WalkRow& walk : rows.walks) writer.addWalk(walk);
+        for (const StationNameRow& name : rows.stationNames) writer.addStationName(name);
         if (!rows.trips.empty()) {
             writer.addTimetableTables();
             for (const TripRow& trip : rows.trips) writer.addTrip(trip);

@@ -1,7 +1,9 @@
 #include <QCoreApplication>
+#include <QTest>
 #include <QTranslator>
 
 #include "WindowTest.h"
+#include "gui/Banner.h"
 #include "gui/InterfaceTranslation.h"
 #include "query/OutcomeMessage.h"
 
@@ -66,23 +68,34 @@ TEST_F(InterfaceLanguageTest, TheEnglishWindowReadsInEnglish) {
     QCoreApplication::removeTranslator(&english);
 }
 
-// The title names a city the file names, in either language; a file without a name keeps the
-// program's own title.
-TEST_F(InterfaceLanguageTest, TheTitleNamesTheCityTheFileNames) {
+// The title and the banner (its placeholder, the site being out of reach) name a city the file
+// names, in the interface language; a file without a name keeps the program's own texts.
+TEST_F(InterfaceLanguageTest, TheTitleAndTheBannerNameTheCityTheFileNames) {
     struct Case {
         std::optional<CityRow> city;
         Language language;
         QString title;
+        QString banner;
     };
     const Case cases[] = {
-        {std::nullopt, Language::Chinese, "Velmorina公交查询系统2009"},
-        {CityRow{"vilnius", "Vilnius", "lt"}, Language::Chinese, "Vilnius — busquery"},
-        {CityRow{"vilnius", "Vilnius", "lt"}, Language::English, "Vilnius — busquery"},
-        {CityRow{"x", "", "lt"}, Language::Chinese, "Velmorina公交查询系统2009"},
+        {std::nullopt, Language::Chinese, "Velmorina公交查询系统2009",
+         "Velmorina 公交查询 · 出行愉快"},
+        {std::nullopt, Language::English, "Velmorina Bus Enquiry 2009",
+         "Velmorina bus enquiry · have a good trip"},
+        {CityRow{"vilnius", "Vilnius", "lt"}, Language::Chinese, "Vilnius — busquery",
+         "Vilnius 公交查询 · 出行愉快"},
+        {CityRow{"vilnius", "Vilnius", "lt"}, Language::English, "Vilnius — busquery",
+         "Vilnius bus enquiry · have a good trip"},
+        {CityRow{"x", "", "lt"}, Language::Chinese, "Velmorina公交查询系统2009",
+         "Velmorina 公交查询 · 出行愉快"},
     };
     int n = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title.toStdString());
+        QTranslator english;
+        if (c.language == Language::English) {
+            ASSERT_TRUE(gui::installInterfaceTranslation(english, Language::English));
+        }
         BusDataRows rows;
         rows.date = "2024-05-01";
         rows.lines.push_back(
@@ -90,6 +103,11 @@ TEST_F(InterfaceLanguageTest, TheTitleNamesTheCityTheFileNames) {
         rows.city = c.city;
         startOn(writeRows(dir_ / ("city" + std::to_string(n++)), rows), kNoSite, c.language);
         EXPECT_EQ(window().windowTitle(), c.title);
+        const auto* banner = window().findChild<gui::Banner*>("WebBrowser1");
+        ASSERT_TRUE(QTest::qWaitFor(
+            [banner] { return banner->state() == gui::Banner::State::Unavailable; }, 10000));
+        EXPECT_EQ(banner->toPlainText(), c.banner);
+        QCoreApplication::removeTranslator(&english);
     }
 }
 

@@ -88,6 +88,8 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
              (withDate + "CREATE VIRTUAL TABLE nstpos USING fts5(stna, lat, lon);").c_str());
     writeSql(dir / "walk-columns",
              (withDate + "CREATE TABLE nstwalk (stna TEXT, tostna TEXT);").c_str());
+    writeSql(dir / "names-columns",
+             (withDate + "CREATE TABLE nsttrans (stna TEXT, lang TEXT);").c_str());
     {
         // A real file cut short: its header is sound, the pages it promises are not there.
         TestCity city;
@@ -123,6 +125,7 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         {dir / "walk-view", ErrorKind::SchemaMissing, "nstwalk 是视图，不是表"},
         {dir / "position-virtual", ErrorKind::SchemaMissing, "nstpos 是虚拟表，不是表"},
         {dir / "walk-columns", ErrorKind::SchemaMissing, "表 nstwalk 缺少列 metres"},
+        {dir / "names-columns", ErrorKind::SchemaMissing, "表 nsttrans 缺少列 name"},
         {dir / "folder", ErrorKind::NotAFile, "是一个文件夹，不是数据文件"},
         {dir / "fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
         {dir / "link-to-fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
