@@ -157,6 +157,20 @@
     </message>
 </context>
 <context>
+    <name>LineDepartures</name>
+    <message>
+        <source>每%1分钟</source>
+        <translation>every %1 min</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceHoursText</name>
+    <message>
+        <source>次日</source>
+        <translation>next day</translation>
+    </message>
+</context>
+<context>
     <name>Weekday</name>
     <message>
         <source>星期一</source>
@@ -247,6 +261,353 @@
     <message>
         <source>无法写入标准输出</source>
         <translation>cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>原因：%1</source>
+        <translation>cause: %1</translation>
+    </message>
+    <message>
+        <source>无法读取时间“%1”：应为 “2026-01-08 08:00”、“08:00” 或 “now”</source>
+        <translation>cannot read the time “%1”: write “2026-01-08 08:00”, “08:00” or “now”</translation>
+    </message>
+    <message>
+        <source>种子须是 0 到 18446744073709551615 之间的整数：%1</source>
+        <translation>the seed must be a whole number from 0 to 18446744073709551615: %1</translation>
+    </message>
+    <message>
+        <source>样例城市已写入 “%1”：%2 个站点，%3 条线路（上下行分计）</source>
+        <translation>Sample city written to “%1”: %2 stations, %3 lines (each direction counted)</translation>
+    </message>
+    <message>
+        <source>，班次 %1 个，停靠时刻 %2 条</source>
+        <translation>, %1 trips, %2 stop times</translation>
+    </message>
+    <message>
+        <source>读取 %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>已写入 “%1”，但无法输出导入摘要（无法写入标准输出）</source>
+        <translation>wrote “%1”, but cannot show the import summary (cannot write to standard output)</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>数据文件 “%1”</source>
+        <translation>the data file “%1”</translation>
+    </message>
+    <message>
+        <source>%1 有误：%2</source>
+        <translation>Cannot use %1: %2</translation>
+    </message>
+    <message>
+        <source>没有权限读取%1</source>
+        <translation>No permission to read %1</translation>
+    </message>
+    <message>
+        <source>%1 不存在</source>
+        <translation>Cannot find %1</translation>
+    </message>
+    <message>
+        <source>%1 是一个文件夹，不是数据文件</source>
+        <translation>Cannot use %1: it is a folder, not a data file</translation>
+    </message>
+    <message>
+        <source>%1 是一个%2，不是数据文件</source>
+        <translation>Cannot use %1: it is a %2, not a data file</translation>
+    </message>
+    <message>
+        <source>管道</source>
+        <translation>pipe</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>device</translation>
+    </message>
+    <message>
+        <source>套接字</source>
+        <translation>socket</translation>
+    </message>
+    <message>
+        <source>特殊文件</source>
+        <translation>special file</translation>
+    </message>
+    <message>
+        <source>%1 是空文件（0 字节），没有任何数据</source>
+        <translation>Cannot use %1: it is empty (0 bytes) and holds no data</translation>
+    </message>
+    <message>
+        <source>不是数据库文件</source>
+        <translation>it is not a database file</translation>
+    </message>
+    <message>
+        <source>“%1” 中还有尚未写入数据文件的更改，请先关闭正在写入它的程序</source>
+        <translation>“%1” holds changes not yet written into the data file; first close the program that is writing it</translation>
+    </message>
+    <message>
+        <source>“%1” 表明有一次写入还没有完成，请先关闭正在写入它的程序</source>
+        <translation>“%1” shows that a write has not finished; first close the program that is writing it</translation>
+    </message>
+    <message>
+        <source>无法确定文件的位置</source>
+        <translation>cannot tell where the file is</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>无法打开%1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 毫秒</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>缺少表 %1</source>
+        <translation>table %1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 是视图，不是表</source>
+        <translation>%1 is a view, not a table</translation>
+    </message>
+    <message>
+        <source>%1 是虚拟表，不是表</source>
+        <translation>%1 is a virtual table, not a table</translation>
+    </message>
+    <message>
+        <source>%1 不是普通的表</source>
+        <translation>%1 is not an ordinary table</translation>
+    </message>
+    <message>
+        <source>表 %1 的行没有行号（WITHOUT ROWID）</source>
+        <translation>the rows of table %1 have no row id (WITHOUT ROWID)</translation>
+    </message>
+    <message>
+        <source>表 %1 缺少列 %2</source>
+        <translation>table %1 lacks the column %2</translation>
+    </message>
+    <message>
+        <source>表 %1 的列占用了 rowid、_rowid_ 和 oid，无法确定行在表中的顺序</source>
+        <translation>the columns of table %1 take the names rowid, _rowid_ and oid, so the order of its rows cannot be known</translation>
+    </message>
+    <message>
+        <source>表 dbdate 中没有 id 为 1 的记录</source>
+        <translation>table dbdate has no row with id 1</translation>
+    </message>
+    <message>
+        <source>文件已损坏</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>读取文件时出错</source>
+        <translation>an error while reading the file</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>读取超过 %1仍未完成，已停止（文件的内容可能有误）</source>
+        <translation>reading took longer than %1 and was stopped (the file's content may be wrong)</translation>
+    </message>
+    <message>
+        <source>读取失败（SQLite 错误码 %1）</source>
+        <translation>reading failed (SQLite error code %1)</translation>
+    </message>
+    <message>
+        <source>读取失败</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>没有指定要写入的数据文件</source>
+        <translation>No data file to write was named</translation>
+    </message>
+    <message>
+        <source>“%1” 是一个文件夹，不能作为数据文件</source>
+        <translation>“%1” is a folder and cannot be a data file</translation>
+    </message>
+    <message>
+        <source>“%1” 不是普通文件，不能作为数据文件</source>
+        <translation>“%1” is not an ordinary file and cannot be a data file</translation>
+    </message>
+    <message>
+        <source>文件夹 “%1” 不存在</source>
+        <translation>The folder “%1” does not exist</translation>
+    </message>
+    <message>
+        <source>无法在文件夹 “%1” 中写入：%2</source>
+        <translation>Cannot write in the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>无法把数据文件写到 “%1”：%2</source>
+        <translation>Cannot write the data file to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>writing failed</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>a disk read or write failed</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>cannot create the file</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>数据过大</source>
+        <translation>the data is too large</translation>
+    </message>
+    <message>
+        <source>写入失败（SQLite 错误码 %1）</source>
+        <translation>writing failed (SQLite error code %1)</translation>
+    </message>
+    <message>
+        <source>文件 “%1” 已存在，不会覆盖</source>
+        <translation>The file “%1” exists already and is not overwritten</translation>
+    </message>
+    <message>
+        <source>无法创建数据文件 “%1”：%2</source>
+        <translation>Cannot create the data file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件 “%1”：%2</source>
+        <translation>Cannot write the data file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>超出了磁盘配额</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>文件超过了允许的大小</source>
+        <translation>the file is larger than allowed</translation>
+    </message>
+    <message>
+        <source>文件系统是只读的</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>路径中有不是文件夹的部分</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>名称过长</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>符号链接过多</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>已存在</source>
+        <translation>it exists already</translation>
+    </message>
+    <message>
+        <source>正被占用</source>
+        <translation>it is in use</translation>
+    </message>
+    <message>
+        <source>不在同一个文件系统中</source>
+        <translation>not on the same file system</translation>
+    </message>
+    <message>
+        <source>无法加载中文排序规则（ICU zh）</source>
+        <translation>Cannot load the Chinese collation (ICU zh)</translation>
+    </message>
+    <message>
+        <source>无法注册中文排序规则</source>
+        <translation>Cannot register the Chinese collation</translation>
+    </message>
+    <message>
+        <source>无法加载 ICU 的汉字拼音转写规则（Han-Latin）</source>
+        <translation>Cannot load ICU's Han-Latin transliteration</translation>
+    </message>
+    <message>
+        <source>内存不足，未能完成</source>
+        <translation>Out of memory; the work was not done</translation>
+    </message>
+    <message>
+        <source>程序内部出错，未能完成</source>
+        <translation>The program failed inside itself; the work was not done</translation>
+    </message>
+    <message>
+        <source>无法读取请求%1</source>
+        <translation>Cannot read the request%1</translation>
+    </message>
+    <message>
+        <source>：“%1” 必须是文本</source>
+        <translation>: “%1” must be a text</translation>
+    </message>
+    <message>
+        <source> “%1”：第 %2 个字节不是 UTF-8 文本</source>
+        <translation> “%1”: byte %2 is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source> “%1”：不是有效的 JSON（第 %2 个字节处）</source>
+        <translation> “%1”: not valid JSON (at byte %2)</translation>
+    </message>
+    <message>
+        <source> “%1”：不是有效的 JSON</source>
+        <translation> “%1”: not valid JSON</translation>
+    </message>
+    <message>
+        <source>：每行须是一个 JSON 对象</source>
+        <translation>: each line must be one JSON object</translation>
+    </message>
+    <message>
+        <source>：“suggest” 不能与 “%1” 同时使用</source>
+        <translation>: “suggest” cannot be used with “%1”</translation>
+    </message>
+    <message>
+        <source>：“at” 不能与 “arriveBy” 同时使用</source>
+        <translation>: “at” cannot be used with “arriveBy”</translation>
+    </message>
+    <message>
+        <source>：“at” 和 “arriveBy” 只用于路线查询</source>
+        <translation>: “at” and “arriveBy” are only for route searches</translation>
+    </message>
+    <message>
+        <source>：无法读取时间“%1”，应为 “2026-01-08 08:00”、“08:00” 或 “now”</source>
+        <translation>: cannot read the time “%1”; write “2026-01-08 08:00”, “08:00” or “now”</translation>
+    </message>
+    <message>
+        <source>无法读取标准输入</source>
+        <translation>Cannot read standard input</translation>
+    </message>
+    <message>
+        <source>FEED 与 OUT 是同一个文件 “%1”：数据库会覆盖 GTFS 数据，未写入任何文件</source>
+        <translation>FEED and OUT are the same file “%1”: the database would overwrite the GTFS data; nothing was written</translation>
     </message>
 </context>
 <context>
