@@ -739,19 +739,19 @@
     </message>
     <message>
         <source>用户名：</source>
-        <translation>User name:</translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>密码：</source>
-        <translation>Password:</translation>
+        <translation>Pass:</translation>
     </message>
     <message>
         <source>程序版本：2009.1.14</source>
-        <translation>Program version: 2009.1.14</translation>
+        <translation>Version 2009.1.14</translation>
     </message>
     <message>
         <source>数据版本：</source>
-        <translation>Data version:</translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>请输入要查询的公交站名</source>
@@ -771,19 +771,19 @@
     </message>
     <message>
         <source>免费注册</source>
-        <translation>Register free</translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>马上升级</source>
-        <translation>Update now</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>访问官方网站</source>
-        <translation>Official website</translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>去论坛指正数据中的错误</source>
-        <translation>Report data errors in the forum</translation>
+        <translation>Report data errors</translation>
     </message>
     <message>
         <source>单站点</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message>
         <source>数据仅供参考，如有变动，请以车站公布数据为准。</source>
-        <translation>The data is for reference only; where it differs, the stations' notices hold.</translation>
+        <translation>Data for reference only.</translation>
     </message>
 </context>
 <context>
