@@ -611,6 +611,287 @@
     </message>
 </context>
 <context>
+    <name>ImportSummary</name>
+    <message>
+        <source>已导入 GTFS 数据到 %1
+</source>
+        <translation>Imported the GTFS data into %1
+</translation>
+    </message>
+    <message>
+        <source>  线路 %1 条（来自 %2 条路线，其中支线 %3 条），站点 %4 个
+</source>
+        <translation>  lines: %1 (routes: %2; of them branches: %3), stations: %4
+</translation>
+    </message>
+    <message>
+        <source>  班次 %1 个，停靠记录 %2 条
+</source>
+        <translation>  trips: %1, stop times: %2
+</translation>
+    </message>
+    <message>
+        <source>  其中 %1 个班次可由本路线的一条线路从首站按顺序乘到末站
+</source>
+        <translation>  of them carried in order from the first stop to the last by a line of their route: %1
+</translation>
+    </message>
+    <message>
+        <source>  有坐标的站点 %1 个，同名异地分开命名的站名 %2 个，合并重复线路 %3 条，步行连接 %4 条
+</source>
+        <translation>  stations with a position: %1, places of one name far apart named apart: %2, repeated lines merged: %3, walks: %4
+</translation>
+    </message>
+    <message>
+        <source>  时刻表：班次 %1 个，停靠时刻 %2 条
+</source>
+        <translation>  timetable: trips: %1, stop times: %2
+</translation>
+    </message>
+    <message>
+        <source>  数据没有 calendar.txt 和 calendar_dates.txt：所有班次按每天运行
+</source>
+        <translation>  the data has no calendar.txt or calendar_dates.txt: every trip runs every day
+</translation>
+    </message>
+    <message>
+        <source>  城市代码 %1，数据日期 %2
+</source>
+        <translation>  city code %1, data date %2
+</translation>
+    </message>
+    <message>
+        <source>  时刻表运营日：首日 %1，末日 %2
+</source>
+        <translation>  timetable service days: first %1, last %2
+</translation>
+    </message>
+    <message>
+        <source>  同名异地：%1 → %2
+</source>
+        <translation>  one name, places far apart: %1 → %2
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>  名称相同、无从区分而加编号的线路 %n 条：%1
+</source>
+        <translation>
+            <numerusform>  %n line of one name with nothing to tell it apart, numbered: %1
+</numerusform>
+            <numerusform>  %n lines of one name with nothing to tell them apart, numbered: %1
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>没有跳过任何数据。
+</source>
+        <translation>Nothing was skipped.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>跳过 %n 项：
+</source>
+        <translation>
+            <numerusform>Skipped %n item:
+</numerusform>
+            <numerusform>Skipped %n items:
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>按规则处理 %n 项：
+</source>
+        <translation>
+            <numerusform>Read by a rule, %n item:
+</numerusform>
+            <numerusform>Read by a rule, %n items:
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  %1：%2，%n 项（例如：%3）
+</source>
+        <translation>
+            <numerusform>  %1: %2, %n item (for example: %3)
+</numerusform>
+            <numerusform>  %1: %2, %n items (for example: %3)
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>第 %1 行，</source>
+        <translation>line %1, </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>content</translation>
+    </message>
+    <message>
+        <source>direction_id 无效，按无方向处理</source>
+        <translation>direction_id not valid, read as no direction</translation>
+    </message>
+    <message>
+        <source>exception_type 须为 1 或 2</source>
+        <translation>exception_type must be 1 or 2</translation>
+    </message>
+    <message>
+        <source>headway_secs 小于 60，时刻表按每分钟一班计</source>
+        <translation>headway_secs below 60, the timetable counts one trip a minute</translation>
+    </message>
+    <message>
+        <source>headway_secs 无效</source>
+        <translation>headway_secs not valid</translation>
+    </message>
+    <message>
+        <source>min_transfer_time 无效，按距离计算</source>
+        <translation>min_transfer_time not valid, reckoned from the distance</translation>
+    </message>
+    <message>
+        <source>parent_station 不存在，按独立站点导入</source>
+        <translation>parent_station does not exist, imported as a stop of its own</translation>
+    </message>
+    <message>
+        <source>route_id 不存在（或该路线已跳过）</source>
+        <translation>route_id does not exist (or the route was skipped)</translation>
+    </message>
+    <message>
+        <source>route_id 为空</source>
+        <translation>route_id empty</translation>
+    </message>
+    <message>
+        <source>route_id 重复</source>
+        <translation>route_id repeated</translation>
+    </message>
+    <message>
+        <source>route_sort_order 无效，按未给出处理</source>
+        <translation>route_sort_order not valid, read as not given</translation>
+    </message>
+    <message>
+        <source>route_type 无效，按公交处理</source>
+        <translation>route_type not valid, read as a bus</translation>
+    </message>
+    <message>
+        <source>service_id 重复</source>
+        <translation>service_id repeated</translation>
+    </message>
+    <message>
+        <source>stop_id 不存在（或该站点已跳过）</source>
+        <translation>stop_id does not exist (or the stop was skipped)</translation>
+    </message>
+    <message>
+        <source>stop_id 为空</source>
+        <translation>stop_id empty</translation>
+    </message>
+    <message>
+        <source>stop_id 重复</source>
+        <translation>stop_id repeated</translation>
+    </message>
+    <message>
+        <source>stop_lat/stop_lon 无效，按无坐标处理</source>
+        <translation>stop_lat/stop_lon not valid, read as no position</translation>
+    </message>
+    <message>
+        <source>stop_sequence 无效</source>
+        <translation>stop_sequence not valid</translation>
+    </message>
+    <message>
+        <source>transfer_type 无效</source>
+        <translation>transfer_type not valid</translation>
+    </message>
+    <message>
+        <source>trip_headsign 不是 UTF-8，按空处理</source>
+        <translation>trip_headsign not UTF-8, read as empty</translation>
+    </message>
+    <message>
+        <source>trip_id 不存在（或该班次已跳过）</source>
+        <translation>trip_id does not exist (or the trip was skipped)</translation>
+    </message>
+    <message>
+        <source>trip_id 为空</source>
+        <translation>trip_id empty</translation>
+    </message>
+    <message>
+        <source>trip_id 重复</source>
+        <translation>trip_id repeated</translation>
+    </message>
+    <message>
+        <source>同一班次的 stop_sequence 重复</source>
+        <translation>stop_sequence repeated within a trip</translation>
+    </message>
+    <message>
+        <source>换乘的站点没有线路经过</source>
+        <translation>no line passes the transfer's stop</translation>
+    </message>
+    <message>
+        <source>文字不是 UTF-8 编码</source>
+        <translation>text not encoded as UTF-8</translation>
+    </message>
+    <message>
+        <source>日期格式无效</source>
+        <translation>date format not valid</translation>
+    </message>
+    <message>
+        <source>星期列须为 0 或 1</source>
+        <translation>weekday columns must be 0 or 1</translation>
+    </message>
+    <message>
+        <source>没有 min_transfer_time，站点也没有坐标，无法得出步行距离</source>
+        <translation>no min_transfer_time and no stop positions: no walking distance can be found</translation>
+    </message>
+    <message>
+        <source>没有线路经过的站点，未导入</source>
+        <translation>stops no line passes, not imported</translation>
+    </message>
+    <message>
+        <source>班次停靠的站点少于两个</source>
+        <translation>trips stopping at fewer than two stops</translation>
+    </message>
+    <message>
+        <source>班次时刻超出范围，未写入时刻表</source>
+        <translation>trip times out of range, not written into the timetable</translation>
+    </message>
+    <message>
+        <source>班次没有停靠记录</source>
+        <translation>trips without stop times</translation>
+    </message>
+    <message>
+        <source>班次的停靠站与其线路不同，未写入时刻表</source>
+        <translation>trip stops differ from its line's, not written into the timetable</translation>
+    </message>
+    <message>
+        <source>站名为空</source>
+        <translation>stop name empty</translation>
+    </message>
+    <message>
+        <source>线路名称为空</source>
+        <translation>line name empty</translation>
+    </message>
+    <message>
+        <source>结束时间不晚于开始时间</source>
+        <translation>end time not after the start time</translation>
+    </message>
+    <message>
+        <source>缺少列，整个文件未使用</source>
+        <translation>column missing, the whole file was not used</translation>
+    </message>
+    <message>
+        <source>字段超过 64 KiB</source>
+        <translation>field longer than 64 KiB</translation>
+    </message>
+    <message>
+        <source>字段超过 1000 个</source>
+        <translation>more than 1000 fields</translation>
+    </message>
+</context>
+<context>
     <name>LineName</name>
     <message>
         <source>有轨电车</source>

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cli/ImportSummaryText.h"
 #include "query/ErrorReport.h"
 #include "query/Words.h"
 
@@ -88,7 +89,7 @@ int ImportGtfsCommand::run(CliContext& context) {
     bar.reset();
     // OUT is written now: a summary that cannot be shown does not undo that, and the status
     // must not say it failed.
-    context.out << summary.text();
+    context.out << importSummaryText(summary, context.language);
     if (!context.tryFlushOutput()) {
         context.err << "busquery-cli: "
                     << tr(context.language, "Cli",
