@@ -157,6 +157,20 @@
     </message>
 </context>
 <context>
+    <name>LineDepartures</name>
+    <message>
+        <source>每%1分钟</source>
+        <translation>every %1 min</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceHoursText</name>
+    <message>
+        <source>次日</source>
+        <translation>next day</translation>
+    </message>
+</context>
+<context>
     <name>Weekday</name>
     <message>
         <source>星期一</source>
@@ -247,6 +261,634 @@
     <message>
         <source>无法写入标准输出</source>
         <translation>cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>原因：%1</source>
+        <translation>cause: %1</translation>
+    </message>
+    <message>
+        <source>无法读取时间“%1”：应为 “2026-01-08 08:00”、“08:00” 或 “now”</source>
+        <translation>cannot read the time “%1”: write “2026-01-08 08:00”, “08:00” or “now”</translation>
+    </message>
+    <message>
+        <source>种子须是 0 到 18446744073709551615 之间的整数：%1</source>
+        <translation>the seed must be a whole number from 0 to 18446744073709551615: %1</translation>
+    </message>
+    <message>
+        <source>样例城市已写入 “%1”：%2 个站点，%3 条线路（上下行分计）</source>
+        <translation>Sample city written to “%1”: %2 stations, %3 lines (each direction counted)</translation>
+    </message>
+    <message>
+        <source>，班次 %1 个，停靠时刻 %2 条</source>
+        <translation>, %1 trips, %2 stop times</translation>
+    </message>
+    <message>
+        <source>读取 %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>已写入 “%1”，但无法输出导入摘要（无法写入标准输出）</source>
+        <translation>wrote “%1”, but cannot show the import summary (cannot write to standard output)</translation>
+    </message>
+</context>
+<context>
+    <name>Error</name>
+    <message>
+        <source>数据文件 “%1”</source>
+        <translation>the data file “%1”</translation>
+    </message>
+    <message>
+        <source>%1 有误：%2</source>
+        <translation>Cannot use %1: %2</translation>
+    </message>
+    <message>
+        <source>没有权限读取%1</source>
+        <translation>No permission to read %1</translation>
+    </message>
+    <message>
+        <source>%1 不存在</source>
+        <translation>Cannot find %1</translation>
+    </message>
+    <message>
+        <source>%1 是一个文件夹，不是数据文件</source>
+        <translation>Cannot use %1: it is a folder, not a data file</translation>
+    </message>
+    <message>
+        <source>%1 是一个%2，不是数据文件</source>
+        <translation>Cannot use %1: it is a %2, not a data file</translation>
+    </message>
+    <message>
+        <source>管道</source>
+        <translation>pipe</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>device</translation>
+    </message>
+    <message>
+        <source>套接字</source>
+        <translation>socket</translation>
+    </message>
+    <message>
+        <source>特殊文件</source>
+        <translation>special file</translation>
+    </message>
+    <message>
+        <source>%1 是空文件（0 字节），没有任何数据</source>
+        <translation>Cannot use %1: it is empty (0 bytes) and holds no data</translation>
+    </message>
+    <message>
+        <source>不是数据库文件</source>
+        <translation>it is not a database file</translation>
+    </message>
+    <message>
+        <source>“%1” 中还有尚未写入数据文件的更改，请先关闭正在写入它的程序</source>
+        <translation>“%1” holds changes not yet written into the data file; first close the program that is writing it</translation>
+    </message>
+    <message>
+        <source>“%1” 表明有一次写入还没有完成，请先关闭正在写入它的程序</source>
+        <translation>“%1” shows that a write has not finished; first close the program that is writing it</translation>
+    </message>
+    <message>
+        <source>无法确定文件的位置</source>
+        <translation>cannot tell where the file is</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>cannot read the file</translation>
+    </message>
+    <message>
+        <source>无法打开%1</source>
+        <translation>Cannot open %1</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 毫秒</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>缺少表 %1</source>
+        <translation>table %1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 是视图，不是表</source>
+        <translation>%1 is a view, not a table</translation>
+    </message>
+    <message>
+        <source>%1 是虚拟表，不是表</source>
+        <translation>%1 is a virtual table, not a table</translation>
+    </message>
+    <message>
+        <source>%1 不是普通的表</source>
+        <translation>%1 is not an ordinary table</translation>
+    </message>
+    <message>
+        <source>表 %1 的行没有行号（WITHOUT ROWID）</source>
+        <translation>the rows of table %1 have no row id (WITHOUT ROWID)</translation>
+    </message>
+    <message>
+        <source>表 %1 缺少列 %2</source>
+        <translation>table %1 lacks the column %2</translation>
+    </message>
+    <message>
+        <source>表 %1 的列占用了 rowid、_rowid_ 和 oid，无法确定行在表中的顺序</source>
+        <translation>the columns of table %1 take the names rowid, _rowid_ and oid, so the order of its rows cannot be known</translation>
+    </message>
+    <message>
+        <source>表 dbdate 中没有 id 为 1 的记录</source>
+        <translation>table dbdate has no row with id 1</translation>
+    </message>
+    <message>
+        <source>文件已损坏</source>
+        <translation>the file is damaged</translation>
+    </message>
+    <message>
+        <source>读取文件时出错</source>
+        <translation>an error while reading the file</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>读取超过 %1仍未完成，已停止（文件的内容可能有误）</source>
+        <translation>reading took longer than %1 and was stopped (the file's content may be wrong)</translation>
+    </message>
+    <message>
+        <source>读取失败（SQLite 错误码 %1）</source>
+        <translation>reading failed (SQLite error code %1)</translation>
+    </message>
+    <message>
+        <source>读取失败</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>没有指定要写入的数据文件</source>
+        <translation>No data file to write was named</translation>
+    </message>
+    <message>
+        <source>“%1” 是一个文件夹，不能作为数据文件</source>
+        <translation>“%1” is a folder and cannot be a data file</translation>
+    </message>
+    <message>
+        <source>“%1” 不是普通文件，不能作为数据文件</source>
+        <translation>“%1” is not an ordinary file and cannot be a data file</translation>
+    </message>
+    <message>
+        <source>文件夹 “%1” 不存在</source>
+        <translation>The folder “%1” does not exist</translation>
+    </message>
+    <message>
+        <source>无法在文件夹 “%1” 中写入：%2</source>
+        <translation>Cannot write in the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>无法把数据文件写到 “%1”：%2</source>
+        <translation>Cannot write the data file to “%1”: %2</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>writing failed</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>磁盘读写出错</source>
+        <translation>a disk read or write failed</translation>
+    </message>
+    <message>
+        <source>无法创建文件</source>
+        <translation>cannot create the file</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>数据过大</source>
+        <translation>the data is too large</translation>
+    </message>
+    <message>
+        <source>写入失败（SQLite 错误码 %1）</source>
+        <translation>writing failed (SQLite error code %1)</translation>
+    </message>
+    <message>
+        <source>文件 “%1” 已存在，不会覆盖</source>
+        <translation>The file “%1” exists already and is not overwritten</translation>
+    </message>
+    <message>
+        <source>无法创建数据文件 “%1”：%2</source>
+        <translation>Cannot create the data file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>无法写入数据文件 “%1”：%2</source>
+        <translation>Cannot write the data file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>超出了磁盘配额</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>文件超过了允许的大小</source>
+        <translation>the file is larger than allowed</translation>
+    </message>
+    <message>
+        <source>文件系统是只读的</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>路径中有不是文件夹的部分</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>是一个文件夹</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>名称过长</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>符号链接过多</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>打开的文件过多</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>已存在</source>
+        <translation>it exists already</translation>
+    </message>
+    <message>
+        <source>正被占用</source>
+        <translation>it is in use</translation>
+    </message>
+    <message>
+        <source>不在同一个文件系统中</source>
+        <translation>not on the same file system</translation>
+    </message>
+    <message>
+        <source>无法加载中文排序规则（ICU zh）</source>
+        <translation>Cannot load the Chinese collation (ICU zh)</translation>
+    </message>
+    <message>
+        <source>无法注册中文排序规则</source>
+        <translation>Cannot register the Chinese collation</translation>
+    </message>
+    <message>
+        <source>无法加载 ICU 的汉字拼音转写规则（Han-Latin）</source>
+        <translation>Cannot load ICU's Han-Latin transliteration</translation>
+    </message>
+    <message>
+        <source>内存不足，未能完成</source>
+        <translation>Out of memory; the work was not done</translation>
+    </message>
+    <message>
+        <source>程序内部出错，未能完成</source>
+        <translation>The program failed inside itself; the work was not done</translation>
+    </message>
+    <message>
+        <source>无法读取请求%1</source>
+        <translation>Cannot read the request%1</translation>
+    </message>
+    <message>
+        <source>：“%1” 必须是文本</source>
+        <translation>: “%1” must be a text</translation>
+    </message>
+    <message>
+        <source> “%1”：第 %2 个字节不是 UTF-8 文本</source>
+        <translation> “%1”: byte %2 is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source> “%1”：不是有效的 JSON（第 %2 个字节处）</source>
+        <translation> “%1”: not valid JSON (at byte %2)</translation>
+    </message>
+    <message>
+        <source> “%1”：不是有效的 JSON</source>
+        <translation> “%1”: not valid JSON</translation>
+    </message>
+    <message>
+        <source>：每行须是一个 JSON 对象</source>
+        <translation>: each line must be one JSON object</translation>
+    </message>
+    <message>
+        <source>：“suggest” 不能与 “%1” 同时使用</source>
+        <translation>: “suggest” cannot be used with “%1”</translation>
+    </message>
+    <message>
+        <source>：“at” 不能与 “arriveBy” 同时使用</source>
+        <translation>: “at” cannot be used with “arriveBy”</translation>
+    </message>
+    <message>
+        <source>：“at” 和 “arriveBy” 只用于路线查询</source>
+        <translation>: “at” and “arriveBy” are only for route searches</translation>
+    </message>
+    <message>
+        <source>：无法读取时间“%1”，应为 “2026-01-08 08:00”、“08:00” 或 “now”</source>
+        <translation>: cannot read the time “%1”; write “2026-01-08 08:00”, “08:00” or “now”</translation>
+    </message>
+    <message>
+        <source>无法读取标准输入</source>
+        <translation>Cannot read standard input</translation>
+    </message>
+    <message>
+        <source>FEED 与 OUT 是同一个文件 “%1”：数据库会覆盖 GTFS 数据，未写入任何文件</source>
+        <translation>FEED and OUT are the same file “%1”: the database would overwrite the GTFS data; nothing was written</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSummary</name>
+    <message>
+        <source>已导入 GTFS 数据到 %1
+</source>
+        <translation>Imported the GTFS data into %1
+</translation>
+    </message>
+    <message>
+        <source>  线路 %1 条（来自 %2 条路线，其中支线 %3 条），站点 %4 个
+</source>
+        <translation>  lines: %1 (routes: %2; of them branches: %3), stations: %4
+</translation>
+    </message>
+    <message>
+        <source>  班次 %1 个，停靠记录 %2 条
+</source>
+        <translation>  trips: %1, stop times: %2
+</translation>
+    </message>
+    <message>
+        <source>  其中 %1 个班次可由本路线的一条线路从首站按顺序乘到末站
+</source>
+        <translation>  of them carried in order from the first stop to the last by a line of their route: %1
+</translation>
+    </message>
+    <message>
+        <source>  有坐标的站点 %1 个，同名异地分开命名的站名 %2 个，合并重复线路 %3 条，步行连接 %4 条
+</source>
+        <translation>  stations with a position: %1, places of one name far apart named apart: %2, repeated lines merged: %3, walks: %4
+</translation>
+    </message>
+    <message>
+        <source>  时刻表：班次 %1 个，停靠时刻 %2 条
+</source>
+        <translation>  timetable: trips: %1, stop times: %2
+</translation>
+    </message>
+    <message>
+        <source>  数据没有 calendar.txt 和 calendar_dates.txt：所有班次按每天运行
+</source>
+        <translation>  the data has no calendar.txt or calendar_dates.txt: every trip runs every day
+</translation>
+    </message>
+    <message>
+        <source>  城市代码 %1，数据日期 %2
+</source>
+        <translation>  city code %1, data date %2
+</translation>
+    </message>
+    <message>
+        <source>  时刻表运营日：首日 %1，末日 %2
+</source>
+        <translation>  timetable service days: first %1, last %2
+</translation>
+    </message>
+    <message>
+        <source>  同名异地：%1 → %2
+</source>
+        <translation>  one name, places far apart: %1 → %2
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>  名称相同、无从区分而加编号的线路 %n 条：%1
+</source>
+        <translation>
+            <numerusform>  %n line of one name with nothing to tell it apart, numbered: %1
+</numerusform>
+            <numerusform>  %n lines of one name with nothing to tell them apart, numbered: %1
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>没有跳过任何数据。
+</source>
+        <translation>Nothing was skipped.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>跳过 %n 项：
+</source>
+        <translation>
+            <numerusform>Skipped %n item:
+</numerusform>
+            <numerusform>Skipped %n items:
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>按规则处理 %n 项：
+</source>
+        <translation>
+            <numerusform>Read by a rule, %n item:
+</numerusform>
+            <numerusform>Read by a rule, %n items:
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  %1：%2，%n 项（例如：%3）
+</source>
+        <translation>
+            <numerusform>  %1: %2, %n item (for example: %3)
+</numerusform>
+            <numerusform>  %1: %2, %n items (for example: %3)
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>第 %1 行，</source>
+        <translation>line %1, </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>column</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>content</translation>
+    </message>
+    <message>
+        <source>direction_id 无效，按无方向处理</source>
+        <translation>direction_id not valid, read as no direction</translation>
+    </message>
+    <message>
+        <source>exception_type 须为 1 或 2</source>
+        <translation>exception_type must be 1 or 2</translation>
+    </message>
+    <message>
+        <source>headway_secs 小于 60，时刻表按每分钟一班计</source>
+        <translation>headway_secs below 60, the timetable counts one trip a minute</translation>
+    </message>
+    <message>
+        <source>headway_secs 无效</source>
+        <translation>headway_secs not valid</translation>
+    </message>
+    <message>
+        <source>min_transfer_time 无效，按距离计算</source>
+        <translation>min_transfer_time not valid, reckoned from the distance</translation>
+    </message>
+    <message>
+        <source>parent_station 不存在，按独立站点导入</source>
+        <translation>parent_station does not exist, imported as a stop of its own</translation>
+    </message>
+    <message>
+        <source>route_id 不存在（或该路线已跳过）</source>
+        <translation>route_id does not exist (or the route was skipped)</translation>
+    </message>
+    <message>
+        <source>route_id 为空</source>
+        <translation>route_id empty</translation>
+    </message>
+    <message>
+        <source>route_id 重复</source>
+        <translation>route_id repeated</translation>
+    </message>
+    <message>
+        <source>route_sort_order 无效，按未给出处理</source>
+        <translation>route_sort_order not valid, read as not given</translation>
+    </message>
+    <message>
+        <source>route_type 无效，按公交处理</source>
+        <translation>route_type not valid, read as a bus</translation>
+    </message>
+    <message>
+        <source>service_id 重复</source>
+        <translation>service_id repeated</translation>
+    </message>
+    <message>
+        <source>stop_id 不存在（或该站点已跳过）</source>
+        <translation>stop_id does not exist (or the stop was skipped)</translation>
+    </message>
+    <message>
+        <source>stop_id 为空</source>
+        <translation>stop_id empty</translation>
+    </message>
+    <message>
+        <source>stop_id 重复</source>
+        <translation>stop_id repeated</translation>
+    </message>
+    <message>
+        <source>stop_lat/stop_lon 无效，按无坐标处理</source>
+        <translation>stop_lat/stop_lon not valid, read as no position</translation>
+    </message>
+    <message>
+        <source>stop_sequence 无效</source>
+        <translation>stop_sequence not valid</translation>
+    </message>
+    <message>
+        <source>transfer_type 无效</source>
+        <translation>transfer_type not valid</translation>
+    </message>
+    <message>
+        <source>trip_headsign 不是 UTF-8，按空处理</source>
+        <translation>trip_headsign not UTF-8, read as empty</translation>
+    </message>
+    <message>
+        <source>trip_id 不存在（或该班次已跳过）</source>
+        <translation>trip_id does not exist (or the trip was skipped)</translation>
+    </message>
+    <message>
+        <source>trip_id 为空</source>
+        <translation>trip_id empty</translation>
+    </message>
+    <message>
+        <source>trip_id 重复</source>
+        <translation>trip_id repeated</translation>
+    </message>
+    <message>
+        <source>同一班次的 stop_sequence 重复</source>
+        <translation>stop_sequence repeated within a trip</translation>
+    </message>
+    <message>
+        <source>换乘的站点没有线路经过</source>
+        <translation>no line passes the transfer's stop</translation>
+    </message>
+    <message>
+        <source>文字不是 UTF-8 编码</source>
+        <translation>text not encoded as UTF-8</translation>
+    </message>
+    <message>
+        <source>日期格式无效</source>
+        <translation>date format not valid</translation>
+    </message>
+    <message>
+        <source>星期列须为 0 或 1</source>
+        <translation>weekday columns must be 0 or 1</translation>
+    </message>
+    <message>
+        <source>没有 min_transfer_time，站点也没有坐标，无法得出步行距离</source>
+        <translation>no min_transfer_time and no stop positions: no walking distance can be found</translation>
+    </message>
+    <message>
+        <source>没有线路经过的站点，未导入</source>
+        <translation>stops no line passes, not imported</translation>
+    </message>
+    <message>
+        <source>班次停靠的站点少于两个</source>
+        <translation>trips stopping at fewer than two stops</translation>
+    </message>
+    <message>
+        <source>班次时刻超出范围，未写入时刻表</source>
+        <translation>trip times out of range, not written into the timetable</translation>
+    </message>
+    <message>
+        <source>班次没有停靠记录</source>
+        <translation>trips without stop times</translation>
+    </message>
+    <message>
+        <source>班次的停靠站与其线路不同，未写入时刻表</source>
+        <translation>trip stops differ from its line's, not written into the timetable</translation>
+    </message>
+    <message>
+        <source>站名为空</source>
+        <translation>stop name empty</translation>
+    </message>
+    <message>
+        <source>线路名称为空</source>
+        <translation>line name empty</translation>
+    </message>
+    <message>
+        <source>结束时间不晚于开始时间</source>
+        <translation>end time not after the start time</translation>
+    </message>
+    <message>
+        <source>缺少列，整个文件未使用</source>
+        <translation>column missing, the whole file was not used</translation>
+    </message>
+    <message>
+        <source>字段超过 64 KiB</source>
+        <translation>field longer than 64 KiB</translation>
+    </message>
+    <message>
+        <source>字段超过 1000 个</source>
+        <translation>more than 1000 fields</translation>
     </message>
 </context>
 <context>
@@ -382,19 +1024,19 @@
     </message>
     <message>
         <source>用户名：</source>
-        <translation>User name:</translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>密码：</source>
-        <translation>Password:</translation>
+        <translation>Pass:</translation>
     </message>
     <message>
         <source>程序版本：2009.1.14</source>
-        <translation>Program version: 2009.1.14</translation>
+        <translation>Version 2009.1.14</translation>
     </message>
     <message>
         <source>数据版本：</source>
-        <translation>Data version:</translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>请输入要查询的公交站名</source>
@@ -414,19 +1056,19 @@
     </message>
     <message>
         <source>免费注册</source>
-        <translation>Register free</translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>马上升级</source>
-        <translation>Update now</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>访问官方网站</source>
-        <translation>Official website</translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>去论坛指正数据中的错误</source>
-        <translation>Report data errors in the forum</translation>
+        <translation>Report data errors</translation>
     </message>
     <message>
         <source>单站点</source>
@@ -672,7 +1314,7 @@
     </message>
     <message>
         <source>数据仅供参考，如有变动，请以车站公布数据为准。</source>
-        <translation>The data is for reference only; where it differs, the stations' notices hold.</translation>
+        <translation>Data for reference only.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "cli/AnswerJson.h"
 
 #include "query/JourneyClock.h"
+#include "query/LineDepartures.h"
 #include "text/NameList.h"
 
 namespace busquery::cli {
@@ -63,7 +64,7 @@ void addTimedData(Json& json, const TimedRouteAnswer& timed) {
 
 }  // namespace
 
-void addAnswerData(Json& json, const Answer& answer) {
+void addAnswerData(Json& json, const Answer& answer, Language language) {
     switch (answer.mode) {
         case QueryMode::Line: {
             Json& lines = json["lines"] = Json::array();
@@ -75,7 +76,7 @@ void addAnswerData(Json& json, const Answer& answer) {
                 // Data with a timetable: the line's departures from its first station that day.
                 if (i < answer.lineDepartures.size()) {
                     lines.back()["date"] = dateText(answer.departuresDay);
-                    lines.back()["departures"] = answer.lineDepartures[i];
+                    lines.back()["departures"] = departuresText(answer.lineDepartures[i], language);
                 }
             }
             break;

@@ -29,20 +29,20 @@ struct Request {
     std::optional<RouteTime> time;  // "at" or "arriveBy": the route search by the clock
 };
 
-Error badRequest(const std::string& reason) {
-    return Error(ErrorKind::BadArgument, "无法读取请求" + reason);
+Error badRequest(ErrorText reason) {
+    return Error(ErrorKind::BadArgument, {"无法读取请求%1", {std::move(reason)}});
 }
 
 // The whole line as an error message quotes it, every control character and stray byte
 // escaped: the message is one line of text, never cut short at a NUL.
-std::string quoted(std::string_view line) {
-    return " “" + visibleText(line, EscapeStyle::Json) + "”";
+ErrorText quoted(std::string_view line) {
+    return ErrorText::value(visibleText(line, EscapeStyle::Json));
 }
 
 std::string textField(const nlohmann::json& request, const char* key) {
     auto it = request.find(key);
     if (it == request.end() || it->is_null()) return {};
-    if (!it->is_string()) throw badRequest(std::string("：“") + key + "” 必须是文本");
+    if (!it->is_string()) throw badRequest({"：“%1” 必须是文本", {ErrorText::value(key)}});
     return it->get<std::string>();
 }
 
@@ -51,23 +51,23 @@ Request readRequest(std::string_view line) {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return {};
     // The JSON reader's own messages are English and quote the bytes it stopped at; say it here.
     if (std::size_t valid = validUtf8Length(line); valid < line.size()) {
-        throw badRequest(quoted(line) + "：第 " + std::to_string(valid + 1) +
-                         " 个字节不是 UTF-8 文本");
+        throw badRequest({" “%1”：第 %2 个字节不是 UTF-8 文本",
+                          {quoted(line), ErrorText::value(std::to_string(valid + 1))}});
     }
     nlohmann::json request;
     try {
         request = nlohmann::json::parse(line);
     } catch (const nlohmann::json::parse_error& e) {
-        throw badRequest(quoted(line) + "：不是有效的 JSON（第 " + std::to_string(e.byte) +
-                         " 个字节处）");
+        throw badRequest({" “%1”：不是有效的 JSON（第 %2 个字节处）",
+                          {quoted(line), ErrorText::value(std::to_string(e.byte))}});
     } catch (const nlohmann::json::exception&) {
-        throw badRequest(quoted(line) + "：不是有效的 JSON");
+        throw badRequest({" “%1”：不是有效的 JSON", {quoted(line)}});
     }
     if (!request.is_object()) throw badRequest("：每行须是一个 JSON 对象");
     if (request.contains("suggest")) {
         for (const char* key : {"line", "station", "from", "to", "pick"}) {
             if (request.contains(key)) {
-                throw badRequest(std::string("：“suggest” 不能与 “") + key + "” 同时使用");
+                throw badRequest({"：“suggest” 不能与 “%1” 同时使用", {ErrorText::value(key)}});
             }
         }
         return {{}, textField(request, "suggest"), std::nullopt};
@@ -87,8 +87,8 @@ Request readRequest(std::string_view line) {
         const std::string text = textField(request, arriveBy ? "arriveBy" : "at");
         read.time = readRouteTime(text, arriveBy, std::time(nullptr));
         if (!read.time) {
-            throw badRequest("：无法读取时间“" + text +
-                             "”，应为 “2026-01-08 08:00”、“08:00” 或 “now”");
+            throw badRequest({"：无法读取时间“%1”，应为 “2026-01-08 08:00”、“08:00” 或 “now”",
+                              {ErrorText::value(text)}});
         }
     }
     return read;
@@ -128,7 +128,7 @@ int BatchCommand::run(CliContext& context) {
         try {
             result = answer(context, readRequest(line));
         } catch (...) {
-            const ErrorReport report = reportError(std::current_exception());
+            const ErrorReport report = reportError(std::current_exception(), context.language);
             result = {{"error", report.message}};
             writeCause(context, report);
             status = kExitFailure;

@@ -23,17 +23,18 @@
 namespace busquery::cli {
 namespace {
 
-// In the order --help lists them.
-std::vector<std::unique_ptr<Command>> allCommands() {
+// In the order --help lists them. Commands whose options check their values say what is wrong
+// in the language --lang sets.
+std::vector<std::unique_ptr<Command>> allCommands(const Language& language) {
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(std::make_unique<LineCommand>());
-    commands.push_back(std::make_unique<RouteCommand>());
+    commands.push_back(std::make_unique<RouteCommand>(language));
     commands.push_back(std::make_unique<QueryCommand>());
     commands.push_back(std::make_unique<SuggestCommand>());
     commands.push_back(std::make_unique<StationCommand>());
     commands.push_back(std::make_unique<BatchCommand>());
     commands.push_back(std::make_unique<ImportGtfsCommand>());
-    commands.push_back(std::make_unique<SampleCommand>());
+    commands.push_back(std::make_unique<SampleCommand>(language));
     return commands;
 }
 
@@ -68,7 +69,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         "Also report on stderr the rows of the data file that were left out, and the cause of a "
         "failure in SQLite's or the system's own words");
 
-    const auto commands = allCommands();
+    const auto commands = allCommands(context.language);
     for (const auto& command : commands) {
         command->addOptions(*app.add_subcommand(command->name(), command->description()));
     }
@@ -96,7 +97,7 @@ int runCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         context.flushOutput();
         return status;
     } catch (...) {
-        const ErrorReport report = reportError(std::current_exception());
+        const ErrorReport report = reportError(std::current_exception(), context.language);
         fail(context, report.message);
         writeCause(context, report);
         return kExitFailure;

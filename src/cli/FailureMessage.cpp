@@ -2,11 +2,14 @@
 
 #include <ostream>
 
+#include "query/Words.h"
+
 namespace busquery::cli {
 
 void writeCause(CliContext& context, const ErrorReport& report) {
     if (context.verbose && !report.detail.empty()) {
-        context.err << "busquery-cli: 原因：" << report.detail << '\n';
+        context.err << "busquery-cli: " << tr(context.language, "Cli", "原因：%1", {report.detail})
+                    << '\n';
     }
 }
 

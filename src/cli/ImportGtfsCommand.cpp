@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "cli/ImportSummaryText.h"
 #include "query/ErrorReport.h"
+#include "query/Words.h"
 
 namespace busquery::cli {
 namespace {
@@ -15,7 +17,8 @@ namespace {
 // A one-line bar redrawn in place; the line is ended however the import ends.
 class ProgressBar {
   public:
-    explicit ProgressBar(std::ostream& stream) : stream_(stream) {}
+    ProgressBar(std::ostream& stream, Language language)
+        : stream_(stream), reading_(tr(language, "Cli", "读取 %1", {"stop_times.txt"})) {}
     ~ProgressBar() {
         if (shown_ >= 0) stream_ << '\n' << std::flush;
     }
@@ -29,12 +32,13 @@ class ProgressBar {
         shown_ = percent;
         constexpr int kWidth = 30;
         int filled = percent * kWidth / 100;
-        stream_ << "\r读取 stop_times.txt [" << std::string(filled, '#')
+        stream_ << '\r' << reading_ << " [" << std::string(filled, '#')
                 << std::string(kWidth - filled, '-') << "] " << percent << "%" << std::flush;
     }
 
   private:
     std::ostream& stream_;
+    std::string reading_;
     int shown_ = -1;
 };
 
@@ -68,14 +72,15 @@ int ImportGtfsCommand::run(CliContext& context) {
     GtfsImportOptions options = options_;
     if (dateOption_->count() > 0) options.date = date_;
     if (sameFile(options.feed, options.out)) {
-        throw Error(ErrorKind::BadArgument, "FEED 与 OUT 是同一个文件 “" + options.out.string() +
-                                                "”：数据库会覆盖 GTFS 数据，未写入任何文件");
+        throw Error(ErrorKind::BadArgument,
+                    {"FEED 与 OUT 是同一个文件 “%1”：数据库会覆盖 GTFS 数据，未写入任何文件",
+                     {ErrorText::value(options.out.string())}});
     }
 
     // Only a person watching a terminal wants the bar; scripts and logs get the summary alone.
     std::unique_ptr<ProgressBar> bar;
     if (&context.err == &std::cerr && ::isatty(STDERR_FILENO) == 1) {
-        bar = std::make_unique<ProgressBar>(context.err);
+        bar = std::make_unique<ProgressBar>(context.err, context.language);
     }
     ReadProgress progress;
     if (bar) progress = [&bar](std::uint64_t done, std::uint64_t total) { bar->show(done, total); };
@@ -84,10 +89,13 @@ int ImportGtfsCommand::run(CliContext& context) {
     bar.reset();
     // OUT is written now: a summary that cannot be shown does not undo that, and the status
     // must not say it failed.
-    context.out << summary.text();
+    context.out << importSummaryText(summary, context.language);
     if (!context.tryFlushOutput()) {
-        context.err << "busquery-cli: 已写入 “" << options.out.string()
-                    << "”，但无法输出导入摘要（无法写入标准输出）\n";
+        context.err << "busquery-cli: "
+                    << tr(context.language, "Cli",
+                          "已写入 “%1”，但无法输出导入摘要（无法写入标准输出）",
+                          {options.out.string()})
+                    << '\n';
         context.outputLossReported = true;
         return kExitSummaryLost;
     }

@@ -49,7 +49,7 @@ nlohmann::ordered_json resultJson(const Answer& answer, const std::vector<Piece>
                         {"rgb", {piece.rgb.r, piece.rgb.g, piece.rgb.b}},
                         {"bold", piece.bold}});
     }
-    addAnswerData(json, answer);
+    addAnswerData(json, answer, language);
     return json;
 }
 

@@ -4,22 +4,24 @@
 
 #include "cli/RouteTimeText.h"
 #include "query/Query.h"
+#include "query/Words.h"
 
 namespace busquery::cli {
 
-RouteCommand::RouteCommand()
-    : Command("route", "List the direct lines from FROM to TO, or else the plans with one change") {
-}
+RouteCommand::RouteCommand(const Language& language)
+    : Command("route", "List the direct lines from FROM to TO, or else the plans with one change"),
+      language_(language) {}
 
 void RouteCommand::addOptions(CLI::App& command) {
     command.add_option("FROM", from_, "Origin station (or a picked suggestion line)")->required();
     command.add_option("TO", to_, "Destination station (or a picked suggestion line)")->required();
     // Checked here, so that a time that cannot be read is a usage error like any other.
     const CLI::Validator time(
-        [](std::string& text) {
+        [this](std::string& text) {
             return readRouteTime(text, false, std::time(nullptr))
                        ? std::string()
-                       : "无法读取时间“" + text + "”：应为 “2026-01-08 08:00”、“08:00” 或 “now”";
+                       : tr(language_, "Cli",
+                            "无法读取时间“%1”：应为 “2026-01-08 08:00”、“08:00” 或 “now”", {text});
         },
         "TIME");
     auto* at = command

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "query/Language.h"
 
 namespace busquery::cli {
 
@@ -10,11 +11,13 @@ namespace busquery::cli {
 // change, as the route boxes answer; with a time, the journeys by the clock.
 class RouteCommand : public Command {
   public:
-    RouteCommand();
+    // language is the context's, which --lang sets before the options of a command are checked.
+    explicit RouteCommand(const Language& language);
     void addOptions(CLI::App& command) override;
     int run(CliContext& context) override;
 
   private:
+    const Language& language_;
     std::string from_;
     std::string to_;
     std::string at_;

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include "query/Query.h"
 #include "query/QuerySession.h"
 
 namespace busquery::gui {
@@ -33,7 +34,43 @@ CommandLine openCity(std::filesystem::path file, Language language) {
     return {std::move(file), std::nullopt, {}, language};
 }
 
+// The name of the city a data file holds, when it names one. A file that cannot be read has
+// none here: the window says what is wrong with it once it opens.
+std::optional<std::string> cityOf(const std::filesystem::path& file) {
+    try {
+        QuerySession session(file);
+        return session.query().cityName();
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+QString versionLine(const std::filesystem::path& file) {
+    const QString version =
+        QStringLiteral("busquery %1\n").arg(QCoreApplication::applicationVersion());
+    const std::optional<std::string> city = cityOf(file);
+    return city ? QString::fromStdString(*city) + QStringLiteral(" — ") + version : version;
+}
+
 }  // namespace
+
+Language commandLineLanguage(const QStringList& arguments, const QStringList& uiLanguages) {
+    // Only --lang matters here; every other option is read, and judged, by readCommandLine.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == QStringLiteral("--lang") && i + 1 < arguments.size()) {
+            value = arguments[i + 1];
+        } else if (arguments[i].startsWith(QStringLiteral("--lang="))) {
+            value = arguments[i].mid(7);
+        } else {
+            continue;
+        }
+        if (const std::optional<Language> named = languageNamed(value.toStdString())) {
+            return *named;
+        }
+    }
+    return desktopLanguage(uiLanguages);
+}
 
 CommandLine readCommandLine(const QStringList& arguments, const QString& environmentDb,
                             const QStringList& uiLanguages) {
@@ -59,8 +96,10 @@ CommandLine readCommandLine(const QStringList& arguments, const QString& environ
         return endWith(0, parser.helpText());
     }
     if (parser.isSet(version)) {
-        return endWith(0,
-                       QStringLiteral("busquery %1\n").arg(QCoreApplication::applicationVersion()));
+        const QString file = parser.value(db);
+        return endWith(0, versionLine(parser.isSet(db) && !file.isEmpty() ? pathOf(file)
+                                      : !environmentDb.isEmpty()          ? pathOf(environmentDb)
+                                                                 : QuerySession::defaultFile()));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return endWith(kUsageError, name + Texts::tr("多余的参数：") +

@@ -376,7 +376,7 @@ void FrmMain::stationBoxChange(const Triple& triple) {
         triple.list->setLines(found.lines);
         lastProblem_.clear();
     } catch (...) {
-        const QString text = failureText(std::current_exception());
+        const QString text = failureText(std::current_exception(), query_.language());
         if (text != lastProblem_) reportProblem(text);
     }
 }

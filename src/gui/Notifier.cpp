@@ -14,8 +14,8 @@ void showMessageBox(QWidget& owner, const QString& text, Notice kind) {
     box.exec();
 }
 
-QString failureText(std::exception_ptr failure) {
-    return QString::fromStdString(reportError(std::move(failure)).message);
+QString failureText(std::exception_ptr failure, Language language) {
+    return QString::fromStdString(reportError(std::move(failure), language).message);
 }
 
 }  // namespace busquery::gui

@@ -4,6 +4,8 @@
 #include <exception>
 #include <functional>
 
+#include "query/Language.h"
+
 class QWidget;
 
 namespace busquery::gui {
@@ -21,7 +23,7 @@ void showMessageBox(QWidget& owner, const QString& text, Notice kind);
 
 // What the traveller is told about a caught failure: the words the CLI uses for it too (the data
 // layer's own message, which names the file and the problem, or a fixed sentence for anything
-// else). Never a raw exception.
-QString failureText(std::exception_ptr failure);
+// else), in the interface language. Never a raw exception.
+QString failureText(std::exception_ptr failure, Language language);
 
 }  // namespace busquery::gui

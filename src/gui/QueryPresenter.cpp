@@ -26,7 +26,7 @@ void QueryPresenter::RunQuery() {
             if (time) query_.showDeparturesOn(time->day);
             answer = query_.run(view_.queryInput(), view_.resultPane(), time);
         } catch (...) {
-            problem = failureText(std::current_exception());
+            problem = failureText(std::current_exception(), language_);
         }
     }
     if (problem) {

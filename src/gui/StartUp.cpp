@@ -47,7 +47,7 @@ std::optional<QString> Form_Load(FrmMain& window, Query& query) {
             window.nameCity(QString::fromStdString(*city));
         }
     } catch (...) {
-        problem = failureText(std::current_exception());
+        problem = failureText(std::current_exception(), query.language());
     }
     lines.append(nightLines());
     window.setLineList(lines);

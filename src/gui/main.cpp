@@ -29,13 +29,20 @@ int main(int argc, char* argv[]) {
     std::optional<busquery::gui::CommandLine> command;
     {
         // The options are read before Qt needs a display, so --help and --version answer on a
-        // console without one.
+        // console without one, in the interface language: Qt's own words of the help are Qt's
+        // Chinese translation in Chinese and Qt's English in English.
         const QCoreApplication reader(argc, argv);
+        const QStringList desktop = QLocale::system().uiLanguages();
         QTranslator qtTexts;
-        busquery::gui::installQtTranslations(qtTexts);
+        QTranslator optionTexts;
+        if (busquery::gui::commandLineLanguage(QCoreApplication::arguments(), desktop) ==
+            busquery::Language::Chinese) {
+            busquery::gui::installQtTranslations(qtTexts);
+        } else {
+            busquery::gui::installInterfaceTranslation(optionTexts, busquery::Language::English);
+        }
         command = busquery::gui::readCommandLine(QCoreApplication::arguments(),
-                                                 qEnvironmentVariable("BUSQUERY_DB"),
-                                                 QLocale::system().uiLanguages());
+                                                 qEnvironmentVariable("BUSQUERY_DB"), desktop);
         if (command->exitStatus) return end(*command);
     }
 

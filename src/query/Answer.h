@@ -11,6 +11,7 @@
 #include "query/TimedRoute.h"
 #include "route/DirectLine.h"
 #include "route/Plan.h"
+#include "route/Timetable.h"
 #include "search/EnglishStationNames.h"
 
 namespace busquery {
@@ -48,8 +49,8 @@ struct Answer {
 
     std::vector<LineEntry> lines;  // line lookup
     // Line lookup on a day, data with a timetable: per line its departures from its first
-    // station that day, parallel to lines.
-    std::vector<std::string> lineDepartures;
+    // station that day in order, parallel to lines.
+    std::vector<std::vector<ServiceMinute>> lineDepartures;
     ServiceDay departuresDay = 0;
     std::vector<StationEntry> stations;  // station lookup
     std::string from;                    // route search: the two stations as the answer names them

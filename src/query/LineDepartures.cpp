@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "query/Words.h"
+
 namespace busquery {
 namespace {
 
@@ -17,7 +19,7 @@ std::string clock(ServiceMinute minute) {
 
 }  // namespace
 
-std::string departuresText(const std::vector<ServiceMinute>& departures) {
+std::string departuresText(const std::vector<ServiceMinute>& departures, Language language) {
     std::string text;
     auto add = [&](const std::string& piece) { text += (text.empty() ? "" : " ") + piece; };
     for (std::size_t i = 0; i < departures.size();) {
@@ -28,7 +30,8 @@ std::string departuresText(const std::vector<ServiceMinute>& departures) {
                 ++end;
             }
             if (gap > 0 && end - i >= kShortestRun) {
-                add(clock(departures[i]) + " … 每" + std::to_string(gap) + "分钟 … " +
+                add(clock(departures[i]) + " … " +
+                    tr(language, "LineDepartures", "每%1分钟", {std::to_string(gap)}) + " … " +
                     clock(departures[end]));
                 i = end + 1;
                 continue;
@@ -40,11 +43,12 @@ std::string departuresText(const std::vector<ServiceMinute>& departures) {
     return text;
 }
 
-std::vector<std::string> lineDepartures(const NetworkIndex& index,
-                                        const std::vector<LineEntry>& lines, ServiceDay day) {
+std::vector<std::vector<ServiceMinute>> lineDepartures(const NetworkIndex& index,
+                                                       const std::vector<LineEntry>& lines,
+                                                       ServiceDay day) {
     const Timetable& timetable = index.derived<Timetable>();
     if (timetable.empty()) return {};
-    std::vector<std::string> texts;
+    std::vector<std::vector<ServiceMinute>> perLine;
     std::vector<bool> used(index.lines.size(), false);
     for (const LineEntry& entry : lines) {
         std::vector<ServiceMinute> departures;
@@ -69,9 +73,9 @@ std::vector<std::string> lineDepartures(const NetworkIndex& index,
             break;
         }
         std::sort(departures.begin(), departures.end());
-        texts.push_back(departuresText(departures));
+        perLine.push_back(std::move(departures));
     }
-    return texts;
+    return perLine;
 }
 
 }  // namespace busquery

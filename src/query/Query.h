@@ -76,6 +76,7 @@ class Query {
     // The interface language: a line name typed in it is read as the stored names are written
     // ("Bus 12" is 12路), and run renders the answer in it.
     void setLanguage(Language language) { language_ = language; }
+    Language language() const { return language_; }
     LineTerminus lineTerminus() { return lineTerminusIn(data_); }
 
   private:

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "query/ServiceHoursText.h"
 #include "query/StationName.h"
 #include "query/TimedJourneyWriter.h"
 #include "query/Words.h"
@@ -25,7 +26,7 @@ void writeLine(ResultPane& pane, const LineEntry& line, Language language, Stati
             ? line.lnna
             : displayLineName(line.lnna, language, names.shown(lastStation(line.passstna))) + " ");
     pane.setColour(colours::kOlive);
-    pane.append(line.fltime);
+    pane.append(shownServiceHours(line.fltime, language));
     pane.setColour(colours::kBlack);
     pane.setBold(true);
     pane.append(kBreak);

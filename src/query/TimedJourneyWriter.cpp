@@ -4,6 +4,7 @@
 #include <string>
 
 #include "query/JourneyClock.h"
+#include "query/LineDepartures.h"
 #include "query/Words.h"
 #include "text/DirectionWords.h"
 #include "text/NameList.h"
@@ -85,8 +86,9 @@ void writeLineDepartures(ResultPane& pane, const Answer& answer, Language langua
         pane.setColour(colours::kBlack);
         pane.append(tr(language, kContext, " %1 首站发车：", {dateText(answer.departuresDay)}));
         pane.setColour(colours::kTimeOrange);
-        pane.append((answer.lineDepartures[i].empty() ? tr(language, kContext, "当日无班次")
-                                                      : answer.lineDepartures[i]) +
+        pane.append((answer.lineDepartures[i].empty()
+                         ? tr(language, kContext, "当日无班次")
+                         : departuresText(answer.lineDepartures[i], language)) +
                     "\r\n");
     }
 }

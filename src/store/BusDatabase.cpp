@@ -49,20 +49,20 @@ constexpr std::array<const char*, 3> kRowIdNames{"rowid", "_rowid_", "oid"};
 // A write-ahead log holds frames after its 32-byte header only when a change waits in it.
 constexpr off_t kLogHeaderSize = 32;
 
-std::string quoted(const std::filesystem::path& file) {
-    return "数据文件 “" + file.string() + "”";
+ErrorText quoted(const std::filesystem::path& file) {
+    return {"数据文件 “%1”", {ErrorText::value(file.string())}};
 }
 
-[[noreturn]] void refuse(const std::filesystem::path& file, ErrorKind kind,
-                         std::string_view problem, std::string detail = {}) {
-    throw Error(kind, quoted(file) + " 有误：" + std::string(problem), std::move(detail));
+[[noreturn]] void refuse(const std::filesystem::path& file, ErrorKind kind, ErrorText problem,
+                         std::string detail = {}) {
+    throw Error(kind, {"%1 有误：%2", {quoted(file), std::move(problem)}}, std::move(detail));
 }
 
 // A file the system would not let the program read is the traveller's to fix (or the
 // administrator's), not a broken file: it says so, and keeps the system's text.
 [[noreturn]] void refuseRead(const std::filesystem::path& file, int errorNumber) {
     if (isPermissionError(errorNumber)) {
-        throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file),
+        throw Error(ErrorKind::NoPermission, {"没有权限读取%1", {quoted(file)}},
                     systemErrorDetail(errorNumber));
     }
     refuse(file, ErrorKind::ReadFailed, "无法读取文件", systemErrorDetail(errorNumber));
@@ -82,20 +82,21 @@ void checkIsDatabaseFile(const std::filesystem::path& file) {
     if (::stat(file.c_str(), &st) != 0) {
         const int errorNumber = errno;
         if (errorNumber == ENOENT || errorNumber == ENOTDIR) {
-            throw Error(ErrorKind::FileMissing, quoted(file) + " 不存在",
+            throw Error(ErrorKind::FileMissing, {"%1 不存在", {quoted(file)}},
                         systemErrorDetail(errorNumber));
         }
         refuseRead(file, errorNumber);
     }
     if (S_ISDIR(st.st_mode)) {
-        throw Error(ErrorKind::NotAFile, quoted(file) + " 是一个文件夹，不是数据文件");
+        throw Error(ErrorKind::NotAFile, {"%1 是一个文件夹，不是数据文件", {quoted(file)}});
     }
     if (!S_ISREG(st.st_mode)) {
         throw Error(ErrorKind::NotAFile,
-                    quoted(file) + " 是一个" + kindOfSpecialFile(st.st_mode) + "，不是数据文件");
+                    {"%1 是一个%2，不是数据文件", {quoted(file), kindOfSpecialFile(st.st_mode)}});
     }
     if (st.st_size == 0) {
-        throw Error(ErrorKind::NotADatabase, quoted(file) + " 是空文件（0 字节），没有任何数据");
+        throw Error(ErrorKind::NotADatabase,
+                    {"%1 是空文件（0 字节），没有任何数据", {quoted(file)}});
     }
     auto start = readFileStart(file, DatabaseHeader::kSize);
     if (!start) refuseRead(file, errno);
@@ -113,8 +114,8 @@ void checkNoUnfinishedWrite(const std::filesystem::path& file) {
     struct stat st {};
     if (::stat(log.c_str(), &st) == 0 && st.st_size > kLogHeaderSize) {
         refuse(file, ErrorKind::ReadFailed,
-               "“" + log.filename().string() +
-                   "” 中还有尚未写入数据文件的更改，请先关闭正在写入它的程序");
+               {"“%1” 中还有尚未写入数据文件的更改，请先关闭正在写入它的程序",
+                {ErrorText::value(log.filename().string())}});
     }
     // A journal whose header is not cleared belongs to a transaction that has not ended.
     auto journal = file;
@@ -123,8 +124,8 @@ void checkNoUnfinishedWrite(const std::filesystem::path& file) {
         auto start = readFileStart(journal, 1);
         if (!start || start->empty() || (*start)[0] != '\0') {
             refuse(file, ErrorKind::ReadFailed,
-                   "“" + journal.filename().string() +
-                       "” 表明有一次写入还没有完成，请先关闭正在写入它的程序");
+                   {"“%1” 表明有一次写入还没有完成，请先关闭正在写入它的程序",
+                    {ErrorText::value(journal.filename().string())}});
         }
     }
 }
@@ -176,16 +177,19 @@ SQLite::Database openReadOnly(const std::filesystem::path& file) {
                 refuse(file, ErrorKind::NotADatabase, "不是数据库文件", e.what());
             case SQLITE_PERM:
             case SQLITE_AUTH:
-                throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file), e.what());
+                throw Error(ErrorKind::NoPermission, {"没有权限读取%1", {quoted(file)}}, e.what());
             default:
-                throw Error(openFailureKind(e.getErrorCode()), "无法打开" + quoted(file), e.what());
+                throw Error(openFailureKind(e.getErrorCode()), {"无法打开%1", {quoted(file)}},
+                            e.what());
         }
     }
 }
 
-std::string durationText(std::chrono::milliseconds duration) {
-    if (duration.count() % 1000 == 0) return std::to_string(duration.count() / 1000) + " 秒";
-    return std::to_string(duration.count()) + " 毫秒";
+ErrorText durationText(std::chrono::milliseconds duration) {
+    if (duration.count() % 1000 == 0) {
+        return {"%1 秒", {ErrorText::value(std::to_string(duration.count() / 1000))}};
+    }
+    return {"%1 毫秒", {ErrorText::value(std::to_string(duration.count()))}};
 }
 
 bool hasColumn(const std::vector<std::string>& columns, std::string_view name) {
@@ -272,14 +276,15 @@ void BusDatabase::checkTable(std::string_view table, const std::vector<const cha
     kind.bind(1, name);
     if (!kind.executeStep()) {
         if (optional) return;
-        fail(ErrorKind::SchemaMissing, "缺少表 " + name);
+        fail(ErrorKind::SchemaMissing, {"缺少表 %1", {ErrorText::value(name)}});
     }
     const std::string type = kind.getColumn(0).getString();
-    if (type == "view") fail(ErrorKind::SchemaMissing, name + " 是视图，不是表");
-    if (type == "virtual") fail(ErrorKind::SchemaMissing, name + " 是虚拟表，不是表");
-    if (type != "table") fail(ErrorKind::SchemaMissing, name + " 不是普通的表");
+    const ErrorText shownName = ErrorText::value(name);
+    if (type == "view") fail(ErrorKind::SchemaMissing, {"%1 是视图，不是表", {shownName}});
+    if (type == "virtual") fail(ErrorKind::SchemaMissing, {"%1 是虚拟表，不是表", {shownName}});
+    if (type != "table") fail(ErrorKind::SchemaMissing, {"%1 不是普通的表", {shownName}});
     if (kind.getColumn(1).getInt() != 0)
-        fail(ErrorKind::SchemaMissing, "表 " + name + " 的行没有行号（WITHOUT ROWID）");
+        fail(ErrorKind::SchemaMissing, {"表 %1 的行没有行号（WITHOUT ROWID）", {shownName}});
 
     SQLite::Statement info(db_, "SELECT name FROM pragma_table_info(?)");
     info.bind(1, name);
@@ -287,13 +292,14 @@ void BusDatabase::checkTable(std::string_view table, const std::vector<const cha
     while (info.executeStep()) present.push_back(info.getColumn(0).getString());
     for (const char* column : columns) {
         if (!hasColumn(present, column))
-            fail(ErrorKind::SchemaMissing, "表 " + name + " 缺少列 " + column);
+            fail(ErrorKind::SchemaMissing,
+                 {"表 %1 缺少列 %2", {shownName, ErrorText::value(column)}});
     }
     auto free = std::find_if(kRowIdNames.begin(), kRowIdNames.end(),
                              [&](const char* rowId) { return !hasColumn(present, rowId); });
     if (free == kRowIdNames.end()) {
         fail(ErrorKind::SchemaMissing,
-             "表 " + name + " 的列占用了 rowid、_rowid_ 和 oid，无法确定行在表中的顺序");
+             {"表 %1 的列占用了 rowid、_rowid_ 和 oid，无法确定行在表中的顺序", {shownName}});
     }
     rowIds_[name] = *free;
 }
@@ -372,7 +378,8 @@ void BusDatabase::fail(const std::exception& error) const {
                 fail(ErrorKind::NotADatabase, "文件已损坏", error.what());
             case SQLITE_PERM:
             case SQLITE_AUTH:
-                throw Error(ErrorKind::NoPermission, "没有权限读取" + quoted(file_), error.what());
+                throw Error(ErrorKind::NoPermission, {"没有权限读取%1", {quoted(file_)}},
+                            error.what());
             case SQLITE_CANTOPEN:
                 fail(ErrorKind::ReadFailed, "无法读取文件", error.what());
             case SQLITE_IOERR:
@@ -381,15 +388,15 @@ void BusDatabase::fail(const std::exception& error) const {
                 fail(ErrorKind::OutOfMemory, "内存不足", error.what());
             case SQLITE_INTERRUPT:
                 fail(ErrorKind::BadData,
-                     "读取超过 " + durationText(statementTimeLimit_) +
-                         "仍未完成，已停止（文件的内容可能有误）",
+                     {"读取超过 %1仍未完成，已停止（文件的内容可能有误）",
+                      {durationText(statementTimeLimit_)}},
                      error.what());
             default:
                 // SQLite's own words are English and mean nothing to a traveller; the code
                 // is what a developer needs, and the words go into the detail.
                 fail(ErrorKind::ReadFailed,
-                     "读取失败（SQLite 错误码 " + std::to_string(sqlite->getExtendedErrorCode()) +
-                         "）",
+                     {"读取失败（SQLite 错误码 %1）",
+                      {ErrorText::value(std::to_string(sqlite->getExtendedErrorCode()))}},
                      error.what());
         }
     }
@@ -399,8 +406,8 @@ void BusDatabase::fail(const std::exception& error) const {
     fail(ErrorKind::ReadFailed, "读取失败", error.what());
 }
 
-void BusDatabase::fail(ErrorKind kind, std::string_view problem, std::string detail) const {
-    refuse(file_, kind, problem, std::move(detail));
+void BusDatabase::fail(ErrorKind kind, ErrorText problem, std::string detail) const {
+    refuse(file_, kind, std::move(problem), std::move(detail));
 }
 
 }  // namespace busquery

@@ -58,7 +58,7 @@ class BusDatabase {
 
     // Turns a failure of SQLite into a Error that names this file.
     [[noreturn]] void fail(const std::exception& error) const;
-    [[noreturn]] void fail(ErrorKind kind, std::string_view problem, std::string detail = {}) const;
+    [[noreturn]] void fail(ErrorKind kind, ErrorText problem, std::string detail = {}) const;
 
   private:
     // A statement that is running, since when its run began.

@@ -11,7 +11,7 @@ namespace busquery {
 namespace {
 
 // What went wrong, in the words of the program's messages: SQLite's own are English.
-std::string writeProblem(const std::exception& error, int systemError) {
+ErrorText writeProblem(const std::exception& error, int systemError) {
     const auto* sqlite = dynamic_cast<const SQLite::Exception*>(&error);
     if (sqlite == nullptr) {
         return dynamic_cast<const std::bad_alloc*>(&error) != nullptr ? "内存不足" : "写入失败";
@@ -32,8 +32,8 @@ std::string writeProblem(const std::exception& error, int systemError) {
         case SQLITE_TOOBIG:
             return "数据过大";
         default:
-            return "写入失败（SQLite 错误码 " + std::to_string(sqlite->getExtendedErrorCode()) +
-                   "）";
+            return {"写入失败（SQLite 错误码 %1）",
+                    {ErrorText::value(std::to_string(sqlite->getExtendedErrorCode()))}};
     }
 }
 
@@ -56,13 +56,16 @@ ErrorKind writeErrorKind(const std::exception& error) {
 
 SQLite::Database createNew(const std::filesystem::path& file, const std::filesystem::path& shown) {
     if (std::filesystem::exists(file)) {
-        throw Error(ErrorKind::WriteFailed, "文件 “" + file.string() + "” 已存在，不会覆盖");
+        throw Error(ErrorKind::WriteFailed,
+                    {"文件 “%1” 已存在，不会覆盖", {ErrorText::value(file.string())}});
     }
     try {
         return SQLite::Database(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
     } catch (const std::exception& e) {
-        throw Error(writeErrorKind(e),
-                    "无法创建数据文件 “" + shown.string() + "”：" + writeProblem(e, 0), e.what());
+        throw Error(
+            writeErrorKind(e),
+            {"无法创建数据文件 “%1”：%2", {ErrorText::value(shown.string()), writeProblem(e, 0)}},
+            e.what());
     }
 }
 
@@ -311,7 +314,8 @@ void BusDatabaseWriter::fail(const std::exception& error) {
     std::string detail = error.what();
     if (systemError != 0) detail += "; " + systemErrorDetail(systemError);
     throw Error(writeErrorKind(error),
-                "无法写入数据文件 “" + shown_.string() + "”：" + writeProblem(error, systemError),
+                {"无法写入数据文件 “%1”：%2",
+                 {ErrorText::value(shown_.string()), writeProblem(error, systemError)}},
                 std::move(detail));
 }
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace busquery {
 
@@ -23,20 +24,54 @@ enum class ErrorKind {
     ProgramFault,     // a fault of the program itself: a failure it has no words for
 };
 
+// A message as the program words it: a fixed Chinese text, whose %1 to %9 stand for its parts
+// in order, so that a translation of the text can place them. A part is a message of its own
+// (a reason inside "cannot write “%1”: %2") or a value such as a file name, which no
+// translation changes.
+struct ErrorText {
+    std::string words;
+    std::vector<ErrorText> parts;
+    bool isValue = false;
+
+    ErrorText(const char* text) : words(text) {}  // NOLINT: a fixed text is a message
+    ErrorText(std::string text, std::vector<ErrorText> textParts = {})  // NOLINT: as above
+        : words(std::move(text)), parts(std::move(textParts)) {}
+
+    static ErrorText value(std::string text) {
+        ErrorText shown(std::move(text));
+        shown.isValue = true;
+        return shown;
+    }
+
+    // The message in Chinese, the program's own words.
+    std::string written() const;
+};
+
+// Puts the parts into a text's %1 to %9 in one pass, as QString::arg does: a part that itself
+// holds "%1" stays as it is.
+std::string fillParts(std::string_view text, const std::vector<std::string>& parts);
+
 // The one error type of the program's own failures. The message is in Chinese and meant for
-// the traveller: it names the file and the problem, never the words of SQLite or the library.
-// Those words are kept as the detail (SQLite's message, the system's text for an error number),
-// which `busquery-cli --verbose` and the window's log show to whoever looks into the cause.
+// the traveller: it names the file and the problem, never the words of SQLite or the library;
+// its text keeps the message's words and parts apart, so a boundary can say it in the interface
+// language. SQLite's or the system's words are kept as the detail (SQLite's message, the
+// system's text for an error number), which `busquery-cli --verbose` and the window's log show
+// to whoever looks into the cause.
 class Error : public std::runtime_error {
   public:
-    Error(ErrorKind kind, const std::string& message, std::string detail = {})
-        : std::runtime_error(message), kind_(kind), detail_(std::move(detail)) {}
+    Error(ErrorKind kind, ErrorText text, std::string detail = {})
+        : std::runtime_error(text.written()),
+          kind_(kind),
+          text_(std::move(text)),
+          detail_(std::move(detail)) {}
 
     ErrorKind kind() const { return kind_; }
+    const ErrorText& text() const { return text_; }
     const std::string& detail() const { return detail_; }
 
   private:
     ErrorKind kind_;
+    ErrorText text_;
     std::string detail_;
 };
 

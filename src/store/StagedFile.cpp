@@ -90,19 +90,20 @@ bool syncToDisk(const std::filesystem::path& file, int flags) {
 
 StagedFile::StagedFile(std::filesystem::path target) : target_(std::move(target)) {
     static_assert(std::size(kSignals) == kSignalCount);
-    const std::string shown = "“" + target_.string() + "”";
+    const ErrorText shown = ErrorText::value(target_.string());
     if (target_.empty()) throw Error(ErrorKind::BadArgument, "没有指定要写入的数据文件");
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(target_, ec);
     if (std::filesystem::is_directory(status)) {
-        throw Error(ErrorKind::NotAFile, shown + " 是一个文件夹，不能作为数据文件");
+        throw Error(ErrorKind::NotAFile, {"“%1” 是一个文件夹，不能作为数据文件", {shown}});
     }
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        throw Error(ErrorKind::NotAFile, shown + " 不是普通文件，不能作为数据文件");
+        throw Error(ErrorKind::NotAFile, {"“%1” 不是普通文件，不能作为数据文件", {shown}});
     }
     std::filesystem::path folder = target_.parent_path();
     if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
-        throw Error(ErrorKind::FileMissing, "文件夹 “" + folder.string() + "” 不存在");
+        throw Error(ErrorKind::FileMissing,
+                    {"文件夹 “%1” 不存在", {ErrorText::value(folder.string())}});
     }
     if (folder.empty()) folder = ".";
 
@@ -114,7 +115,8 @@ StagedFile::StagedFile(std::filesystem::path target) : target_(std::move(target)
         const int errorNumber = errno;
         throw Error(
             isPermissionError(errorNumber) ? ErrorKind::NoPermission : ErrorKind::WriteFailed,
-            "无法在文件夹 “" + folder.string() + "” 中写入：" + systemErrorText(errorNumber),
+            {"无法在文件夹 “%1” 中写入：%2",
+             {ErrorText::value(folder.string()), systemErrorText(errorNumber)}},
             systemErrorDetail(errorNumber));
     }
     folder_ = made;
@@ -136,7 +138,8 @@ void StagedFile::commit() {
         const int errorNumber = errno;
         throw Error(
             isPermissionError(errorNumber) ? ErrorKind::NoPermission : ErrorKind::WriteFailed,
-            "无法把数据文件写到 “" + target_.string() + "”：" + systemErrorText(errorNumber),
+            {"无法把数据文件写到 “%1”：%2",
+             {ErrorText::value(target_.string()), systemErrorText(errorNumber)}},
             systemErrorDetail(errorNumber));
     }
     pendingFileActive = 0;

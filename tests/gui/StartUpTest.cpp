@@ -111,10 +111,14 @@ TEST_F(StartUpTest, UnusableDataFileIsReportedAndTheWindowStillWorks) {
         const char* what;
         std::string content;  // empty: no file at all
         QString problem;
+        Language language = Language::Chinese;
     };
     const Case cases[] = {
         {"missing", "", "不存在"},
         {"not a database", std::string(4096, 'x'), "不是数据库文件"},
+        {"missing, in English", "", "Cannot find the data file", Language::English},
+        {"not a database, in English", std::string(4096, 'x'), ": it is not a database file",
+         Language::English},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -122,7 +126,7 @@ TEST_F(StartUpTest, UnusableDataFileIsReportedAndTheWindowStillWorks) {
         const auto file = dir / "busdata";
         if (!c.content.empty()) std::ofstream(file, std::ios::binary) << c.content;
         told_.clear();
-        startOn(file);
+        startOn(file, kNoSite, c.language);
 
         EXPECT_TRUE(window().isVisible());
         ASSERT_EQ(told_.size(), 1u);

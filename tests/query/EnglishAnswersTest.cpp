@@ -82,8 +82,12 @@ Answer timedAnswer(bool dateMoved) {
 TEST(EnglishAnswersTest, EveryKindOfAnswerReadsInEnglish) {
     Answer line(QueryMode::Line);
     line.lines = {{"12路上行", "(05:30-21:50)", "甲;乙;"}};
-    line.lineDepartures = {""};
+    line.lineDepartures = {{}};
     line.departuresDay = kThursday;
+    Answer night(QueryMode::Line);
+    night.lines = {{"夜1路", "(22:00-次日01:30)", "甲;乙;"}};
+    night.lineDepartures = {{1320, 1350, 1380, 1410, 1440, 1490}};
+    night.departuresDay = kThursday;
     Answer station(QueryMode::SingleStation);
     station.stations = {{"东桥", {"59路上行", "59路下行"}}, {"东桥北", {"7路"}}};
     Answer direct(QueryMode::MultiStation);
@@ -101,6 +105,9 @@ TEST(EnglishAnswersTest, EveryKindOfAnswerReadsInEnglish) {
         {"line lookup with departures", line,
          "Bus 12 towards 乙 (Yi) (05:30-21:50)\r\nStops: 甲 (Jia);乙 (Yi);\r\n\r\n"
          "Bus 12 towards 乙 (Yi) 2026-01-08 from the first stop: no service that day\r\n"},
+        {"line lookup with a headway and service past midnight", night,
+         "Night 1 (22:00-01:30 next day)\r\nStops: 甲 (Jia);乙 (Yi);\r\n\r\n"
+         "Night 1 2026-01-08 from the first stop: 22:00 … every 30 min … 24:00 24:50\r\n"},
         {"station lookup", station,
          "东桥 (Dongqiao):Bus 59 towards 西站 (Xizhan), Bus 59 towards 东站 "
          "(Dongzhan)\r\n\r\n东桥北 (Dongqiaobei):Bus 7"},

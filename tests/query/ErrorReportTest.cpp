@@ -42,5 +42,38 @@ TEST(ErrorReportTest, TranslatesWhateverWasThrownKeepingItsCause) {
     }
 }
 
+// In English each of a message's words is translated and its values stay as they are; a part
+// that is itself a message is translated too, and words without a translation stay Chinese.
+TEST(ErrorReportTest, SaysAMessageInTheInterfaceLanguage) {
+    const ErrorText file = ErrorText::value("/城市/busdata%1");
+    struct Case {
+        ErrorText text;
+        const char* chinese;
+        const char* english;
+    };
+    const Case cases[] = {
+        {{"%1 不存在", {{"数据文件 “%1”", {file}}}},
+         "数据文件 “/城市/busdata%1” 不存在",
+         "Cannot find the data file “/城市/busdata%1”"},
+        {{"无法写入数据文件 “%1”：%2", {file, "磁盘空间不足"}},
+         "无法写入数据文件 “/城市/busdata%1”：磁盘空间不足",
+         "Cannot write the data file “/城市/busdata%1”: the disk is full"},
+        {{"无法写入数据文件 “%1”：%2", {file, "尚无译文"}},
+         "无法写入数据文件 “/城市/busdata%1”：尚无译文",
+         "Cannot write the data file “/城市/busdata%1”: 尚无译文"},
+        {ErrorText::value("管道"), "管道", "管道"},
+    };
+    for (const Case& c : cases) {
+        const Error error(ErrorKind::ReadFailed, c.text, "cause");
+        EXPECT_STREQ(error.what(), c.chinese);
+        const ErrorReport english = reportError(std::make_exception_ptr(error), Language::English);
+        EXPECT_EQ(english.message, c.english);
+        EXPECT_EQ(english.detail, "cause");
+        EXPECT_EQ(reportError(std::make_exception_ptr(error)).message, c.chinese);
+    }
+    EXPECT_EQ(reportError(std::make_exception_ptr(std::bad_alloc()), Language::English).message,
+              "Out of memory; the work was not done");
+}
+
 }  // namespace
 }  // namespace busquery
