@@ -2,10 +2,13 @@
 """Runs two busquery-cli binaries over the same batch of requests drawn from a bus database and
 reports whether their answers agree byte for byte. The requests mix line lookups, station
 lookups, suggestions, direct and changing routes, picked suggestion lines and texts cut in the
-middle of a character, so a change that should not alter any answer is checked on all of them.
+middle of a character, so a change that should not alter any answer is checked on all of them;
+on a database with a timetable as many route searches at a time follow, leaving at and arriving
+by random days and times.
 
 Usage: compare-answers.py OLD_CLI NEW_CLI DATABASE [COUNT] [SEED]
 """
+import datetime
 import json
 import random
 import sqlite3
@@ -46,6 +49,7 @@ def requests(database, count, seed):
             made.append({"line": pick.choice(lines)[:2], "station": pick.choice(names)[:2]})
         else:
             made.append({"station": pick.choice(names)[-1:]})
+    made += timed_requests(rows, names, count, seed)
     out = []
     for r in made:
         text = json.dumps(r, ensure_ascii=False)
@@ -53,6 +57,29 @@ def requests(database, count, seed):
     # A few lines that are not UTF-8 at all, where the request reader speaks.
     out += [b'{"line": "\xe4\xb8"}', b'{"station": "\xc0\xaf"}', b'\xff\xfe']
     return b"\n".join(out) + b"\n"
+
+
+def timed_requests(rows, names, count, seed):
+    """Route searches at a time, leaving and arriving by, when the database has a timetable:
+    as many as the other requests, drawn apart from them so that those stay as they were."""
+    if not rows.execute("SELECT 1 FROM sqlite_master WHERE name = 'nlntrip'").fetchone():
+        return []
+    first, last = 20260105, 20260118
+    if rows.execute("SELECT 1 FROM sqlite_master WHERE name = 'nsvinfo'").fetchone():
+        span = rows.execute("SELECT min(startdate), max(enddate) FROM nsvinfo WHERE weekdays > 0").fetchone()
+        if span[0] and span[1]:
+            first, last = span
+    start = datetime.date(first // 10000, first // 100 % 100, first % 100)
+    end = datetime.date(last // 10000, last // 100 % 100, last % 100)
+    pick = random.Random(seed + 1)
+    made = []
+    for _ in range(count):
+        # Now and then a day a week past the timetable's, which the search moves into it.
+        day = start + datetime.timedelta(days=pick.randrange((end - start).days + 8))
+        time = f"{day.isoformat()} {pick.randrange(24):02d}:{pick.randrange(60):02d}"
+        key = "arriveBy" if pick.randrange(4) == 0 else "at"
+        made.append({"from": pick.choice(names), "to": pick.choice(names), key: time})
+    return made
 
 
 def main():
@@ -65,7 +92,8 @@ def main():
         run = subprocess.run([cli, "--db", database, "batch"], input=batch, capture_output=True)
         answers.append((run.returncode, run.stdout, run.stderr))
     same = answers[0] == answers[1]
-    print(f"{count + 3} requests, {len(answers[0][1])} bytes of answers:",
+    lines = batch.count(b"\n")
+    print(f"{lines} requests, {len(answers[0][1])} bytes of answers:",
           "the same" if same else "DIFFERENT")
     if not same:
         for i, (a, b) in enumerate(zip(answers[0][1].split(b"\n"), answers[1][1].split(b"\n"))):

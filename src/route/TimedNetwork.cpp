@@ -83,6 +83,9 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
     // Trips come sorted by their first departure; each goes to the first route whose last trip
     // stops where it stops and it does not overtake, so a line whose trips all stop everywhere
     // and keep their order is one route.
+    // Every trip and stop time goes to one route at most: sized once.
+    network.routeTrips.reserve(timetable.trips.size());
+    network.departuresByStop.reserve(timetable.departures.size());
     std::vector<StopAt> stopsAt;
     for (std::uint32_t l = 0; l < timetable.lines.size(); ++l) {
         const auto& line = timetable.lines[l];

@@ -113,7 +113,7 @@ struct ReadTrip {
     std::uint32_t line;
     std::uint32_t service;
     std::uint32_t headsign;
-    std::size_t times;     // where its stops begin in the scratch arrays
+    std::size_t times;     // where its stops begin in the arrays
     ServiceMinute leaves;  // its departure from the first stop it serves
 };
 
@@ -153,10 +153,20 @@ Timetable Timetable::build(const NetworkIndex& network) {
         if (s.service != kNoLine) serviceCount = std::max(serviceCount, s.service + 1);
     }
 
-    // Trips that fit their line (one time for each of its stops) and run on a known service.
+    // Trips that fit their line (one time for each of its stops) and run on a known service,
+    // their times decoded straight into the timetable's arrays in table order.
     std::vector<ReadTrip> read;
-    std::vector<ServiceMinute> arrivals;
-    std::vector<ServiceMinute> departures;
+    std::size_t tripRows = 0;
+    std::size_t stopTimes = 0;
+    for (const auto& [lnid, trips] : countTripsByLine(database)) {
+        const auto line = lineOfNumber.find(lnid);
+        if (line == lineOfNumber.end()) continue;
+        tripRows += trips;
+        stopTimes += trips * timetable.lines[line->second].stopCount;
+    }
+    read.reserve(tripRows);
+    timetable.arrivals.reserve(stopTimes);
+    timetable.departures.reserve(stopTimes);
     std::unordered_map<std::string, std::uint32_t> headsignNumbers;
     forEachTrip(database, [&](const TripRow& trip) {
         auto line = lineOfNumber.find(trip.lnid);
@@ -170,34 +180,47 @@ Timetable Timetable::build(const NetworkIndex& network) {
         auto [sign, added] = headsignNumbers.try_emplace(
             trip.headsign, static_cast<std::uint32_t>(timetable.headsigns.size()));
         if (added) timetable.headsigns.push_back(trip.headsign);
-        read.push_back(ReadTrip{line->second, trip.service, sign->second, arrivals.size(), leaves});
-        arrivals.insert(arrivals.end(), trip.times.arrivals.begin(), trip.times.arrivals.end());
-        departures.insert(departures.end(), trip.times.departures.begin(),
-                          trip.times.departures.end());
+        read.push_back(
+            ReadTrip{line->second, trip.service, sign->second, timetable.arrivals.size(), leaves});
+        timetable.arrivals.insert(timetable.arrivals.end(), trip.times.arrivals.begin(),
+                                  trip.times.arrivals.end());
+        timetable.departures.insert(timetable.departures.end(), trip.times.departures.begin(),
+                                    trip.times.departures.end());
     });
 
-    // The trips of each line together, in the order they leave the first stop they serve.
-    std::stable_sort(read.begin(), read.end(), [](const ReadTrip& a, const ReadTrip& b) {
+    // The trips of each line together, in the order they leave the first stop they serve. The
+    // file stores them so; only a file that does not has its times moved.
+    auto inOrder = [](const ReadTrip& a, const ReadTrip& b) {
         if (a.line != b.line) return a.line < b.line;
         return a.leaves < b.leaves;
-    });
+    };
+    if (!std::is_sorted(read.begin(), read.end(), inOrder)) {
+        std::stable_sort(read.begin(), read.end(), inOrder);
+        std::vector<ServiceMinute> arrivals;
+        std::vector<ServiceMinute> departures;
+        arrivals.reserve(timetable.arrivals.size());
+        departures.reserve(timetable.departures.size());
+        for (ReadTrip& trip : read) {
+            const auto from = static_cast<std::ptrdiff_t>(trip.times);
+            const auto to = from + timetable.lines[trip.line].stopCount;
+            trip.times = arrivals.size();
+            arrivals.insert(arrivals.end(), timetable.arrivals.begin() + from,
+                            timetable.arrivals.begin() + to);
+            departures.insert(departures.end(), timetable.departures.begin() + from,
+                              timetable.departures.begin() + to);
+        }
+        timetable.arrivals = std::move(arrivals);
+        timetable.departures = std::move(departures);
+    }
     timetable.trips.reserve(read.size());
-    timetable.arrivals.reserve(arrivals.size());
-    timetable.departures.reserve(departures.size());
     for (const ReadTrip& trip : read) {
         Line& line = timetable.lines[trip.line];
         if (line.tripCount == 0) {
             line.firstTrip = static_cast<std::uint32_t>(timetable.trips.size());
-            line.firstTime = static_cast<std::uint32_t>(timetable.arrivals.size());
+            line.firstTime = static_cast<std::uint32_t>(trip.times);
         }
         ++line.tripCount;
         timetable.trips.push_back(Trip{trip.service, trip.headsign});
-        const auto from = static_cast<std::ptrdiff_t>(trip.times);
-        const auto to = from + line.stopCount;
-        timetable.arrivals.insert(timetable.arrivals.end(), arrivals.begin() + from,
-                                  arrivals.begin() + to);
-        timetable.departures.insert(timetable.departures.end(), departures.begin() + from,
-                                    departures.begin() + to);
     }
 
     CalendarBuilder(timetable).build(services, dates, serviceCount);

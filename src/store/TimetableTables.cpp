@@ -83,6 +83,19 @@ void forEachTrip(BusDatabase& database, const std::function<void(const TripRow&)
             });
 }
 
+std::vector<std::pair<std::int64_t, std::size_t>> countTripsByLine(BusDatabase& database) {
+    std::vector<std::pair<std::int64_t, std::size_t>> counts;
+    if (!hasTimetable(database)) return counts;
+    // Counted here rather than grouped in SQL, which would sort every row first; the rows of a
+    // line mostly come together.
+    eachRow(database, "SELECT lnid FROM nlntrip", [&](SQLite::Statement& row) {
+        const std::int64_t lnid = row.getColumn(0).getInt64();
+        if (counts.empty() || counts.back().first != lnid) counts.emplace_back(lnid, 0);
+        ++counts.back().second;
+    });
+    return counts;
+}
+
 std::vector<ServiceRow> readServices(BusDatabase& database) {
     std::vector<ServiceRow> services;
     if (!hasTable(database, "nsvinfo",

@@ -30,14 +30,15 @@ BusDataRows twoLines() {
     return rows;
 }
 
-// Per line the departures of its trips from the first stop and their services, then the
-// calendar's first day and length.
+// Per line the departures of its trips from the first stop, their arrivals at the last and
+// their services, then the calendar's first day and length.
 std::string summary(const Timetable& t) {
     std::string text;
     for (const Timetable::Line& line : t.lines) {
         text += "[";
         for (std::uint32_t trip = line.firstTrip; trip < line.firstTrip + line.tripCount; ++trip) {
-            text += " " + std::to_string(t.departuresOf(trip, line).front()) + "/s" +
+            text += " " + std::to_string(t.departuresOf(trip, line).front()) + "-" +
+                    std::to_string(t.arrivalsOf(trip, line).back()) + "/s" +
                     std::to_string(t.trips[trip].service);
         }
         text += " ] ";
@@ -56,18 +57,22 @@ TEST(TimetableLoad, KeepsTheTripsThatFitTheirLines) {
     };
     const Case cases[] = {
         {"no tables", false, {}, "[ ] [ ] days 0"},
-        {"no calendar", true, {}, "[ 480/s1 600/s0 ] [ 1500/s0 ] days 36525 daily"},
+        {"no calendar", true, {}, "[ 480-489/s1 600-609/s0 ] [ 1500-1509/s0 ] days 36525 daily"},
+        {"a row stored after another line's",
+         true,
+         {"INSERT INTO nlntrip VALUES (7, 0, 'x', x'f80a020a')"},  // 700, 701, 706
+         "[ 480-489/s1 600-609/s0 700-706/s0 ] [ 1500-1509/s0 ] days 36525 daily"},
         {"damaged rows left out",
          true,
          {"INSERT INTO nlntrip VALUES (7, 0, 'x', x'02')",          // one stop of three
           "INSERT INTO nlntrip VALUES (99, 0, 'x', x'020202')",     // no such line
           "INSERT INTO nlntrip VALUES (7, 0, 'x', x'ffffffffff')",  // no varints
           "INSERT INTO nlntrip VALUES (7, NULL, 'x', x'020202')"},  // no service
-         "[ 480/s1 600/s0 ] [ 1500/s0 ] days 36525 daily"},
+         "[ 480-489/s1 600-609/s0 ] [ 1500-1509/s0 ] days 36525 daily"},
         {"calendar: unknown services never run",
          true,
          {"INSERT INTO nsvinfo VALUES (0, 'WK', 31, 20260105, 20260109)"},
-         "[ 600/s0 ] [ 1500/s0 ] days 5"},
+         "[ 600-609/s0 ] [ 1500-1509/s0 ] days 5"},
         {"calendar of added days only",
          true,
          {"INSERT INTO nsvinfo VALUES (0, 'A', 0, NULL, NULL)",
@@ -75,7 +80,7 @@ TEST(TimetableLoad, KeepsTheTripsThatFitTheirLines) {
           "INSERT INTO nsvdate VALUES (1, 20260110, 1)",
           "INSERT INTO nsvdate VALUES (1, 20260101, 1)",
           "INSERT INTO nsvdate VALUES (0, 20260301, 0)"},
-         "[ 480/s1 600/s0 ] [ 1500/s0 ] days 10"},
+         "[ 480-489/s1 600-609/s0 ] [ 1500-1509/s0 ] days 10"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
