@@ -609,6 +609,110 @@
         <source>FEED 与 OUT 是同一个文件 “%1”：数据库会覆盖 GTFS 数据，未写入任何文件</source>
         <translation>FEED and OUT are the same file “%1”: the database would overwrite the GTFS data; nothing was written</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>缺少必需的列 %1</source>
+        <translation>required column %1 missing</translation>
+    </message>
+    <message>
+        <source>无法初始化 CSV 读取</source>
+        <translation>cannot start reading CSV</translation>
+    </message>
+    <message>
+        <source>是空文件，没有表头</source>
+        <translation>empty file, no header</translation>
+    </message>
+    <message>
+        <source>无法读取：格式有误</source>
+        <translation>cannot be read: malformed</translation>
+    </message>
+    <message>
+        <source>无法读取：内存不足</source>
+        <translation>cannot be read: out of memory</translation>
+    </message>
+    <message>
+        <source>表头中有超过 64 KiB 的字段</source>
+        <translation>a field of the header is over 64 KiB</translation>
+    </message>
+    <message>
+        <source>表头超过 1000 列</source>
+        <translation>the header has more than 1000 columns</translation>
+    </message>
+    <message>
+        <source>无法打开文件 “%1”：%2</source>
+        <translation>Cannot open the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>无法读取文件 “%1”</source>
+        <translation>Cannot read the file “%1”</translation>
+    </message>
+    <message>
+        <source>无法读取文件夹 “%1”：%2</source>
+        <translation>Cannot read the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>GTFS 数据 “%1” 不存在</source>
+        <translation>The GTFS data “%1” does not exist</translation>
+    </message>
+    <message>
+        <source>GTFS 数据 “%1” 缺少必需的文件 %2</source>
+        <translation>The GTFS data “%1” lacks the required file %2</translation>
+    </message>
+    <message>
+        <source>GTFS 数据 “%1” 中没有可导入的线路</source>
+        <translation>The GTFS data “%1” holds no line that can be imported</translation>
+    </message>
+    <message>
+        <source>%1 缺少必需的列 route_short_name（或 route_long_name）</source>
+        <translation>%1 lacks the required column route_short_name (or route_long_name)</translation>
+    </message>
+    <message>
+        <source>不是 zip 压缩包</source>
+        <translation>not a zip archive</translation>
+    </message>
+    <message>
+        <source>文件不存在</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>读取出错</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>压缩包已损坏</source>
+        <translation>the archive is damaged</translation>
+    </message>
+    <message>
+        <source>使用了不支持的压缩方法</source>
+        <translation>compressed by a method not supported</translation>
+    </message>
+    <message>
+        <source>压缩包已加密</source>
+        <translation>the archive is encrypted</translation>
+    </message>
+    <message>
+        <source>不支持分卷压缩包</source>
+        <translation>archives split into parts are not supported</translation>
+    </message>
+    <message>
+        <source>无法读取（libzip 错误码 %1）</source>
+        <translation>cannot be read (libzip error %1)</translation>
+    </message>
+    <message>
+        <source>无法打开压缩包 “%1”：%2</source>
+        <translation>Cannot open the archive “%1”: %2</translation>
+    </message>
+    <message>
+        <source>“%1” 中的 %2</source>
+        <translation>%2 in “%1”</translation>
+    </message>
+    <message>
+        <source>无法读取 %1：%2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ImportSummary</name>
@@ -640,6 +744,12 @@
         <source>  有坐标的站点 %1 个，同名异地分开命名的站名 %2 个，合并重复线路 %3 条，步行连接 %4 条
 </source>
         <translation>  stations with a position: %1, places of one name far apart named apart: %2, repeated lines merged: %3, walks: %4
+</translation>
+    </message>
+    <message>
+        <source>  有英文名的站点 %1 个
+</source>
+        <translation>  stations with an English name: %1
 </translation>
     </message>
     <message>
@@ -729,6 +839,10 @@
     <message>
         <source>列</source>
         <translation>column</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>file</translation>
     </message>
     <message>
         <source>内容</source>
@@ -829,6 +943,14 @@
     <message>
         <source>换乘的站点没有线路经过</source>
         <translation>no line passes the transfer's stop</translation>
+    </message>
+    <message>
+        <source>列既不是 table_name/field_name/language/translation，也不是 trans_id/lang/translation，未读取站名翻译</source>
+        <translation>columns are neither table_name/field_name/language/translation nor trans_id/lang/translation; no station names were read from it</translation>
+    </message>
+    <message>
+        <source>record_id 不是 stops.txt 中的站点</source>
+        <translation>record_id is no stop of stops.txt</translation>
     </message>
     <message>
         <source>文字不是 UTF-8 编码</source>

@@ -64,6 +64,9 @@ void ImportGtfsCommand::addOptions(CLI::App& command) {
     command.add_option("OUT", options_.out, "Bus database to write (e.g. busdata)")->required();
     command.add_option("--city", options_.citycode, "City code of the lines")
         ->capture_default_str();
+    command.add_option("--city-name", cityName_,
+                       "The city's name as its travellers say it, for the window's title, banner "
+                       "and version line (default: the feed's first agency's name)");
     dateOption_ = command.add_option(
         "--date", date_, "Data date shown by the program (default: feed_start_date, else today)");
 }
@@ -71,6 +74,7 @@ void ImportGtfsCommand::addOptions(CLI::App& command) {
 int ImportGtfsCommand::run(CliContext& context) {
     GtfsImportOptions options = options_;
     if (dateOption_->count() > 0) options.date = date_;
+    if (!cityName_.empty()) options.cityName = cityName_;
     if (sameFile(options.feed, options.out)) {
         throw Error(ErrorKind::BadArgument,
                     {"FEED 与 OUT 是同一个文件 “%1”：数据库会覆盖 GTFS 数据，未写入任何文件",

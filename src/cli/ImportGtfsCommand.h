@@ -18,6 +18,7 @@ class ImportGtfsCommand : public Command {
   private:
     GtfsImportOptions options_;
     std::string date_;
+    std::string cityName_;
     CLI::Option* dateOption_ = nullptr;
 };
 

@@ -75,6 +75,9 @@ std::string writtenImportSummary(const ImportSummary& s, Language language) {
         "  有坐标的站点 %1 个，同名异地分开命名的站名 %2 个，合并重复线路 %3 条，步行连接 "
         "%4 条\n",
         {number(s.positions), number(s.namesApart.size()), number(s.mergedLines), number(s.walks)});
+    if (s.englishNames > 0) {
+        text += line("  有英文名的站点 %1 个\n", {number(s.englishNames)});
+    }
     text += line("  时刻表：班次 %1 个，停靠时刻 %2 条\n",
                  {number(s.timetableTrips), number(s.timetableStopTimes)});
     if (!s.calendarGiven) {

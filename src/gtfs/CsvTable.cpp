@@ -90,7 +90,7 @@ std::optional<std::size_t> CsvTable::column(std::string_view name) const {
 
 std::size_t CsvTable::requireColumn(std::string_view name) const {
     std::optional<std::size_t> index = column(name);
-    if (!index) fail("缺少必需的列 " + std::string(name));
+    if (!index) fail({"缺少必需的列 %1", {ErrorText::value(std::string(name))}});
     return *index;
 }
 
@@ -166,8 +166,8 @@ void CsvTable::markOversized(std::string_view reason, std::string_view field) {
     if (oversizedStart_.size() > kStartBytes) oversizedStart_.resize(kStartBytes);
 }
 
-void CsvTable::fail(std::string_view problem, ErrorKind kind) const {
-    throw Error(kind, fileName_ + " " + std::string(problem));
+void CsvTable::fail(ErrorText problem, ErrorKind kind) const {
+    throw Error(kind, {"%1 %2", {ErrorText::value(fileName_), std::move(problem)}});
 }
 
 void CsvTable::onField(void* field, std::size_t size, void* data) {

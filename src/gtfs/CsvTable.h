@@ -99,8 +99,7 @@ class CsvTable {
     void finish();
     void dropLongField();
     void markOversized(std::string_view reason, std::string_view field);
-    [[noreturn]] void fail(std::string_view problem,
-                           ErrorKind kind = ErrorKind::FeedFileMissing) const;
+    [[noreturn]] void fail(ErrorText problem, ErrorKind kind = ErrorKind::FeedFileMissing) const;
 
     std::string fileName_;
     std::unique_ptr<ByteSource> source_;

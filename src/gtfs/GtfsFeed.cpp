@@ -19,7 +19,8 @@ class FolderFileSource : public ByteSource {
         : file_(file), stream_(std::fopen(file.c_str(), "rb")) {
         if (stream_ == nullptr) {
             throw Error(ErrorKind::ReadFailed,
-                        "无法打开文件 “" + file_.string() + "”：" + systemErrorText(errno));
+                        {"无法打开文件 “%1”：%2",
+                         {ErrorText::value(file_.string()), ErrorText(systemErrorText(errno))}});
         }
         std::error_code ec;
         size_ = std::filesystem::file_size(file_, ec);
@@ -32,7 +33,8 @@ class FolderFileSource : public ByteSource {
     std::size_t read(char* buffer, std::size_t size) override {
         std::size_t got = std::fread(buffer, 1, size, stream_);
         if (got < size && std::ferror(stream_)) {
-            throw Error(ErrorKind::ReadFailed, "无法读取文件 “" + file_.string() + "”");
+            throw Error(ErrorKind::ReadFailed,
+                        {"无法读取文件 “%1”", {ErrorText::value(file_.string())}});
         }
         return got;
     }
@@ -102,15 +104,17 @@ GtfsFeed::GtfsFeed(std::filesystem::path location) : location_(std::move(locatio
             paths.push_back(it->path());
         }
         if (ec)
-            throw Error(ErrorKind::ReadFailed, "无法读取文件夹 “" + location_.string() + "”：" +
-                                                   systemErrorText(ec.value()));
+            throw Error(ErrorKind::ReadFailed, {"无法读取文件夹 “%1”：%2",
+                                                {ErrorText::value(location_.string()),
+                                                 ErrorText(systemErrorText(ec.value()))}});
         forEachFeedFile(names, [&](std::string file, std::size_t i) {
             folderFiles_.emplace(std::move(file), paths[i]);
         });
         return;
     }
     if (!std::filesystem::exists(location_, ec)) {
-        throw Error(ErrorKind::FileMissing, "GTFS 数据 “" + location_.string() + "” 不存在");
+        throw Error(ErrorKind::FileMissing,
+                    {"GTFS 数据 “%1” 不存在", {ErrorText::value(location_.string())}});
     }
     zip_ = std::make_unique<ZipArchive>(location_);
     forEachFeedFile(zip_->entryNames(), [&](std::string file, std::size_t i) {
@@ -135,7 +139,8 @@ std::unique_ptr<ByteSource> GtfsFeed::open(std::string_view fileName) const {
         if (it != folderFiles_.end()) return std::make_unique<FolderFileSource>(it->second);
     }
     throw Error(ErrorKind::FeedFileMissing,
-                "GTFS 数据 “" + location_.string() + "” 缺少必需的文件 " + std::string(fileName));
+                {"GTFS 数据 “%1” 缺少必需的文件 %2",
+                 {ErrorText::value(location_.string()), ErrorText::value(std::string(fileName))}});
 }
 
 }  // namespace busquery

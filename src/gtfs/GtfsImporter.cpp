@@ -4,6 +4,7 @@
 #include <ctime>
 #include <memory>
 
+#include "gtfs/FeedText.h"
 #include "gtfs/GtfsCalendar.h"
 #include "gtfs/GtfsFeed.h"
 #include "gtfs/GtfsFrequencies.h"
@@ -66,9 +67,10 @@ std::optional<std::string> feedStartDate(const GtfsFeed& feed, ImportSummary& su
     return date;
 }
 
-// The city as the feed names it: the first agency's name, and the feed's language
-// (feed_info.txt's feed_lang, else the agency's agency_lang); nothing without a name.
-std::optional<CityRow> feedCity(const GtfsFeed& feed, std::string_view citycode,
+// The city as the feed names it: the name given to the import, else the first agency's name,
+// and the feed's language (feed_info.txt's feed_lang, else the agency's agency_lang); nothing
+// without a name.
+std::optional<CityRow> feedCity(const GtfsFeed& feed, const GtfsImportOptions& options,
                                 ImportSummary& summary) {
     auto first = [&](std::string_view file, std::string_view name) {
         std::string value;
@@ -81,8 +83,9 @@ std::optional<CityRow> feedCity(const GtfsFeed& feed, std::string_view citycode,
         });
         return value;
     };
-    CityRow city{std::string(citycode), first("agency.txt", "agency_name"),
-                 first("feed_info.txt", "feed_lang")};
+    std::string name = options.cityName ? cleanFeedText(*options.cityName) : std::string();
+    if (name.empty()) name = first("agency.txt", "agency_name");
+    CityRow city{options.citycode, std::move(name), first("feed_info.txt", "feed_lang")};
     if (city.ctna.empty()) return std::nullopt;
     if (city.lang.empty()) city.lang = first("agency.txt", "agency_lang");
     return city;
@@ -154,8 +157,8 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
         GtfsNetwork::build(GtfsTables{stops, routes, trips, tripStops, frequencies, transfers},
                            options.citycode, summary);
     if (network.lines.empty()) {
-        throw Error(ErrorKind::BadData,
-                    "GTFS 数据 “" + options.feed.string() + "” 中没有可导入的线路");
+        throw Error(ErrorKind::BadData, {"GTFS 数据 “%1” 中没有可导入的线路",
+                                         {ErrorText::value(options.feed.string())}});
     }
     const std::optional<ServiceDays> days = serviceDays(feed);
     if (days) {
@@ -188,7 +191,7 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     rows.services = std::move(calendar.services);
     rows.serviceDates = std::move(calendar.dates);
     rows.changes = std::move(timetable.changes);
-    rows.city = feedCity(feed, options.citycode, summary);
+    rows.city = feedCity(feed, options, summary);
     writeBusData(options.out, rows);
     return summary;
 }

@@ -15,6 +15,9 @@ struct GtfsImportOptions {
     std::filesystem::path feed;  // a GTFS .zip or a folder of its .txt files
     std::filesystem::path out;   // the bus database to write
     std::string citycode = std::string(kCityCode);
+    // The city's name as its travellers say it ("Vilnius"), for the window's title and banner;
+    // else the feed's first agency's name.
+    std::optional<std::string> cityName;
     // The data date; else the feed's feed_start_date, else the start of its timetable
     // (ServiceDays::timetableStart), else the day of the import.
     std::optional<std::string> date;

@@ -42,7 +42,8 @@ void GtfsRoutes::checkColumns(const CsvTable& table) {
     table.requireColumn("route_id");
     if (!table.column("route_short_name") && !table.column("route_long_name")) {
         throw Error(ErrorKind::FeedFileMissing,
-                    table.fileName() + " 缺少必需的列 route_short_name（或 route_long_name）");
+                    {"%1 缺少必需的列 route_short_name（或 route_long_name）",
+                     {ErrorText::value(table.fileName())}});
     }
 }
 

@@ -10,7 +10,7 @@ namespace busquery {
 namespace {
 
 // What went wrong with an archive, in the words of the program's messages.
-std::string zipProblem(const zip_error_t* error) {
+ErrorText zipProblem(const zip_error_t* error) {
     const int code = zip_error_code_zip(error);
     switch (code) {
         case ZIP_ER_NOZIP:
@@ -41,13 +41,13 @@ std::string zipProblem(const zip_error_t* error) {
         case ZIP_ER_MEMORY:
             return "内存不足";
         default:
-            return "无法读取（libzip 错误码 " + std::to_string(code) + "）";
+            return {"无法读取（libzip 错误码 %1）", {ErrorText::value(std::to_string(code))}};
     }
 }
 
 class ZipEntrySource : public ByteSource {
   public:
-    ZipEntrySource(zip_file_t* file, std::uint64_t size, std::string description)
+    ZipEntrySource(zip_file_t* file, std::uint64_t size, ErrorText description)
         : file_(file), size_(size), description_(std::move(description)) {}
     ~ZipEntrySource() override { zip_fclose(file_); }
     ZipEntrySource(const ZipEntrySource&) = delete;
@@ -57,7 +57,7 @@ class ZipEntrySource : public ByteSource {
         zip_int64_t got = zip_fread(file_, buffer, size);
         if (got < 0) {
             throw Error(ErrorKind::ReadFailed,
-                        "无法读取 " + description_ + "：" + zipProblem(zip_file_get_error(file_)));
+                        {"无法读取 %1：%2", {description_, zipProblem(zip_file_get_error(file_))}});
         }
         return static_cast<std::size_t>(got);
     }
@@ -67,7 +67,7 @@ class ZipEntrySource : public ByteSource {
   private:
     zip_file_t* file_;
     std::uint64_t size_;
-    std::string description_;
+    ErrorText description_;
 };
 
 }  // namespace
@@ -78,9 +78,10 @@ ZipArchive::ZipArchive(std::filesystem::path file) : file_(std::move(file)) {
     if (zip_ == nullptr) {
         zip_error_t error;
         zip_error_init_with_code(&error, code);
-        std::string reason = zipProblem(&error);
+        ErrorText reason = zipProblem(&error);
         zip_error_fini(&error);
-        throw Error(ErrorKind::ReadFailed, "无法打开压缩包 “" + file_.string() + "”：" + reason);
+        throw Error(ErrorKind::ReadFailed,
+                    {"无法打开压缩包 “%1”：%2", {ErrorText::value(file_.string()), reason}});
     }
 }
 
@@ -101,8 +102,9 @@ std::vector<std::string> ZipArchive::entryNames() const {
 std::unique_ptr<ByteSource> ZipArchive::open(std::uint64_t index) const {
     // The entry's name comes from the archive: a message shows it only as safe text.
     const char* name = zip_get_name(zip_, index, 0);
-    std::string description =
-        "“" + file_.string() + "” 中的 " + displayText(name != nullptr ? name : "?");
+    ErrorText description{"“%1” 中的 %2",
+                          {ErrorText::value(file_.string()),
+                           ErrorText::value(displayText(name != nullptr ? name : "?"))}};
     zip_stat_t stat;
     zip_stat_init(&stat);
     std::uint64_t size = 0;
@@ -112,7 +114,7 @@ std::unique_ptr<ByteSource> ZipArchive::open(std::uint64_t index) const {
     zip_file_t* file = zip_fopen_index(zip_, index, 0);
     if (file == nullptr) {
         throw Error(ErrorKind::ReadFailed,
-                    "无法读取 " + description + "：" + zipProblem(zip_get_error(zip_)));
+                    {"无法读取 %1：%2", {description, zipProblem(zip_get_error(zip_))}});
     }
     return std::make_unique<ZipEntrySource>(file, size, std::move(description));
 }

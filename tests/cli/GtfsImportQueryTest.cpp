@@ -69,7 +69,8 @@ TEST_F(GtfsImportQueryTest, LineStationAndRouteQuestions) {
 namespace busquery {
 namespace {
 
-// The city's own name and language come from agency.txt and feed_info.txt.
+// The city's own name and language come from agency.txt and feed_info.txt; a name given to the
+// import stands before the agency's.
 TEST(GtfsImportCityTest, TheImportRecordsTheAgencysNameAndTheFeedsLanguage) {
     const std::string agency =
         "agency_id,agency_name,agency_url,agency_timezone,agency_lang\n"
@@ -78,6 +79,7 @@ TEST(GtfsImportCityTest, TheImportRecordsTheAgencysNameAndTheFeedsLanguage) {
     struct Case {
         std::map<std::string, std::string> files;
         std::optional<CityRow> expected;
+        std::optional<std::string> cityName = std::nullopt;
     };
     const Case cases[] = {
         {{}, std::nullopt},
@@ -85,6 +87,9 @@ TEST(GtfsImportCityTest, TheImportRecordsTheAgencysNameAndTheFeedsLanguage) {
         {{{"agency.txt", agency}, {"feed_info.txt", "feed_publisher_name,feed_lang\nX,en\n"}},
          CityRow{"gtfs", "Vilnius", "en"}},
         {{{"agency.txt", "agency_id,agency_url\nA,https://a.example\n"}}, std::nullopt},
+        {{{"agency.txt", agency}}, CityRow{"gtfs", "Vilnius city", "lt"}, " Vilnius city "},
+        {{}, CityRow{"gtfs", "Fukuoka", ""}, "Fukuoka"},
+        {{{"agency.txt", agency}}, CityRow{"gtfs", "Vilnius", "lt"}, " \t"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -94,6 +99,7 @@ TEST(GtfsImportCityTest, TheImportRecordsTheAgencysNameAndTheFeedsLanguage) {
         options.feed = feed.writeFolder(dir / "feed");
         options.out = dir / "busdata";
         options.citycode = "gtfs";
+        options.cityName = c.cityName;
         importGtfs(options);
         BusData data(dir / "busdata");
         data.refresh();
