@@ -713,6 +713,10 @@
         <source>无法读取 %1：%2</source>
         <translation>Cannot read %1: %2</translation>
     </message>
+    <message>
+        <source>系统错误码 %1</source>
+        <translation>system error %1</translation>
+    </message>
 </context>
 <context>
     <name>ImportSummary</name>

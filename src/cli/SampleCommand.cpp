@@ -25,7 +25,7 @@ void SampleCommand::addOptions(CLI::App& command) {
                              : tr(language_, "Cli",
                                   "种子须是 0 到 18446744073709551615 之间的整数：%1", {text});
             },
-            "整数")
+            "")
         ->capture_default_str();
     command.add_option("--scale", options_.scale, "About K times the stations and lines")
         ->check(CLI::Range(1, kMaxSampleScale))

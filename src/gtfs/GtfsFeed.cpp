@@ -20,7 +20,7 @@ class FolderFileSource : public ByteSource {
         if (stream_ == nullptr) {
             throw Error(ErrorKind::ReadFailed,
                         {"无法打开文件 “%1”：%2",
-                         {ErrorText::value(file_.string()), ErrorText(systemErrorText(errno))}});
+                         {ErrorText::value(file_.string()), systemErrorText(errno)}});
         }
         std::error_code ec;
         size_ = std::filesystem::file_size(file_, ec);
@@ -104,9 +104,9 @@ GtfsFeed::GtfsFeed(std::filesystem::path location) : location_(std::move(locatio
             paths.push_back(it->path());
         }
         if (ec)
-            throw Error(ErrorKind::ReadFailed, {"无法读取文件夹 “%1”：%2",
-                                                {ErrorText::value(location_.string()),
-                                                 ErrorText(systemErrorText(ec.value()))}});
+            throw Error(ErrorKind::ReadFailed,
+                        {"无法读取文件夹 “%1”：%2",
+                         {ErrorText::value(location_.string()), systemErrorText(ec.value())}});
         forEachFeedFile(names, [&](std::string file, std::size_t i) {
             folderFiles_.emplace(std::move(file), paths[i]);
         });

@@ -23,7 +23,7 @@ ErrorText zipProblem(const zip_error_t* error) {
         case ZIP_ER_TELL:
             return zip_error_system_type(error) == ZIP_ET_SYS
                        ? systemErrorText(zip_error_code_system(error))
-                       : "读取出错";
+                       : ErrorText("读取出错");
         case ZIP_ER_CRC:
         case ZIP_ER_INCONS:
         case ZIP_ER_COMPRESSED_DATA:

@@ -20,7 +20,7 @@ ErrorText writeProblem(const std::exception& error, int systemError) {
         case SQLITE_FULL:
             return "磁盘空间不足";
         case SQLITE_IOERR:
-            return systemError != 0 ? systemErrorText(systemError) : "磁盘读写出错";
+            return systemError != 0 ? systemErrorText(systemError) : ErrorText("磁盘读写出错");
         case SQLITE_CANTOPEN:
             return "无法创建文件";
         case SQLITE_READONLY:

@@ -5,7 +5,7 @@
 
 namespace busquery {
 
-std::string systemErrorText(int errorNumber) {
+ErrorText systemErrorText(int errorNumber) {
     switch (errorNumber) {
         case ENOENT:
             return "文件或文件夹不存在";
@@ -43,7 +43,7 @@ std::string systemErrorText(int errorNumber) {
         case EXDEV:
             return "不在同一个文件系统中";
         default:
-            return "系统错误码 " + std::to_string(errorNumber);
+            return {"系统错误码 %1", {ErrorText::value(std::to_string(errorNumber))}};
     }
 }
 

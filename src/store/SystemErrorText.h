@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "store/Error.h"
+
 namespace busquery {
 
 // What a failed system call's error number (errno) means, in the words of the program's own
 // messages; the system's English text never reaches a traveller.
-std::string systemErrorText(int errorNumber);
+ErrorText systemErrorText(int errorNumber);
 
 // The system's own text for an error number, kept as an error's detail.
 std::string systemErrorDetail(int errorNumber);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <new>
 #include <stdexcept>
+
+#include "store/SystemErrorText.h"
 
 namespace busquery {
 namespace {
@@ -61,6 +64,9 @@ TEST(ErrorReportTest, SaysAMessageInTheInterfaceLanguage) {
         {{"无法写入数据文件 “%1”：%2", {file, "尚无译文"}},
          "无法写入数据文件 “/城市/busdata%1”：尚无译文",
          "Cannot write the data file “/城市/busdata%1”: 尚无译文"},
+        {{"无法写入数据文件 “%1”：%2", {file, systemErrorText(EDOM)}},
+         "无法写入数据文件 “/城市/busdata%1”：系统错误码 33",
+         "Cannot write the data file “/城市/busdata%1”: system error 33"},
         {ErrorText::value("管道"), "管道", "管道"},
     };
     for (const Case& c : cases) {
