@@ -199,6 +199,11 @@ TEST(EnglishAnswersTest, AChineseStationNameIsFollowedByItsPinyin) {
         {"B区", "B区 (B Qu)"},
         {"东桥（北）", "东桥（北） (Dongqiao Bei)"},
         {"东桥2号", "东桥2号 (Dongqiao 2 Hao)"},
+        // Generic words after a proper name of two characters or more stand apart.
+        {"石湖大街石渡西路口", "石湖大街石渡西路口 (Shihu Dajie Shidu Xilukou)"},
+        {"华苑路南", "华苑路南 (Huayuan Lu Nan)"},
+        {"大学路", "大学路 (Daxue Lu)"},
+        {"西路", "西路 (Xilu)"},
         {"", ""},
     };
     StationNames english(Language::English);
