@@ -112,7 +112,14 @@ std::string StationNames::pinyin(std::string_view stna) {
                 genericLeft = genericWordAt(stna);
                 if (genericLeft > 0) endWord();
             }
-            run += syllable.substr(0, syllable.find('|'));
+            const std::string_view reading = syllable.substr(0, syllable.find('|'));
+            // A syllable beginning with a, o or e inside a word is set off, as pinyin writes it:
+            // Xi'an, not Xian.
+            if (!run.empty() && !reading.empty() &&
+                (reading.front() == 'a' || reading.front() == 'o' || reading.front() == 'e')) {
+                run += '\'';
+            }
+            run += reading;
             ++inRun;
             stna.remove_prefix(bytes);
             ++read;

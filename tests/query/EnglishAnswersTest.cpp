@@ -204,6 +204,7 @@ TEST(EnglishAnswersTest, AChineseStationNameIsFollowedByItsPinyin) {
         {"华苑路南", "华苑路南 (Huayuan Lu Nan)"},
         {"大学路", "大学路 (Daxue Lu)"},
         {"西路", "西路 (Xilu)"},
+        {"西安", "西安 (Xi'an)"},
         {"", ""},
     };
     StationNames english(Language::English);
