@@ -30,8 +30,9 @@ std::vector<std::uint32_t> foldedMatches(const NetworkIndex& index, std::string_
 
 std::vector<std::uint32_t> pinyinMatches(const NetworkIndex& index, std::string_view text,
                                          const std::vector<std::uint32_t>& listed) {
-    if (!isPinyinText(text)) return {};
-    return without(index.derived<PinyinIndex>().find(text), listed);
+    const std::string marked = blanksAsSyllableMarks(text);
+    if (!isPinyinText(marked)) return {};
+    return without(index.derived<PinyinIndex>().find(marked), listed);
 }
 
 }  // namespace busquery

@@ -44,6 +44,21 @@ bool isPinyinText(std::string_view text) {
     return letters >= 2;
 }
 
+std::string blanksAsSyllableMarks(std::string_view text) {
+    while (text.starts_with(' ')) text.remove_prefix(1);
+    while (text.ends_with(' ')) text.remove_suffix(1);
+    std::string marked;
+    marked.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ') {
+            marked += c;
+        } else if (!marked.ends_with('\'')) {
+            marked += '\'';
+        }
+    }
+    return marked;
+}
+
 bool spellsSyllables(std::string_view loweredText, std::span<const std::string_view> syllables) {
     return !loweredText.empty() && spellsFrom(loweredText, 0, syllables, 0);
 }

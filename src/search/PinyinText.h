@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace busquery {
@@ -31,6 +32,11 @@ inline bool hasDoubleInitial(std::string_view reading) {
 // either case; an apostrophe may follow a letter, to mark where a syllable ends ("xi'an", and
 // "xi'" on the way to it). Digits, blanks, any other sign or a leading apostrophe: not pinyin.
 bool isPinyinText(std::string_view text);
+
+// The text with blanks between words read as apostrophes, so that pinyin written in words as
+// the English interface shows it ("Shihu Dajie") is read as pinyin text ("Shihu'Dajie"); blanks
+// at either end are dropped. A text without blanks comes back as it is.
+std::string blanksAsSyllableMarks(std::string_view text);
 
 // Whether a pinyin text in lower case spells a name given as its syllables (see PinyinReader),
 // from the name's first syllable on. Each syllable but the last spelled is given by its first

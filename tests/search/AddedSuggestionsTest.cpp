@@ -87,6 +87,11 @@ TEST_F(AddedSuggestionsTest, PinyinRowsFollowInNameOrder) {
         {"xi'an", {"西安"}},
         {"xi'", {"西安"}},
         {"x'a", {"西安"}},
+        // Words as the English interface writes them: a blank ends a syllable as well.
+        {"Dongqiao Dianyingyuan", {"东桥电影院"}},
+        {" xi  an ", {"西安"}},
+        {"dq dy", {"东桥电影院"}},
+        {"d q", {"大桥{DQ Mall}", "东桥[西山大道]{南湖公园}", "东桥电影院"}},
         // Readings of the table: both of 长 and 乐, hang in 银行, v for ü.
         {"changan", {"长安街"}},
         {"zhanga", {}},
@@ -103,7 +108,6 @@ TEST_F(AddedSuggestionsTest, PinyinRowsFollowInNameOrder) {
         {"d", {"大桥{DQ Mall}", "甲[Dongqiao Rd]"}},
         {"dq1", {}},
         {"1h", {}},
-        {"d q", {}},
         {"'dq", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(suggest(c.text), c.items) << c.text;
