@@ -757,6 +757,12 @@
 </translation>
     </message>
     <message>
+        <source>  有英文名的线路 %1 条
+</source>
+        <translation>  route names with an English name: %1
+</translation>
+    </message>
+    <message>
         <source>  时刻表：班次 %1 个，停靠时刻 %2 条
 </source>
         <translation>  timetable: trips: %1, stop times: %2

@@ -78,6 +78,9 @@ std::string writtenImportSummary(const ImportSummary& s, Language language) {
     if (s.englishNames > 0) {
         text += line("  有英文名的站点 %1 个\n", {number(s.englishNames)});
     }
+    if (s.englishLineNames > 0) {
+        text += line("  有英文名的线路 %1 条\n", {number(s.englishLineNames)});
+    }
     text += line("  时刻表：班次 %1 个，停靠时刻 %2 条\n",
                  {number(s.timetableTrips), number(s.timetableStopTimes)});
     if (!s.calendarGiven) {

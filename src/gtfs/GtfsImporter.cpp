@@ -181,6 +181,8 @@ ImportSummary importGtfs(const GtfsImportOptions& options, const ReadProgress& s
     BusDataRows rows;
     rows.stationNames = translations.stationNames(stops, network);
     summary.englishNames = rows.stationNames.size();
+    rows.lineNames = translations.lineNames(routes, network);
+    summary.englishLineNames = rows.lineNames.size();
     rows.lineIds = std::move(network.lineIds);
     rows.date = summary.date;
     rows.lines = std::move(network.lines);

@@ -73,7 +73,8 @@ GtfsRoutes GtfsRoutes::read(CsvTable& table, ImportSummary& summary) {
             }
         }
         GtfsRoute route;
-        route.listName = cleanFeedText(row[shortColumn]);
+        route.shortName = cleanFeedText(row[shortColumn]);
+        route.listName = route.shortName;
         route.longName = cleanFeedText(row[longColumn]);
         if (route.listName.empty()) route.listName = route.longName;
         if (route.listName.empty()) {

@@ -23,6 +23,7 @@ struct GtfsRoute {
     // whole name where it carries a mode word, as 1 would list the bus.
     std::string listName;
     std::string number;                     // the short name where it is a number, else empty
+    std::string shortName;                  // route_short_name, may be empty
     std::string longName;                   // route_long_name, may be empty
     std::optional<std::int64_t> sortOrder;  // route_sort_order
     TransitMode mode = TransitMode::Bus;

@@ -8,6 +8,7 @@
 
 #include "gtfs/FeedText.h"
 #include "text/AsciiCase.h"
+#include "text/DirectionWords.h"
 #include "text/Utf8.h"
 
 namespace busquery {
@@ -56,10 +57,20 @@ GtfsTranslations GtfsTranslations::read(CsvTable& table, const GtfsStops& stops,
     }
     std::vector<Translation> byStop(stops.stationOfStop.size());
     std::unordered_map<std::string, Translation> byText;
+    std::unordered_map<std::string, Translation> byRouteShort;
+    std::unordered_map<std::string, Translation> byRouteLong;
+    std::unordered_map<std::string, Translation> byRouteText;
     table.forEachRow([&](const CsvRow& row) {
         const int rank = englishRank(row[current ? languageColumn : langColumn]);
         if (rank == 0) return;
-        if (current && (row[tableColumn] != "stops" || row[fieldColumn] != "stop_name")) return;
+        const bool routeShort =
+            current && row[tableColumn] == "routes" && row[fieldColumn] == "route_short_name";
+        const bool routeLong =
+            current && row[tableColumn] == "routes" && row[fieldColumn] == "route_long_name";
+        if (current && !routeShort && !routeLong &&
+            (row[tableColumn] != "stops" || row[fieldColumn] != "stop_name")) {
+            return;
+        }
         const std::string_view translation = row[translationColumn];
         if (!isValidUtf8(translation)) {
             summary.skip(kFile, "文字不是 UTF-8 编码", row.line(), "translation", translation);
@@ -68,7 +79,16 @@ GtfsTranslations GtfsTranslations::read(CsvTable& table, const GtfsStops& stops,
         std::string name = cleanFeedText(translation);
         if (name.empty()) return;
         if (older) {
-            byText[cleanFeedText(row[keyColumn])].offer(std::move(name), rank);
+            std::string key = cleanFeedText(row[keyColumn]);
+            byRouteText[key].offer(name, rank);
+            byText[std::move(key)].offer(std::move(name), rank);
+        } else if (routeShort || routeLong) {
+            if (!row[recordColumn].empty()) {
+                (routeShort ? byRouteShort : byRouteLong)[std::string(row[recordColumn])].offer(
+                    std::move(name), rank);
+            } else if (!row[valueColumn].empty()) {
+                byRouteText[cleanFeedText(row[valueColumn])].offer(std::move(name), rank);
+            }
         } else if (!row[recordColumn].empty()) {
             const auto stop = stops.stopIds.find(row[recordColumn]);
             if (!stop) {
@@ -93,7 +113,44 @@ GtfsTranslations GtfsTranslations::read(CsvTable& table, const GtfsStops& stops,
         const auto found = byText.find(stops.stationNames[station]);
         if (found != byText.end()) result.stopNames[stop] = found->second.name;
     }
+    for (auto [from, to] : {std::pair{&byRouteShort, &result.routeShortNames},
+                            std::pair{&byRouteLong, &result.routeLongNames},
+                            std::pair{&byRouteText, &result.routeNamesByText}}) {
+        for (auto& [key, translation] : *from) to->emplace(key, std::move(translation.name));
+    }
     return result;
+}
+
+std::vector<LineNameRow> GtfsTranslations::lineNames(const GtfsRoutes& routes,
+                                                     const GtfsNetwork& network) const {
+    // The English name of each route name as the feed writes it; the first route holds.
+    std::unordered_map<std::string_view, std::string_view> english;
+    for (std::uint32_t r = 0; r < routes.routes.size(); ++r) {
+        const GtfsRoute& route = routes.routes[r];
+        // A numbered name (12路) or one with its mode word is not the text the feed translates.
+        const bool isShort = !route.shortName.empty() && route.name == route.shortName;
+        if (!route.number.empty() || (!isShort && route.name != route.longName)) continue;
+        std::string_view name;
+        const auto& byRoute = isShort ? routeShortNames : routeLongNames;
+        if (const auto found = byRoute.find(std::string(routes.routeIds.id(r)));
+            found != byRoute.end()) {
+            name = found->second;
+        } else if (const auto text = routeNamesByText.find(route.name);
+                   text != routeNamesByText.end()) {
+            name = text->second;
+        }
+        if (!name.empty() && name != route.name) english.try_emplace(route.name, name);
+    }
+    std::vector<LineNameRow> rows;
+    if (english.empty()) return rows;
+    std::unordered_map<std::string_view, bool> written;
+    for (const LineRow& line : network.lines) {
+        const auto found = english.find(routeNameOfLine(line.lnna));
+        if (found == english.end() || written[found->first]) continue;
+        written[found->first] = true;
+        rows.push_back(LineNameRow{std::string(found->first), "en", std::string(found->second)});
+    }
+    return rows;
 }
 
 std::vector<StationNameRow> GtfsTranslations::stationNames(const GtfsStops& stops,

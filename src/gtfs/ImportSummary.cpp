@@ -70,6 +70,9 @@ std::string ImportSummary::text() const {
     if (englishNames > 0) {
         text += "  有英文名的站点 " + std::to_string(englishNames) + " 个\n";
     }
+    if (englishLineNames > 0) {
+        text += "  有英文名的线路 " + std::to_string(englishLineNames) + " 条\n";
+    }
     text += "  时刻表：班次 " + std::to_string(timetableTrips) + " 个，停靠时刻 " +
             std::to_string(timetableStopTimes) + " 条\n";
     if (!calendarGiven) {

@@ -41,6 +41,7 @@ struct ImportSummary {
     std::uint64_t mergedLines = 0;       // lines that repeated another and were merged into it
     std::uint64_t walks = 0;             // nstwalk rows
     std::uint64_t englishNames = 0;      // nsttrans rows: stations with an English name
+    std::uint64_t englishLineNames = 0;  // nlntrans rows: route names with an English name
     std::vector<NamedApart> namesApart;  // names given to places far apart, named apart
     // Lines that repeat another's name with nothing to tell them apart, named with a number.
     std::vector<std::string> numberedLines;

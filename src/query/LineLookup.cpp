@@ -5,6 +5,7 @@
 
 #include "store/ModeWords.h"
 #include "text/AsciiCase.h"
+#include "text/DirectionWords.h"
 #include "text/NumericText.h"
 #include "text/Text.h"
 
@@ -39,6 +40,24 @@ std::vector<LineEntry> numberedLinesOfEveryMode(const NetworkIndex& index,
         }
     }
     return found;
+}
+
+void addLinesByEnglishName(const NetworkIndex& index, const EnglishStationNames& english,
+                           std::string_view typed, std::vector<LineEntry>& found) {
+    const std::vector<std::string_view> routeNames = english.routeNamesBeginning(typed);
+    if (routeNames.empty()) return;
+    const std::size_t listed = found.size();
+    for (std::uint32_t i : index.cityLinesByLnid) {
+        const LineInfo& line = index.lines[i];
+        if (std::find(routeNames.begin(), routeNames.end(), routeNameOfLine(line.lnna)) ==
+                routeNames.end() ||
+            std::any_of(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(listed),
+                        [&](const LineEntry& entry) { return entry.lnna == line.lnna; })) {
+            continue;
+        }
+        found.push_back(LineEntry{std::string(line.lnna), std::string(line.fltime),
+                                  std::string(line.passstna)});
+    }
 }
 
 bool lineLookupFinds(const NetworkIndex& index, std::string_view request) {

@@ -6,6 +6,7 @@
 
 #include "network/NetworkIndex.h"
 #include "query/Answer.h"
+#include "search/EnglishStationNames.h"
 
 namespace busquery {
 
@@ -17,6 +18,12 @@ std::vector<LineEntry> lineLookup(const NetworkIndex& index, std::string_view re
 // it is: 无轨电车1路, 地铁1号线, 1G, 1N for 1 (not 10路, not 夜1, not B1路), in lnid order.
 std::vector<LineEntry> numberedLinesOfEveryMode(const NetworkIndex& index,
                                                 std::string_view request);
+
+// After the lines a request lists, for an English interface: the lines not listed yet whose
+// route name has an English name that begins with the typed text (case and accents aside), in
+// lnid order.
+void addLinesByEnglishName(const NetworkIndex& index, const EnglishStationNames& english,
+                           std::string_view typed, std::vector<LineEntry>& found);
 
 // Whether a line lookup of the request would list anything.
 bool lineLookupFinds(const NetworkIndex& index, std::string_view request);

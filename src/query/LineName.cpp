@@ -55,7 +55,8 @@ std::string stemWords(std::string_view stem) {
 
 }  // namespace
 
-std::string displayLineName(std::string_view lnna, Language language, std::string_view terminus) {
+std::string displayLineName(std::string_view lnna, Language language, std::string_view terminus,
+                            const EnglishStationNames* english) {
     if (language == Language::Chinese) return std::string(lnna);
     std::string_view name = lnna;
     const bool direction = cut_suffix(name, "上行") || cut_suffix(name, "下行");
@@ -79,7 +80,8 @@ std::string displayLineName(std::string_view lnna, Language language, std::strin
         apart = " " + std::string(name.substr(open));
         name = name.substr(0, open);
     }
-    std::string shown = stemWords(name) + apart + branch;
+    const std::string* routeName = english != nullptr ? english->lineName(name) : nullptr;
+    std::string shown = (routeName != nullptr ? *routeName : stemWords(name)) + apart + branch;
     if (direction && !terminus.empty()) {
         shown += tr(Language::English, kContext, " 往%1", {terminus});
     }

@@ -102,7 +102,7 @@ std::optional<std::string> Query::cityName() {
 std::shared_ptr<const EnglishStationNames> Query::englishNames() {
     if (language_ != Language::English) return nullptr;
     auto names = data_.index().derivedShared<EnglishStationNames>();
-    return names->empty() ? nullptr : names;
+    return names->empty() && !names->hasLineNames() ? nullptr : names;
 }
 
 LineTerminus lineTerminusIn(BusData& data) {
@@ -120,6 +120,7 @@ void Query::enter(std::string_view line, std::string_view station, std::string_v
                   std::string_view to) {
     state_.strQueryLnna =
         language_ == Language::Chinese ? std::string(line) : storedLineRequest(line);
+    typedLine_ = line;
     state_.strQueryFrom = station;
     state_.strStnaFrom = from;
     state_.strStnaTo = to;
@@ -142,6 +143,7 @@ Answer Query::answer(QueryMode mode, std::string_view pickedLine,
         switch (mode) {
             case QueryMode::Line:
                 result.lines = lineLookup(index, state_.strQueryLnna);
+                if (english) addLinesByEnglishName(index, *english, typedLine_, result.lines);
                 result.records = static_cast<std::int32_t>(result.lines.size());
                 result.outcome = result.lines.empty() ? OutcomeCode::NoLine : OutcomeCode::Listed;
                 if (departuresDay_ && !result.lines.empty()) {

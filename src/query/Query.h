@@ -92,6 +92,7 @@ class Query {
 
     BusData& data_;
     QueryState state_;
+    std::string typedLine_;  // the line box as typed, for English route names
     RouteSearchState routeState_;
     TimedSearchState timedSearch_;  // sized for the network on the first timed search
     std::optional<ServiceDay> departuresDay_;

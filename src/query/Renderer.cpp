@@ -21,10 +21,11 @@ std::string lastStation(std::string_view passstna) {
 
 void writeLine(ResultPane& pane, const LineEntry& line, Language language, StationNames& names) {
     pane.setColour(colours::kBlue);
-    pane.append(
-        language == Language::Chinese
-            ? line.lnna
-            : displayLineName(line.lnna, language, names.shown(lastStation(line.passstna))) + " ");
+    pane.append(language == Language::Chinese
+                    ? line.lnna
+                    : displayLineName(line.lnna, language, names.shown(lastStation(line.passstna)),
+                                      names.english()) +
+                          " ");
     pane.setColour(colours::kOlive);
     pane.append(shownServiceHours(line.fltime, language));
     pane.setColour(colours::kBlack);
@@ -44,9 +45,10 @@ void writeStation(ResultPane& pane, const StationEntry& station, bool first, Lan
     pane.setColour(colours::kBlack);
     for (std::size_t n = 0; n < station.lines.size(); ++n) {
         const std::string& lnna = station.lines[n];
-        const std::string name = language == Language::Chinese || !terminus
-                                     ? displayLineName(lnna, language)
-                                     : displayLineName(lnna, language, names.shown(terminus(lnna)));
+        const std::string name =
+            language == Language::Chinese || !terminus
+                ? displayLineName(lnna, language, {}, names.english())
+                : displayLineName(lnna, language, names.shown(terminus(lnna)), names.english());
         pane.append(n == 0 ? name : tr(language, kContext, "、") + name);
     }
 }
@@ -54,7 +56,7 @@ void writeStation(ResultPane& pane, const StationEntry& station, bool first, Lan
 void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language,
                      StationNames& names) {
     pane.setColour(colours::kBlack);
-    pane.append(displayLineName(withoutDirectionWords(line.lnna), language) +
+    pane.append(displayLineName(withoutDirectionWords(line.lnna), language, {}, names.english()) +
                 tr(language, kContext, "经过站点："));
     pane.setColour(colours::kStationBlue);
     pane.append(names.shownList(line.stretch));
@@ -63,13 +65,14 @@ void writeDirectLine(ResultPane& pane, const DirectLine& line, Language language
 }
 
 // "line(n站)" for each line of a ride, joined by "/", direction words removed.
-std::string rideText(const PlanLeg& leg, Language language) {
+std::string rideText(const PlanLeg& leg, Language language, const EnglishStationNames* english) {
     std::string text;
     for (const RideLine& line : leg.lines) {
         if (!text.empty()) text += '/';
-        const std::string lnna = language == Language::Chinese
-                                     ? line.lnna
-                                     : displayLineName(withoutDirectionWords(line.lnna), language);
+        const std::string lnna =
+            language == Language::Chinese
+                ? line.lnna
+                : displayLineName(withoutDirectionWords(line.lnna), language, {}, english);
         text += trCount(language, kContext, "%1(%n站)", line.stops, {lnna});
     }
     return withoutDirectionWords(text);
@@ -109,7 +112,8 @@ void writePlan(ResultPane& pane, std::size_t number, const Plan& plan, const std
             // change of line has said "换乘" already.
             const bool boards = i == 0 || (i == 1 && legs[0].kind == PlanLeg::Kind::Walk);
             pane.setColour(colours::kBlack);
-            pane.append((boards ? tr(language, kContext, " 坐") : "") + rideText(leg, language) +
+            pane.append((boards ? tr(language, kContext, " 坐") : "") +
+                        rideText(leg, language, names.english()) +
                         tr(language, kContext, last ? "到 " : "在"));
         }
         if (last) {

@@ -23,6 +23,8 @@ class StationNames {
     std::string shown(std::string_view stna);
     // A station list ("甲;乙;"), each name shown, the ";" kept.
     std::string shownList(std::string_view list);
+    // The English names of the file, null where there are none or the interface is Chinese.
+    const EnglishStationNames* english() const { return english_; }
 
   private:
     std::string pinyin(std::string_view stna);

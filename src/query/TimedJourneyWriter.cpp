@@ -53,9 +53,10 @@ void writeJourney(ResultPane& pane, std::size_t number, const TimedJourneyEntry&
             const std::string headsign = leg.headsign.empty() ? ""
                                                               : tr(language, kContext, "往 %1, ",
                                                                    {names.shown(leg.headsign)});
-            pane.append(
-                trCount(language, kContext, " 坐%1(%2%n站) ", leg.stops,
-                        {displayLineName(withoutDirectionWords(leg.line), language), headsign}));
+            pane.append(trCount(
+                language, kContext, " 坐%1(%2%n站) ", leg.stops,
+                {displayLineName(withoutDirectionWords(leg.line), language, {}, names.english()),
+                 headsign}));
             writeTime(pane, leg.arrive, day, language);
             pane.setColour(colours::kBlack);
             pane.append(tr(language, kContext, " 到 "));
@@ -82,7 +83,8 @@ void writeLineDepartures(ResultPane& pane, const Answer& answer, Language langua
         const LineEntry& line = answer.lines[i];
         const std::vector<std::string> stations = readNameList(line.passstna);
         pane.append(displayLineName(line.lnna, language,
-                                    names.shown(stations.empty() ? "" : stations.back())));
+                                    names.shown(stations.empty() ? "" : stations.back()),
+                                    names.english()));
         pane.setColour(colours::kBlack);
         pane.append(tr(language, kContext, " %1 首站发车：", {dateText(answer.departuresDay)}));
         pane.setColour(colours::kTimeOrange);
@@ -102,8 +104,9 @@ void writeTimedAnswer(ResultPane& pane, const Answer& answer, Language language,
         for (const std::string& line : timed.linesLeftOut) {
             lineNames += (lineNames.empty() ? "" : tr(language, kContext, "、")) +
                          (language == Language::Chinese || !terminus
-                              ? displayLineName(line, language)
-                              : displayLineName(line, language, names.shown(terminus(line))));
+                              ? displayLineName(line, language, {}, names.english())
+                              : displayLineName(line, language, names.shown(terminus(line)),
+                                                names.english()));
         }
         pane.append(
             tr(language, kContext, "此时不在运营时间内、未用于查询的线路：%1", {lineNames}) +

@@ -20,6 +20,16 @@ bool isEnglish(std::string_view lang) {
 EnglishStationNames EnglishStationNames::build(const NetworkIndex& network) {
     EnglishStationNames names;
     if (network.database() == nullptr) return names;
+    // The first English row of a route name holds.
+    for (LineNameRow& row : network.database()->lineNames()) {
+        if (!isEnglish(row.lang) || row.name.empty() || names.lineByRoute_.contains(row.lnna)) {
+            continue;
+        }
+        names.lineByRoute_.emplace(row.lnna, static_cast<std::uint32_t>(names.lineNames_.size()));
+        std::string folded = foldCaseAndAccents(row.name);
+        names.lineNames_.push_back(
+            LineName{std::move(row.lnna), std::move(row.name), std::move(folded)});
+    }
     // The first English row of a station holds.
     std::unordered_map<std::string, std::string> english;
     for (StationNameRow& row : network.database()->stationNames()) {
@@ -88,6 +98,22 @@ std::vector<std::uint32_t> EnglishStationNames::find(std::string_view text) cons
         }
     }
     return places;
+}
+
+const std::string* EnglishStationNames::lineName(std::string_view routeName) const {
+    const auto found = lineByRoute_.find(std::string(routeName));
+    return found == lineByRoute_.end() ? nullptr : &lineNames_[found->second].english;
+}
+
+std::vector<std::string_view> EnglishStationNames::routeNamesBeginning(
+    std::string_view text) const {
+    std::vector<std::string_view> routeNames;
+    const std::string folded = foldCaseAndAccents(text);
+    if (folded.empty()) return routeNames;
+    for (const LineName& name : lineNames_) {
+        if (name.folded.starts_with(folded)) routeNames.push_back(name.routeName);
+    }
+    return routeNames;
 }
 
 std::optional<std::string_view> EnglishStationNames::suggestionLine(std::uint32_t place) const {

@@ -18,11 +18,24 @@ struct NetworkIndex;
 // traveller who reads no Chinese or Japanese finds. Only where stations share an English name
 // (case and accents aside) does each add its own name, "Tenjin (天神)", so that no two stations
 // read alike. Texts are compared as the loose search compares them (foldCaseAndAccents).
+//
+// The English names of the routes lines are named by (the optional table nlntrans) come along:
+// they are read where the station names are, for the same answers.
 class EnglishStationNames {
   public:
     static EnglishStationNames build(const NetworkIndex& network);
 
+    // Whether there are no station names (there may still be line names).
     bool empty() const { return names_.empty(); }
+    bool hasLineNames() const { return !lineNames_.empty(); }
+
+    // The English name of a route name as stored lines begin with it ("空港線" of 空港線上行);
+    // nothing without one.
+    const std::string* lineName(std::string_view routeName) const;
+
+    // The route names whose English name begins with the text, case and accents aside, in
+    // table order.
+    std::vector<std::string_view> routeNamesBeginning(std::string_view text) const;
 
     // How an English answer names the station stna; nothing for a station without an English
     // name.
@@ -55,6 +68,14 @@ class EnglishStationNames {
     std::unordered_map<std::string, std::uint32_t> byFoldedShown_;
     std::unordered_map<std::string, std::uint32_t> byFoldedEnglish_;  // names only one has
     std::unordered_map<std::uint32_t, std::uint32_t> byPlace_;
+
+    struct LineName {
+        std::string routeName;
+        std::string english;
+        std::string folded;
+    };
+    std::vector<LineName> lineNames_;  // in table order, one per route name
+    std::unordered_map<std::string, std::uint32_t> lineByRoute_;
 };
 
 }  // namespace busquery

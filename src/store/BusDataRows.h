@@ -90,6 +90,15 @@ struct StationNameRow {
     std::string name;
 };
 
+// nlntrans: a line name in another language, as the feed's translations give its route's name.
+// lnna is the route name the lines' names begin with, without direction or branch words
+// ("空港線" for 空港線上行 and 空港線下行); a name has at most one row per language.
+struct LineNameRow {
+    std::string lnna;
+    std::string lang;
+    std::string name;
+};
+
 // Everything a new bus database holds. The timetable tables (nlntrip, nsvinfo, nsvdate,
 // nstchange) are written only when there are trips: a file without trips answers without times.
 // A file with trips but no service rows runs every trip every day.
@@ -106,6 +115,7 @@ struct BusDataRows {
     std::vector<ChangeRow> changes;
     std::optional<CityRow> city;               // nctinfo, written only when the city has a name
     std::vector<StationNameRow> stationNames;  // nsttrans, written only when there are some
+    std::vector<LineNameRow> lineNames;        // nlntrans, written only when there are some
 };
 
 }  // namespace busquery

@@ -29,7 +29,7 @@ struct TableColumns {
 // Every table and column the queries read, checked alike before the first query: a table every
 // file must have that is missing, and any of them that is not a plain table with these
 // columns, is reported. An optional table may be absent: the file then answers without it.
-const std::array<TableColumns, 8> kTables{{
+const std::array<TableColumns, 9> kTables{{
     {"no", {"lineid"}},
     {"dbdate", {"id", "date"}},
     {"nlninfo", {"citycode", "lnna", "lnid", "fltime", "Passstna"}},
@@ -38,6 +38,7 @@ const std::array<TableColumns, 8> kTables{{
     {"nstwalk", {"stna", "tostna", "metres"}, true},
     {"nctinfo", {"citycode", "ctna", "lang"}, true},
     {"nsttrans", {"stna", "lang", "name"}, true},
+    {"nlntrans", {"lnna", "lang", "name"}, true},
 }};
 
 // Virtual machine steps between two looks at the clock.
@@ -349,6 +350,25 @@ std::vector<StationNameRow> BusDatabase::stationNames() {
                 return value.isNull() ? std::string() : value.getString();
             };
             rows.push_back(StationNameRow{text(0), text(1), text(2)});
+        }
+        return rows;
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
+std::vector<LineNameRow> BusDatabase::lineNames() {
+    std::vector<LineNameRow> rows;
+    if (!hasTable("nlntrans")) return rows;
+    try {
+        SQLite::Statement select(
+            db_, "SELECT lnna, lang, name FROM nlntrans ORDER BY " + rowId("nlntrans"));
+        while (select.executeStep()) {
+            auto text = [&select](int column) {
+                const SQLite::Column value = select.getColumn(column);
+                return value.isNull() ? std::string() : value.getString();
+            };
+            rows.push_back(LineNameRow{text(0), text(1), text(2)});
         }
         return rows;
     } catch (const std::exception& e) {

@@ -46,10 +46,12 @@ class BusDatabase {
     // The station names in other languages of the optional table nsttrans, in table order;
     // none for a file without it. Null columns read as the empty text.
     std::vector<StationNameRow> stationNames();
+    // The line names in other languages of the optional table nlntrans, likewise.
+    std::vector<LineNameRow> lineNames();
 
     // Whether the file has an optional table the program reads (nstpos, nstwalk, nctinfo,
-    // nsttrans). Where it
-    // has one, it passed the same checks as the tables every file must have.
+    // nsttrans, nlntrans). Where it has one, it passed the same checks as the tables every file
+    // must have.
     bool hasTable(std::string_view table) const;
 
     // The name that reaches the row id of one of the tables the program reads, for table order:

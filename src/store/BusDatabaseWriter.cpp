@@ -145,6 +145,23 @@ void BusDatabaseWriter::addStationName(const StationNameRow& name) {
     }
 }
 
+void BusDatabaseWriter::addLineName(const LineNameRow& name) {
+    try {
+        if (!insertLineName_) {
+            db_.exec("CREATE TABLE nlntrans (lnna TEXT, lang TEXT, name TEXT)");
+            insertLineName_ = std::make_unique<SQLite::Statement>(
+                db_, "INSERT INTO nlntrans (lnna, lang, name) VALUES (?, ?, ?)");
+        }
+        insertLineName_->bind(1, name.lnna);
+        insertLineName_->bind(2, name.lang);
+        insertLineName_->bind(3, name.name);
+        insertLineName_->exec();
+        insertLineName_->reset();
+    } catch (const std::exception& e) {
+        fail(e);
+    }
+}
+
 void BusDatabaseWriter::setDate(std::string_view date) {
     try {
         db_.exec("DELETE FROM dbdate");

@@ -45,6 +45,8 @@ class BusDatabaseWriter {
     void setCity(const CityRow& city);
     // A station's name in another language; the table nsttrans is made before its first row.
     void addStationName(const StationNameRow& name);
+    // A line name in another language; the table nlntrans is made before its first row.
+    void addLineName(const LineNameRow& name);
     void commit();
 
   private:
@@ -63,6 +65,7 @@ class BusDatabaseWriter {
     std::unique_ptr<SQLite::Statement> insertServiceDate_;
     std::unique_ptr<SQLite::Statement> insertChange_;
     std::unique_ptr<SQLite::Statement> insertStationName_;
+    std::unique_ptr<SQLite::Statement> insertLineName_;
 };
 
 }  // namespace busquery

@@ -17,6 +17,7 @@ void writeBusData(const std::filesystem::path& path, const BusDataRows& rows) {
         for (const PositionRow& position : rows.positions) writer.addPosition(position);
         for (const WalkRow& walk : rows.walks) writer.addWalk(walk);
         for (const StationNameRow& name : rows.stationNames) writer.addStationName(name);
+        for (const LineNameRow& name : rows.lineNames) writer.addLineName(name);
         if (!rows.trips.empty()) {
             writer.addTimetableTables();
             for (const TripRow& trip : rows.trips) writer.addTrip(trip);

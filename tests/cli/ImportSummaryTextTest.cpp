@@ -25,6 +25,7 @@ ImportSummary summary(bool everything) {
     if (!everything) return s;
     s.calendarGiven = false;
     s.englishNames = 35;
+    s.englishLineNames = 3;
     s.firstServiceDay = "2015.9.1";
     s.lastServiceDay = "2016.8.31";
     s.namesApart = {{"Stotis", {"Stotis（1/2）", "Stotis（东）"}}};
@@ -64,6 +65,7 @@ TEST(ImportSummaryTextTest, TheSummaryReadsInTheInterfaceLanguage) {
          "  stations with a position: 40, places of one name far apart named apart: 1, repeated "
          "lines merged: 2, walks: 90\n"
          "  stations with an English name: 35\n"
+         "  route names with an English name: 3\n"
          "  timetable: trips: 120, stop times: 2400\n"
          "  the data has no calendar.txt or calendar_dates.txt: every trip runs every day\n"
          "  city code vilnius, data date 2015.9.1\n"

@@ -47,9 +47,13 @@ class ImportedEnglishNamesTest : public ::testing::Test {
     }
 
     std::filesystem::path import(bool translations) {
-        const auto out = dir_ / (translations ? "with" : "without");
+        return import(feedWithEnglishNames(translations), translations ? "with" : "without");
+    }
+
+    std::filesystem::path import(const test::GtfsTestFeed& feed, const std::string& name) {
+        const auto out = dir_ / name;
         GtfsImportOptions options;
-        options.feed = feedWithEnglishNames(translations).writeFolder(out.string() + "-feed");
+        options.feed = feed.writeFolder(out.string() + "-feed");
         options.out = out;
         importGtfs(options);
         return out;
@@ -141,6 +145,54 @@ TEST_F(ImportedEnglishNamesTest, EnglishSuggestionsListTheEnglishNames) {
         query.setLanguage(c.language);
         const Suggestions found = query.suggest(c.text);
         EXPECT_EQ(std::vector<std::string>(found.lines.begin(), found.lines.end()), c.lines);
+    }
+}
+
+// basicFeed and the metro 空港線 东桥 – 北站 both ways, its name given in English by the older
+// form of translations.txt.
+TEST_F(ImportedEnglishNamesTest, TheEnglishInterfaceShowsAndFindsTheLinesByTheirEnglishNames) {
+    test::GtfsTestFeed feed = test::basicFeed();
+    feed.files["routes.txt"] += "K,空港線,,1\n";
+    feed.files["trips.txt"] += "K,WK,TK,0\nK,WK,TK2,1\n";
+    feed.files["stop_times.txt"] +=
+        "TK,07:00:00,07:00:00,S1a,1\nTK,07:10:00,07:10:00,S3,2\n"
+        "TK2,08:00:00,08:00:00,S3,1\nTK2,08:10:00,08:10:00,S1b,2\n";
+    feed.file("translations.txt", "trans_id,lang,translation\n空港線,en,Kuko Line\n");
+    const auto file = import(feed, "lines");
+    struct Case {
+        Language language;
+        QueryInput input;
+        std::string text;
+    };
+    const Case cases[] = {
+        // Found by the English name's beginning, any case, after the lines of the stored names.
+        {Language::English,
+         {"KUKO", {}, {}, {}, {}},
+         "Kuko Line towards 北站 (Beizhan) (07:00-07:00)\r\nStops: 东桥 (Dongqiao);北站 "
+         "(Beizhan);\r\n\r\nKuko Line towards 东桥 (Dongqiao) (08:00-08:00)\r\nStops: 北站 "
+         "(Beizhan);东桥 (Dongqiao);\r\n\r\n"},
+        {Language::English,
+         {{}, {}, "东桥", "北站", {}},
+         "Bus 12 stops at: 东桥 (Dongqiao);西门 (Ximen);北站 (Beizhan); (2 stops)\r\n\r\nKuko "
+         "Line stops at: 东桥 (Dongqiao);北站 (Beizhan); (1 stop)\r\n\r\n"},
+        {Language::English,
+         {{}, "北站", {}, {}, {}},
+         "北站 (Beizhan):Bus 12 towards 北站 (Beizhan), Bus 12 towards 东桥 (Dongqiao), Kuko Line "
+         "towards 北站 (Beizhan), Kuko Line towards 东桥 (Dongqiao)"},
+        // The Chinese interface as before.
+        {Language::Chinese, {"kuko", {}, {}, {}, {}}, ""},
+        {Language::Chinese,
+         {"空港", {}, {}, {}, {}},
+         "空港線上行(07:00-07:00)\r\n途径站点：东桥;北站;\r\n\r\n空港線下行(08:00-08:00)"
+         "\r\n途径站点：北站;"
+         "东桥;\r\n\r\n"},
+        {Language::Chinese,
+         {{}, {}, "东桥", "北站", {}},
+         "12路经过站点：东桥;西门;北站;(共2站)\r\n\r\n空港線经过站点：东桥;北站;(共1站)\r\n\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(answer(file, c.language, c.input), c.text);
     }
 }
 

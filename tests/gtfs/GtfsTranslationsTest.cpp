@@ -78,5 +78,52 @@ TEST(GtfsTranslations, EachStationKeepsTheEnglishNameMostOfItsStopsHave) {
     }
 }
 
+// basicFeed with the metro routes 空港線 (by its short name) and 箱崎線 (by its long name only).
+TEST(GtfsTranslations, RouteNamesTheLinesAreNamedByKeepTheirEnglishNames) {
+    struct Case {
+        const char* what;
+        std::string translations;
+        std::vector<std::string> rows;  // nlntrans
+    };
+    const Case cases[] = {
+        {"by route id, each field as the route's name uses it; a numbered name is not the text",
+         std::string(kCurrentHeader) + "routes,route_short_name,en,Kuko Line,K,,\n"
+                                       "routes,route_long_name,en,Airport Line,K,,\n"
+                                       "routes,route_long_name,en,Hakozaki Line,H,,\n"
+                                       "routes,route_short_name,en,Twelve,R12,,\n"
+                                       "routes,route_short_name,en,Nowhere,R99,,\n",
+         {"空港線|en|Kuko Line", "箱崎線|en|Hakozaki Line"}},
+        {"by the name's text; the route's own translation holds over it",
+         std::string(kCurrentHeader) + "routes,route_long_name,en,Hakozaki,,,箱崎線\n"
+                                       "routes,route_short_name,en-GB,Kuko,,,空港線\n"
+                                       "routes,route_short_name,en,Kuko Line,K,,\n",
+         {"空港線|en|Kuko Line", "箱崎線|en|Hakozaki"}},
+        {"the older form, keyed by the text; a name the same as the route's is none",
+         "trans_id,lang,translation\n空港線,en,Kuko Line\n箱崎線,en,箱崎線\n12,en,Twelve\n",
+         {"空港線|en|Kuko Line"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        test::GtfsTestFeed feed = basicFeed();
+        feed.files["routes.txt"] += "K,空港線,,1\nH,,箱崎線,1\n";
+        feed.files["trips.txt"] += "K,WK,TK,0\nK,WK,TK2,1\nH,WK,TH,\n";
+        feed.files["stop_times.txt"] +=
+            "TK,07:00:00,07:00:00,S1a,1\nTK,07:10:00,07:10:00,S3,2\n"
+            "TK2,08:00:00,08:00:00,S3,1\nTK2,08:10:00,08:10:00,S1b,2\n"
+            "TH,07:00:00,07:00:00,S2,1\nTH,07:10:00,07:10:00,S3,2\n";
+        feed.file("translations.txt", c.translations);
+        GtfsImportOptions options;
+        options.feed = feed.writeFolder(dir / "feed");
+        options.out = dir / "busdata";
+        const ImportSummary summary = importGtfs(options);
+        EXPECT_EQ(summary.englishLineNames, c.rows.size());
+        EXPECT_EQ(tableRows(options.out, "SELECT lnna, lang, name FROM nlntrans ORDER BY rowid"),
+                  c.rows);
+        EXPECT_NE(summary.text().find("有英文名的线路 " + std::to_string(c.rows.size()) + " 条"),
+                  std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace busquery

@@ -90,6 +90,8 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
              (withDate + "CREATE TABLE nstwalk (stna TEXT, tostna TEXT);").c_str());
     writeSql(dir / "names-columns",
              (withDate + "CREATE TABLE nsttrans (stna TEXT, lang TEXT);").c_str());
+    writeSql(dir / "line-names-columns",
+             (withDate + "CREATE TABLE nlntrans (lnna TEXT, name TEXT);").c_str());
     {
         // A real file cut short: its header is sound, the pages it promises are not there.
         TestCity city;
@@ -126,6 +128,7 @@ TEST(BusDatabaseFailure, NamesTheFileAndTheProblem) {
         {dir / "position-virtual", ErrorKind::SchemaMissing, "nstpos 是虚拟表，不是表"},
         {dir / "walk-columns", ErrorKind::SchemaMissing, "表 nstwalk 缺少列 metres"},
         {dir / "names-columns", ErrorKind::SchemaMissing, "表 nsttrans 缺少列 name"},
+        {dir / "line-names-columns", ErrorKind::SchemaMissing, "表 nlntrans 缺少列 lang"},
         {dir / "folder", ErrorKind::NotAFile, "是一个文件夹，不是数据文件"},
         {dir / "fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
         {dir / "link-to-fifo", ErrorKind::NotAFile, "是一个管道，不是数据文件"},
