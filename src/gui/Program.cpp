@@ -8,6 +8,7 @@
 #include "gui/FirstPaint.h"
 #include "gui/StartUp.h"
 #include "query/ErrorReport.h"
+#include "query/Words.h"
 
 namespace busquery::gui {
 
@@ -40,9 +41,13 @@ void Program::start() {
         } catch (...) {
             // Nothing to show yet: the next keystroke or query that needs the data reports it
             // to the traveller. The log keeps the cause meanwhile.
-            const ErrorReport report = reportError(std::current_exception());
-            std::fprintf(stderr, "busquery: %s%s%s\n", report.message.c_str(),
-                         report.detail.empty() ? "" : "；原因：", report.detail.c_str());
+            const Language language = query_.language();
+            const ErrorReport report = reportError(std::current_exception(), language);
+            std::fprintf(stderr, "busquery: %s\n", report.message.c_str());
+            if (!report.detail.empty()) {
+                std::fprintf(stderr, "busquery: %s\n",
+                             tr(language, "Cli", "原因：%1", {report.detail}).c_str());
+            }
         }
     });
 }
