@@ -322,58 +322,47 @@ std::vector<std::string> BusDatabase::lineIds() {
     }
 }
 
-std::optional<CityRow> BusDatabase::city() {
-    if (!hasTable("nctinfo")) return std::nullopt;
+std::vector<std::array<std::string, 3>> BusDatabase::textRows(std::string_view table,
+                                                              std::string_view columns,
+                                                              std::size_t most) {
+    std::vector<std::array<std::string, 3>> rows;
+    if (!hasTable(table)) return rows;
     try {
-        SQLite::Statement row(db_, "SELECT citycode, ctna, lang FROM nctinfo ORDER BY " +
-                                       rowId("nctinfo") + " LIMIT 1");
-        if (!row.executeStep()) return std::nullopt;
-        auto text = [&row](int column) {
-            const SQLite::Column value = row.getColumn(column);
-            return value.isNull() ? std::string() : value.getString();
-        };
-        return CityRow{text(0), text(1), text(2)};
+        SQLite::Statement select(db_, "SELECT " + std::string(columns) + " FROM " +
+                                          std::string(table) + " ORDER BY " + rowId(table));
+        while (rows.size() < most && select.executeStep()) {
+            auto& row = rows.emplace_back();
+            for (int column = 0; column < 3; ++column) {
+                const SQLite::Column value = select.getColumn(column);
+                if (!value.isNull()) row[column] = value.getString();
+            }
+        }
+        return rows;
     } catch (const std::exception& e) {
         fail(e);
     }
+}
+
+std::optional<CityRow> BusDatabase::city() {
+    const auto rows = textRows("nctinfo", "citycode, ctna, lang", 1);
+    if (rows.empty()) return std::nullopt;
+    return CityRow{rows[0][0], rows[0][1], rows[0][2]};
 }
 
 std::vector<StationNameRow> BusDatabase::stationNames() {
     std::vector<StationNameRow> rows;
-    if (!hasTable("nsttrans")) return rows;
-    try {
-        SQLite::Statement select(
-            db_, "SELECT stna, lang, name FROM nsttrans ORDER BY " + rowId("nsttrans"));
-        while (select.executeStep()) {
-            auto text = [&select](int column) {
-                const SQLite::Column value = select.getColumn(column);
-                return value.isNull() ? std::string() : value.getString();
-            };
-            rows.push_back(StationNameRow{text(0), text(1), text(2)});
-        }
-        return rows;
-    } catch (const std::exception& e) {
-        fail(e);
+    for (auto& [stna, lang, name] : textRows("nsttrans", "stna, lang, name")) {
+        rows.push_back(StationNameRow{std::move(stna), std::move(lang), std::move(name)});
     }
+    return rows;
 }
 
 std::vector<LineNameRow> BusDatabase::lineNames() {
     std::vector<LineNameRow> rows;
-    if (!hasTable("nlntrans")) return rows;
-    try {
-        SQLite::Statement select(
-            db_, "SELECT lnna, lang, name FROM nlntrans ORDER BY " + rowId("nlntrans"));
-        while (select.executeStep()) {
-            auto text = [&select](int column) {
-                const SQLite::Column value = select.getColumn(column);
-                return value.isNull() ? std::string() : value.getString();
-            };
-            rows.push_back(LineNameRow{text(0), text(1), text(2)});
-        }
-        return rows;
-    } catch (const std::exception& e) {
-        fail(e);
+    for (auto& [lnna, lang, name] : textRows("nlntrans", "lnna, lang, name")) {
+        rows.push_back(LineNameRow{std::move(lnna), std::move(lang), std::move(name)});
     }
+    return rows;
 }
 
 std::string BusDatabase::dataDate() {

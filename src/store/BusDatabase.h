@@ -4,7 +4,9 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -69,6 +71,11 @@ class BusDatabase {
         std::chrono::steady_clock::time_point since;
     };
 
+    // The first `most` rows of an optional table of three text columns, in stored order; NULL
+    // reads as empty, no table as no rows.
+    std::vector<std::array<std::string, 3>> textRows(std::string_view table,
+                                                     std::string_view columns,
+                                                     std::size_t most = SIZE_MAX);
     void checkSchema();
     void checkTable(std::string_view table, const std::vector<const char*>& columns, bool optional);
     static int onProgress(void* self);

@@ -128,38 +128,38 @@ void BusDatabaseWriter::setCity(const CityRow& city) {
     }
 }
 
-void BusDatabaseWriter::addStationName(const StationNameRow& name) {
+void BusDatabaseWriter::addTextRow(std::unique_ptr<SQLite::Statement>& insert,
+                                   std::string_view table,
+                                   const std::array<std::string_view, 3>& columns,
+                                   const std::array<const std::string*, 3>& texts) {
     try {
-        if (!insertStationName_) {
-            db_.exec("CREATE TABLE nsttrans (stna TEXT, lang TEXT, name TEXT)");
-            insertStationName_ = std::make_unique<SQLite::Statement>(
-                db_, "INSERT INTO nsttrans (stna, lang, name) VALUES (?, ?, ?)");
+        if (!insert) {
+            std::string typed;
+            std::string names;
+            for (const std::string_view column : columns) {
+                typed += (typed.empty() ? "" : ", ") + std::string(column) + " TEXT";
+                names += (names.empty() ? "" : ", ") + std::string(column);
+            }
+            db_.exec("CREATE TABLE " + std::string(table) + " (" + typed + ")");
+            insert = std::make_unique<SQLite::Statement>(
+                db_, "INSERT INTO " + std::string(table) + " (" + names + ") VALUES (?, ?, ?)");
         }
-        insertStationName_->bind(1, name.stna);
-        insertStationName_->bind(2, name.lang);
-        insertStationName_->bind(3, name.name);
-        insertStationName_->exec();
-        insertStationName_->reset();
+        for (int i = 0; i < 3; ++i) insert->bind(i + 1, *texts[i]);
+        insert->exec();
+        insert->reset();
     } catch (const std::exception& e) {
         fail(e);
     }
 }
 
+void BusDatabaseWriter::addStationName(const StationNameRow& name) {
+    addTextRow(insertStationName_, "nsttrans", {"stna", "lang", "name"},
+               {&name.stna, &name.lang, &name.name});
+}
+
 void BusDatabaseWriter::addLineName(const LineNameRow& name) {
-    try {
-        if (!insertLineName_) {
-            db_.exec("CREATE TABLE nlntrans (lnna TEXT, lang TEXT, name TEXT)");
-            insertLineName_ = std::make_unique<SQLite::Statement>(
-                db_, "INSERT INTO nlntrans (lnna, lang, name) VALUES (?, ?, ?)");
-        }
-        insertLineName_->bind(1, name.lnna);
-        insertLineName_->bind(2, name.lang);
-        insertLineName_->bind(3, name.name);
-        insertLineName_->exec();
-        insertLineName_->reset();
-    } catch (const std::exception& e) {
-        fail(e);
-    }
+    addTextRow(insertLineName_, "nlntrans", {"lnna", "lang", "name"},
+               {&name.lnna, &name.lang, &name.name});
 }
 
 void BusDatabaseWriter::setDate(std::string_view date) {

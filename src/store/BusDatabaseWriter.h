@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -51,6 +52,10 @@ class BusDatabaseWriter {
 
   private:
     [[noreturn]] void fail(const std::exception& error);
+    // Adds a row of three texts to an optional table, made with its first row.
+    void addTextRow(std::unique_ptr<SQLite::Statement>& insert, std::string_view table,
+                    const std::array<std::string_view, 3>& columns,
+                    const std::array<const std::string*, 3>& texts);
 
     std::filesystem::path shown_;
     SQLite::Database db_;
