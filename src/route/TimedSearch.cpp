@@ -421,21 +421,25 @@ class Rounds {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
             if (station == TimedNetwork::kNone) continue;
-            const bool riding = current.day != none.day;
-            // Past the last stop marked, only a trip boarded before has anything to add.
-            if (!riding && i > state_.routeEnd[routeNo]) break;
+            bool riding = current.day != none.day;
             if (riding) {
                 const std::int32_t time = alightKey(line, trip, position, dayKey);
-                if (time < bestTarget_ && mayBeatTarget(station, time) &&
-                    time < labelsAt(station, round).bestRide) {
+                if (time >= bestTarget_) {
+                    // It arrives here, and so further on, no sooner than the best at the target.
+                    current = none;
+                    riding = false;
+                } else if (mayBeatTarget(station, time) &&
+                           time < labelsAt(station, round).bestRide) {
                     setRide(round, station, time,
                             TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
                                                        position, boardedOnFoot});
                 }
             }
+            // Past the last stop marked, only a trip boarded before has anything to add.
+            if (!riding && i > state_.routeEnd[routeNo]) break;
             bool onFoot = false;
             const std::int32_t soonest = ready(round - 1, station, onFoot);
-            if (soonest == kNever) continue;
+            if (soonest >= bestTarget_) continue;
             if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
                            !earlierMayCatch(route, line, days, position, soonest, current))) {
                 continue;
