@@ -150,6 +150,8 @@ void BM_Database(benchmark::State& state) {
     const std::chrono::duration<double> loaded = std::chrono::steady_clock::now() - start;
     state.counters["load_ms"] = loaded.count() * 1e3;
     state.counters["stop_times"] = static_cast<double>(network.timetable->arrivals.size());
+    state.counters["routes"] = static_cast<double>(network.routes.size());
+    state.counters["stations"] = static_cast<double>(network.stationCount);
     std::vector<TimedNetwork::Station> served;
     for (TimedNetwork::Station s = 0; s < network.stationCount; ++s) {
         if (!network.stopsOf(s).empty()) served.push_back(s);

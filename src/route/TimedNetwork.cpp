@@ -52,6 +52,51 @@ bool withinADay(const Timetable& timetable, const Timetable::Line& line,
     return true;
 }
 
+struct HopPart {
+    TimedNetwork::Station from;
+    TimedNetwork::Station to;
+    std::uint32_t minutes;
+};
+
+// The hops of a line's trips between the stations they stop at one after the other, each in
+// the fewest minutes any trip takes.
+void addHops(const Timetable& timetable, const Timetable::Line& line,
+             const std::vector<TimedNetwork::Station>& stations, std::vector<HopPart>& hops) {
+    constexpr auto kNone = TimedNetwork::kNone;
+    // Most trips stop everywhere: a hop to the next stop with a station is kept by its start;
+    // others, of trips that pass stops by, go to a map.
+    std::vector<std::uint32_t> next(line.stopCount, kNone);
+    for (std::uint32_t i = line.stopCount, following = kNone; i-- > 0;) {
+        next[i] = following;
+        if (stations[i] != kNone) following = i;
+    }
+    std::vector<std::uint32_t> fewest(line.stopCount, UINT32_MAX);
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::uint32_t> skipping;
+    for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
+        const auto arrivals = timetable.arrivalsOf(t, line);
+        const auto departures = timetable.departuresOf(t, line);
+        std::uint32_t from = kNone;
+        for (std::uint32_t i = 0; i < line.stopCount; ++i) {
+            if (stations[i] == kNone || arrivals[i] == Timetable::kNoStop) continue;
+            if (from != kNone) {
+                const std::uint32_t minutes =
+                    arrivals[i] > departures[from] ? arrivals[i] - departures[from] : 0;
+                auto& best = next[from] == i
+                                 ? fewest[from]
+                                 : skipping.try_emplace({from, i}, UINT32_MAX).first->second;
+                best = std::min(best, minutes);
+            }
+            from = i;
+        }
+    }
+    for (std::uint32_t i = 0; i < line.stopCount; ++i) {
+        if (fewest[i] != UINT32_MAX) hops.push_back({stations[i], stations[next[i]], fewest[i]});
+    }
+    for (const auto& [pair, minutes] : skipping) {
+        hops.push_back({stations[pair.first], stations[pair.second], minutes});
+    }
+}
+
 template <typename T, typename Key>
 void group(std::uint32_t groups, const std::vector<T>& items, Key key,
            std::vector<std::uint32_t>& first, std::vector<T>& grouped) {
@@ -87,10 +132,12 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
     network.routeTrips.reserve(timetable.trips.size());
     network.departuresByStop.reserve(timetable.departures.size());
     std::vector<StopAt> stopsAt;
+    std::vector<HopPart> hops;
     for (std::uint32_t l = 0; l < timetable.lines.size(); ++l) {
         const auto& line = timetable.lines[l];
         const auto& stations = parts.lineStations[l];
         if (line.tripCount == 0 || stations.size() != line.stopCount) continue;
+        addHops(timetable, line, stations, hops);
         std::vector<std::vector<std::uint32_t>> chains;
         for (std::uint32_t t = line.firstTrip; t < line.firstTrip + line.tripCount; ++t) {
             auto chain = std::find_if(chains.begin(), chains.end(), [&](const auto& trips) {
@@ -175,6 +222,18 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
         network.walksToFirst, grouped);
     network.walksTo.reserve(grouped.size());
     for (const auto& [to, walk] : grouped) network.walksTo.push_back(walk);
+
+    std::vector<HopPart> groupedHops;
+    group(
+        network.stationCount, hops, [](const HopPart& hop) { return hop.to; },
+        network.hopsIntoFirst, groupedHops);
+    network.hopsInto.reserve(groupedHops.size());
+    for (const auto& hop : groupedHops) network.hopsInto.push_back({hop.from, hop.minutes});
+    group(
+        network.stationCount, hops, [](const HopPart& hop) { return hop.from; },
+        network.hopsOutOfFirst, groupedHops);
+    network.hopsOutOf.reserve(groupedHops.size());
+    for (const auto& hop : groupedHops) network.hopsOutOf.push_back({hop.to, hop.minutes});
     return network;
 }
 

@@ -89,6 +89,16 @@ struct TimedNetwork {
     std::vector<std::uint32_t> walksToFirst;  // and by where they end
     std::vector<Walk> walksTo;
     std::vector<std::uint16_t> changeMinutes;  // per station
+    // A ride from one station to the next one a trip of a line stops at, in the fewest minutes
+    // any of its trips takes: what a lower bound on the time to a station is found from.
+    struct Hop {
+        Station station;  // hopsInto: where it starts; hopsOutOf: where it ends
+        std::uint32_t minutes;
+    };
+    std::vector<std::uint32_t> hopsIntoFirst;  // per station where its hops begin; the end
+    std::vector<Hop> hopsInto;
+    std::vector<std::uint32_t> hopsOutOfFirst;
+    std::vector<Hop> hopsOutOf;
     std::uint32_t serviceCount = 0;
     ServiceMinute latestTime = 0;  // the last arrival of any trip
 
@@ -111,6 +121,14 @@ struct TimedNetwork {
     std::span<const Walk> walksToStation(Station station) const {
         return {walksTo.data() + walksToFirst[station],
                 walksToFirst[station + 1] - walksToFirst[station]};
+    }
+    std::span<const Hop> hopsIntoStation(Station station) const {
+        return {hopsInto.data() + hopsIntoFirst[station],
+                hopsIntoFirst[station + 1] - hopsIntoFirst[station]};
+    }
+    std::span<const Hop> hopsOutOfStation(Station station) const {
+        return {hopsOutOf.data() + hopsOutOfFirst[station],
+                hopsOutOfFirst[station + 1] - hopsOutOfFirst[station]};
     }
     const Timetable::Line& lineOf(const Route& route) const { return timetable->lines[route.line]; }
 };

@@ -1,6 +1,8 @@
 #include "route/TimedSearch.h"
 
 #include <algorithm>
+#include <functional>
+#include <queue>
 
 #include "route/ServiceCalendar.h"
 #include "route/TimedJourneyRebuild.h"
@@ -14,6 +16,9 @@ constexpr std::int32_t kNever = TimedSearchState::kNever;
 constexpr std::int32_t kDay = 1440;
 // Trips of up to three days before may still run: times up to 72:00.
 constexpr std::int32_t kMaxDays = 5;
+// A bound for a station the target cannot be reached from in two days: no run reaches so far.
+constexpr std::int32_t kBoundReach = 2 * kDay;
+constexpr std::int32_t kFar = 1 << 29;
 
 std::int32_t floorDiv(std::int32_t a, std::int32_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -38,17 +43,115 @@ class Rounds {
     // Searches from a start key; state_.arrival then holds the target's arrival per round.
     void run(std::int32_t startKey) {
         clear();
-        bestTarget_ = horizonKey_ == kNever ? kNever : horizonKey_ + 1;
+        carried_ = false;
+        search(startKey);
+    }
+
+    // The keys in (after, until] at which a journey may start: when a trip leaves the source,
+    // or a station one walks to from it less the walk, on a day it runs; latest first.
+    std::vector<std::int32_t> startsWithin(std::int32_t after, std::int32_t until) const {
+        std::vector<std::int32_t> starts;
+        auto add = [&](Station station, std::int32_t minutes) {
+            for (const auto& stop : network_.stopsOf(station)) {
+                const auto& route = network_.routes[stop.route];
+                const auto& line = network_.lineOf(route);
+                for (std::int32_t d = 0; d < state_.dayCount; ++d) {
+                    const ServiceDay day = state_.firstDay + d;
+                    const std::int32_t dayKey = kSign * day * kDay;
+                    // Keys grow with j: halve for the first one past `after`.
+                    std::uint32_t low = 0;
+                    std::uint32_t high = route.tripCount;
+                    while (low < high) {
+                        const std::uint32_t mid = low + (high - low) / 2;
+                        if (boardKey(route, line, mid, stop.position, dayKey) - minutes <= after) {
+                            low = mid + 1;
+                        } else {
+                            high = mid;
+                        }
+                    }
+                    for (std::uint32_t j = low; j < route.tripCount; ++j) {
+                        const std::int32_t key =
+                            boardKey(route, line, j, stop.position, dayKey) - minutes;
+                        if (key > until) break;
+                        if (runs(day, tripAt(route, j))) starts.push_back(key);
+                    }
+                }
+            }
+        };
+        add(source_, 0);
+        for (const auto& walk : walks(source_)) {
+            if (walk.to != target_) add(walk.to, static_cast<std::int32_t>(walk.minutes));
+        }
+        std::sort(starts.begin(), starts.end(), std::greater<>());
+        starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+        return starts;
+    }
+
+    // Forgets every label, before runs from starts latest first (`runAgain`).
+    void forget() { clear(); }
+
+    // Finds for each station a bound on the minutes from there to the target, riding as fast as
+    // any trip of a line and changing at once, so that the runs that follow take only arrivals
+    // that may still beat the best at the target. It pays where runs are many.
+    void findBounds() {
+        auto& bound = state_.bound;
+        std::fill(bound.begin(), bound.end(), kFar);
+        using Entry = std::pair<std::int32_t, Station>;
+        std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
+        bound[target_] = 0;
+        queue.push({0, target_});
+        while (!queue.empty()) {
+            const auto [minutes, station] = queue.top();
+            queue.pop();
+            if (minutes > kBoundReach) break;
+            if (minutes > bound[station]) continue;
+            auto reach = [&](Station from, std::uint32_t more) {
+                const std::int32_t total = minutes + static_cast<std::int32_t>(more);
+                if (total < bound[from]) {
+                    bound[from] = total;
+                    queue.push({total, from});
+                }
+            };
+            const auto hops =
+                Backward ? network_.hopsOutOfStation(station) : network_.hopsIntoStation(station);
+            for (const auto& hop : hops) reach(hop.station, hop.minutes);
+            const auto walks =
+                Backward ? network_.walksFromStation(station) : network_.walksToStation(station);
+            for (const auto& walk : walks) reach(walk.to, walk.minutes);
+        }
+        bounded_ = true;
+    }
+
+    // Searches again from an earlier start than the run before, keeping what that one found:
+    // an arrival it reached can be reached leaving earlier too, so only what leaving at this
+    // start improves is searched. state_.arrival then holds the target's arrival per round where
+    // this run improved it.
+    void runAgain(std::int32_t startKey) {
+        carried_ = true;
+        ++state_.stamp;
+        state_.marked.clear();
+        search(startKey);
+    }
+
+  private:
+    void search(std::int32_t startKey) {
+        std::fill(std::begin(improved_), std::end(improved_), false);
         // The window of absolute minutes that trips may use.
         const std::int32_t startMinute = kSign * startKey;
         const std::int32_t horizonMinute = kSign * horizonKey_;
         windowLow_ = std::min(startMinute, horizonMinute);
         windowHigh_ = std::max(startMinute, horizonMinute);
 
-        setWalk(0, source_, startKey, TimedSearchState::WalkStep{});
+        startTarget(0);
+        if (startKey < labelsAt(source_, 0).bestReady) {
+            setWalk(0, source_, startKey, TimedSearchState::WalkStep{});
+        }
         for (const auto& walk : walks(source_)) {
             const std::int32_t time = startKey + static_cast<std::int32_t>(walk.minutes);
-            if (walk.to == target_ || time >= state_.labels[walk.to].bestReady) continue;
+            if (walk.to == target_ || !mayBeatTarget(walk.to, time) ||
+                time >= labelsAt(walk.to, 0).bestReady) {
+                continue;
+            }
             setWalk(0, walk.to, time, TimedSearchState::WalkStep{source_, walk});
         }
         for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
@@ -56,19 +159,53 @@ class Rounds {
             if (state_.marked.empty()) continue;
             collectRoutes();
             ++state_.stamp;
+            startTarget(round);
             state_.rodeTo.clear();
             for (const std::uint32_t route : state_.routes) {
                 scanRoute(round, route);
                 state_.routeStart[route] = TimedNetwork::kNone;
             }
             walkOn(round);
-            const auto& labels = state_.labels[target_];
-            const std::int32_t arrival = std::min(labels.ride[round], labels.walk[round]);
-            if (arrival != kNever) state_.arrival[round] = arrival;
+            if (improved_[round]) {
+                const auto& labels = state_.labels[target_];
+                state_.arrival[round] = std::min(labels.ride[round], labels.walk[round]);
+            }
         }
     }
 
-  private:
+    // Arrivals at the target no sooner than the best with as many rides or fewer need not be
+    // followed, nor any past the horizon.
+    void startTarget(std::uint32_t round) {
+        bestTarget_ = horizonKey_ == kNever ? kNever : horizonKey_ + 1;
+        const auto& labels = state_.labels[target_];
+        for (std::uint32_t r = 0; r <= round; ++r) {
+            bestTarget_ = std::min({bestTarget_, labels.ride[r], labels.walk[r]});
+        }
+    }
+
+    bool mayBeatTarget(Station station, std::int32_t time) const {
+        return !bounded_ || time + state_.bound[station] < bestTarget_;
+    }
+
+    // A station's labels, their bests taken over the rounds up to `round`. Within one run
+    // the later rounds have no labels yet; a run again holds those of the run before, which
+    // must not prune an arrival with fewer rides.
+    TimedSearchState::Labels& labelsAt(Station station, std::uint32_t round) {
+        auto& labels = state_.labels[station];
+        if (carried_ && labels.bestsFor != state_.stamp) {
+            labels.bestsFor = state_.stamp;
+            std::int32_t ride = kNever;
+            std::int32_t walk = kNever;
+            for (std::uint32_t r = 0; r <= round; ++r) {
+                ride = std::min(ride, labels.ride[r]);
+                walk = std::min(walk, labels.walk[r]);
+            }
+            labels.bestRide = ride;
+            labels.bestReady = std::min(walk, ride == kNever ? kNever : ride + labels.change);
+        }
+        return labels;
+    }
+
     std::size_t at(std::uint32_t round, Station station) const {
         return std::size_t{round} * state_.stations + station;
     }
@@ -78,16 +215,20 @@ class Rounds {
     }
 
     void clear() {
-        for (const Station station : state_.labelled) state_.labels[station] = {};
+        for (const Station station : state_.labelled) {
+            auto& labels = state_.labels[station];
+            labels = TimedSearchState::Labels{.change = labels.change};
+        }
         state_.labelled.clear();
         state_.marked.clear();
         ++state_.stamp;
         state_.arrival[0] = kNever;
     }
 
-    TimedSearchState::Labels& touch(Station station) {
-        auto& labels = state_.labels[station];
-        if (labels.bestRide == kNever && labels.bestReady == kNever) {
+    TimedSearchState::Labels& touch(Station station, std::uint32_t round) {
+        auto& labels = labelsAt(station, round);
+        if (!labels.listed) {
+            labels.listed = true;
             state_.labelled.push_back(station);
         }
         return labels;
@@ -101,26 +242,32 @@ class Rounds {
 
     void setWalk(std::uint32_t round, Station station, std::int32_t time,
                  const TimedSearchState::WalkStep& step) {
-        auto& labels = touch(station);
+        auto& labels = touch(station, round);
         labels.walk[round] = time;
         labels.bestReady = time;
         state_.walkSteps[at(round, station)] = step;
-        if (station == target_) bestTarget_ = std::min(bestTarget_, time);
+        if (station == target_) {
+            bestTarget_ = std::min(bestTarget_, time);
+            improved_[round] = true;
+        }
         mark(station);
     }
 
     void setRide(std::uint32_t round, Station station, std::int32_t time,
                  const TimedSearchState::RideStep& step) {
-        auto& labels = touch(station);
+        auto& labels = touch(station, round);
         labels.ride[round] = time;
         labels.bestRide = time;
         state_.rideSteps[at(round, station)] = step;
-        if (station == target_) bestTarget_ = std::min(bestTarget_, time);
+        if (station == target_) {
+            bestTarget_ = std::min(bestTarget_, time);
+            improved_[round] = true;
+        }
         if (state_.rodeStamp[station] != state_.stamp) {
             state_.rodeStamp[station] = state_.stamp;
             state_.rodeTo.push_back(station);
         }
-        const std::int32_t ready = time + network_.changeMinutes[station];
+        const std::int32_t ready = time + labels.change;
         if (ready < labels.bestReady) {
             labels.bestReady = ready;
             mark(station);
@@ -154,8 +301,7 @@ class Rounds {
         const auto& labels = state_.labels[station];
         const std::int32_t ride = labels.ride[round];
         const std::int32_t walk = labels.walk[round];
-        const std::int32_t afterRide =
-            ride == kNever ? kNever : ride + network_.changeMinutes[station];
+        const std::int32_t afterRide = ride == kNever ? kNever : ride + labels.change;
         onFoot = walk <= afterRide;
         return std::min(walk, afterRide);
     }
@@ -275,20 +421,25 @@ class Rounds {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
             if (station == TimedNetwork::kNone) continue;
-            const bool riding = current.day != none.day;
-            // Past the last stop marked, only a trip boarded before has anything to add.
-            if (!riding && i > state_.routeEnd[routeNo]) break;
+            bool riding = current.day != none.day;
             if (riding) {
                 const std::int32_t time = alightKey(line, trip, position, dayKey);
-                if (time < state_.labels[station].bestRide && time < bestTarget_) {
+                if (time >= bestTarget_) {
+                    // It arrives here, and so further on, no sooner than the best at the target.
+                    current = none;
+                    riding = false;
+                } else if (mayBeatTarget(station, time) &&
+                           time < labelsAt(station, round).bestRide) {
                     setRide(round, station, time,
                             TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
                                                        position, boardedOnFoot});
                 }
             }
+            // Past the last stop marked, only a trip boarded before has anything to add.
+            if (!riding && i > state_.routeEnd[routeNo]) break;
             bool onFoot = false;
             const std::int32_t soonest = ready(round - 1, station, onFoot);
-            if (soonest == kNever) continue;
+            if (soonest >= bestTarget_) continue;
             if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
                            !earlierMayCatch(route, line, days, position, soonest, current))) {
                 continue;
@@ -309,7 +460,8 @@ class Rounds {
             const std::int32_t time = state_.labels[station].ride[round];
             for (const auto& walk : walks(station)) {
                 const std::int32_t arrival = time + static_cast<std::int32_t>(walk.minutes);
-                if (arrival >= state_.labels[walk.to].bestReady || arrival >= bestTarget_) {
+                if (arrival >= bestTarget_ || !mayBeatTarget(walk.to, arrival) ||
+                    arrival >= labelsAt(walk.to, round).bestReady) {
                     continue;
                 }
                 setWalk(round, walk.to, arrival, TimedSearchState::WalkStep{station, walk});
@@ -326,6 +478,9 @@ class Rounds {
     std::int32_t bestTarget_ = kNever;
     std::int32_t windowLow_ = 0;
     std::int32_t windowHigh_ = 0;
+    bool carried_ = false;                        // labels of the run before are kept
+    bool bounded_ = false;                        // state_.bound holds for the target
+    bool improved_[TimedSearchState::kRounds]{};  // the target's label, per round, this run
 };
 
 // Notes which services run on each day a search around `minute` may use.
@@ -363,25 +518,33 @@ std::vector<TimedJourney> searchRange(const TimedNetwork& network, TimedSearchSt
     };
 
     std::vector<TimedJourney> found;
-    std::size_t fromFirst = 0;
-    std::int32_t key = startKey;
-    std::int32_t limit = kNever;
-    while (key <= limit) {
-        rounds.run(key);
-        std::int32_t earliestStart = kNever;
+    auto collect = [&](std::int32_t limit) {
         for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
             if (state.arrival[round] == kNever) continue;
             TimedJourney journey = rebuildJourney(network, state, source, target, round, Backward);
-            earliestStart = std::min(earliestStart, startOf(journey));
-            // Past the first search only those that start within the range count.
-            if (limit == kNever || startOf(journey) <= limit) found.push_back(std::move(journey));
+            if (startOf(journey) <= limit) found.push_back(std::move(journey));
         }
-        if (earliestStart == kNever) break;
-        if (limit == kNever) {
-            fromFirst = found.size();
-            limit = earliestStart + static_cast<std::int32_t>(query.rangeMinutes);
+    };
+    if (query.rangeMinutes > 0) rounds.findBounds();
+    rounds.run(startKey);
+    collect(kNever);
+    const std::size_t fromFirst = found.size();
+    if (!found.empty() && query.rangeMinutes > 0) {
+        // The later starts within the range, searched latest first so that each run keeps what
+        // the one before found and searches only what leaving sooner improves.
+        const std::int32_t earliestStart = startOf(*std::min_element(
+            found.begin(), found.end(),
+            [&](const auto& a, const auto& b) { return startOf(a) < startOf(b); }));
+        const std::int32_t limit = earliestStart + static_cast<std::int32_t>(query.rangeMinutes);
+        const auto starts = rounds.startsWithin(earliestStart, limit);
+        rounds.forget();
+        for (const std::int32_t start : starts) {
+            rounds.runAgain(start);
+            collect(limit);
         }
-        key = std::max(key, earliestStart) + 1;
+        // The later ones in order of their start, as a traveller reads them.
+        std::stable_sort(found.begin() + static_cast<std::ptrdiff_t>(fromFirst), found.end(),
+                         [&](const auto& a, const auto& b) { return startOf(a) < startOf(b); });
     }
 
     // The journeys no other one removes; of equal ones the first found stays.

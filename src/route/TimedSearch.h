@@ -10,10 +10,12 @@ namespace busquery {
 //
 // Leaving at a time, the answer holds the journey of fewest rides that arrives earliest and,
 // for every further number of rides up to TimedSearchState::kMaxRides, the earliest journey if
-// it arrives sooner still; then the same searched again just after each departure found, up to
-// TimedQuery::rangeMinutes after the first one, so that later departures show too. A journey that
-// leaves no earlier, arrives no later and rides no more often than another removes that other one.
-// At most kMaxJourneys are kept, those of the first search first, listed in order of departure.
+// it arrives sooner still; then the same for every later start up to TimedQuery::rangeMinutes
+// after the first journey's, so that later departures show too (the range variant, rRAPTOR: the
+// latest start first, each run keeping what the ones before found). A journey that leaves no
+// earlier, arrives no later and rides no more often than another removes that other one, also
+// when that other leaves past the range and is not listed itself. At most kMaxJourneys are kept,
+// those of the first search first, listed in order of departure.
 // Arriving by a time, the same runs backwards: the latest departures that arrive in time.
 //
 // Trips run on the service day they belong to, also past midnight, so a search early in the day

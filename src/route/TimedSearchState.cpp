@@ -6,6 +6,9 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     stations = network.stationCount;
     const std::size_t steps = std::size_t{kRounds} * stations;
     labels.assign(stations, Labels{});
+    for (std::uint32_t station = 0; station < stations; ++station) {
+        labels[station].change = network.changeMinutes[station];
+    }
     rideSteps.assign(steps, RideStep{});
     walkSteps.assign(steps, WalkStep{});
     labelled.clear();
@@ -17,6 +20,7 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     routeStart.assign(network.routes.size(), TimedNetwork::kNone);
     routeEnd.assign(network.routes.size(), 0);
     routes.clear();
+    bound.assign(stations, 0);
     running.clear();
     firstDay = 0;
     dayCount = 0;

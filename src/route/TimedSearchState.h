@@ -36,13 +36,17 @@ struct TimedSearchState {
         TimedNetwork::Walk walk{};
     };
 
-    // A station's arrivals by ride and on foot in every round, and over all rounds its best ride
-    // arrival and the soonest one may board there: one cache line, read together.
+    // A station's arrivals by ride and on foot in every round; over the rounds up to the one
+    // searched its best ride arrival and the soonest one may board there; the minutes a change
+    // there takes: one cache line, read together.
     struct alignas(64) Labels {
         std::int32_t ride[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
         std::int32_t walk[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
         std::int32_t bestRide = kNever;
         std::int32_t bestReady = kNever;
+        std::uint32_t bestsFor = 0;  // the stamp of the round the two bests were taken for
+        std::uint16_t change = 0;    // set by prepare(), kept by every search
+        bool listed = false;         // in `labelled`
     };
     static_assert(kRounds == 6);
 
@@ -57,10 +61,14 @@ struct TimedSearchState {
     std::vector<std::uint32_t> markStamp;  // per station: the round stamp it was marked with
     std::vector<std::uint32_t> rodeTo;     // stations given a ride label this round
     std::vector<std::uint32_t> rodeStamp;
-    std::uint32_t stamp = 0;
+    std::uint32_t stamp = 0;                // grows with every round of every search
     std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
     std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at
     std::vector<std::uint32_t> routes;      // routes to scan this round
+
+    // Per station: no fewer minutes than it takes from there to the target (from the source to
+    // there, searching back), where a search bounds its runs by them.
+    std::vector<std::int32_t> bound;
 
     // Which services run, for the days a search may use: day − firstDay, times services.
     std::vector<std::uint8_t> running;

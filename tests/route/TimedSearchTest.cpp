@@ -266,6 +266,23 @@ TEST(TimedSearchTest, AgreesWithTheReferenceOnRandomTimetables) {
                 << "city " << city << " query " << q << "\n"
                 << render(answer);
             expectRideable(reference, query, answer);
+            // Every journey listed, also the later ones, is the best with its rides from its
+            // departure on (arriving by: up to its arrival).
+            for (const auto& journey : answer.journeys) {
+                if (query.arriveBy) {
+                    ASSERT_EQ(reference.latestDepartures(query.origin, query.destination,
+                                                         journey.arrive)[journey.rides],
+                              journey.depart)
+                        << "city " << city << " query " << q << "\n"
+                        << render(answer);
+                } else {
+                    ASSERT_EQ(reference.earliestArrivals(query.origin, query.destination,
+                                                         journey.depart)[journey.rides],
+                              journey.arrive)
+                        << "city " << city << " query " << q << "\n"
+                        << render(answer);
+                }
+            }
             ASSERT_LE(answer.journeys.size(), kMaxTimedJourneys);
             for (std::size_t i = 0; i < answer.journeys.size(); ++i) {
                 const auto& a = answer.journeys[i];
