@@ -55,7 +55,9 @@ Answer searchByTimetable(const NetworkIndex& index, TimedSearchState& search,
     } else {
         answer.from = from;
         answer.to = to;
-        if (*origin == *destination) {
+        const auto originName = *origin;
+        const auto destinationName = *destination;
+        if (originName == destinationName) {
             answer.outcome = OutcomeCode::SameStation;
         } else {
             const TimedNetwork& network = index.derived<TimedNetwork>();
@@ -65,8 +67,8 @@ Answer searchByTimetable(const NetworkIndex& index, TimedSearchState& search,
             }
             const JourneyNetwork& journeys = index.derived<JourneyNetwork>();
             TimedQuery query;
-            query.origin = journeys.stationOf[*origin];
-            query.destination = journeys.stationOf[*destination];
+            query.origin = journeys.stationOf[originName];
+            query.destination = journeys.stationOf[destinationName];
             query.day = timed.asked.day;
             query.minute = timed.asked.minute;
             query.arriveBy = timed.asked.arriveBy;

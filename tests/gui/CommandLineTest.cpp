@@ -131,7 +131,8 @@ TEST(CommandLineTest, TheVersionNamesTheCityOfTheDataFile) {
     TempDir dir;
     BusDataRows rows;
     rows.date = "2024-05-01";
-    rows.lines.push_back({.lnid = 1, .lnna = "1路", .fltime = "", .passstna = "东桥;西山;"});
+    rows.lines.push_back(
+        {.lnid = 1, .citycode = "", .lnna = "1路", .fltime = "", .passstna = "东桥;西山;"});
     const auto unnamed = writeRows(dir / "unnamed", rows);
     rows.city = CityRow{"vilnius", "Vilnius", "lt"};
     const auto named = writeRows(dir / "named", rows);

@@ -68,18 +68,20 @@ TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
         {"2026-01-08 07:55", false, "", "东桥", "南门", OutcomeCode::TimedJourneysListed,
          "第1种方案 08:00出发 08:20到达(共20分钟，换乘0次)：08:00 从 东桥 坐1路(往 南门, 2站) "
          "08:20 "
-         "到 南门\n\n第2种方案 08:30出发"},
+         "到 南门\n\n第2种方案 08:30出发",
+         ""},
         {"2026-01-08 08:45", true, "", "东桥", "南门", OutcomeCode::TimedJourneysListed,
          "第1种方案 08:00出发 08:20到达(共20分钟，换乘0次)：08:00 从 东桥 坐1路(往 南门, 2站) "
          "08:20 "
-         "到 南门\n\n"},
+         "到 南门\n\n",
+         ""},
         // After the last trip, the first of the next morning.
         {"2026-01-08 09:00", false, "", "东桥", "西山", OutcomeCode::TimedJourneysListed,
-         "第1种方案 次日08:00出发"},
+         "第1种方案 次日08:00出发", ""},
         // No trip runs that way: said in a box, as the other outcomes without an answer are.
         {"2026-01-08 07:55", false, "", "南门", "东桥", OutcomeCode::NoTimedJourney, "",
          "24小时内没有可乘坐的车次！"},
-        {"2026-01-08 07:55", false, "1", "", "", OutcomeCode::Listed, "1路"},
+        {"2026-01-08 07:55", false, "1", "", "", OutcomeCode::Listed, "1路", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE((c.when + " " + c.from + "→" + c.to + c.line).toStdString());
@@ -93,7 +95,9 @@ TEST_F(DepartureTimeTest, RouteAndLineAnswersFollowTheChosenTime) {
         EXPECT_TRUE(w().d1->toPlainText().startsWith(c.pane))
             << w().d1->toPlainText().toStdString();
         ASSERT_EQ(told_.size(), c.message.isEmpty() ? 0u : 1u);
-        if (!told_.empty()) EXPECT_EQ(told_[0].text, c.message);
+        if (!told_.empty()) {
+            EXPECT_EQ(told_[0].text, c.message);
+        }
     }
     // The line lookup lists the departures of the chosen day after the line.
     EXPECT_TRUE(w().d1->toPlainText().contains("08:00 08:30"))

@@ -98,8 +98,11 @@ TEST_F(InterfaceLanguageTest, TheTitleAndTheBannerNameTheCityTheFileNames) {
         }
         BusDataRows rows;
         rows.date = "2024-05-01";
-        rows.lines.push_back(
-            {.lnid = 1, .lnna = "12路上行", .fltime = "(6:00-22:00)", .passstna = "东桥;西山;"});
+        rows.lines.push_back({.lnid = 1,
+                              .citycode = "",
+                              .lnna = "12路上行",
+                              .fltime = "(6:00-22:00)",
+                              .passstna = "东桥;西山;"});
         rows.city = c.city;
         startOn(writeRows(dir_ / ("city" + std::to_string(n++)), rows), kNoSite, c.language);
         EXPECT_EQ(window().windowTitle(), c.title);
