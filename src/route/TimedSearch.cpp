@@ -424,8 +424,9 @@ class Rounds {
             bool riding = current.day != none.day;
             if (riding) {
                 const std::int32_t time = alightKey(line, trip, position, dayKey);
-                if (time >= bestTarget_) {
-                    // It arrives here, and so further on, no sooner than the best at the target.
+                if (time >= bestTarget_ || !mayBeatTarget(station, time)) {
+                    // From here on it cannot beat the best at the target: it arrives later
+                    // further on, and the bound shrinks along it no faster than it rides.
                     current = none;
                     riding = false;
                 } else if (mayBeatTarget(station, time) &&
@@ -439,7 +440,7 @@ class Rounds {
             if (!riding && i > state_.routeEnd[routeNo]) break;
             bool onFoot = false;
             const std::int32_t soonest = ready(round - 1, station, onFoot);
-            if (soonest >= bestTarget_) continue;
+            if (soonest >= bestTarget_ || !mayBeatTarget(station, soonest)) continue;
             if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
                            !earlierMayCatch(route, line, days, position, soonest, current))) {
                 continue;
