@@ -152,6 +152,11 @@ void BM_Database(benchmark::State& state) {
     state.counters["stop_times"] = static_cast<double>(network.timetable->arrivals.size());
     state.counters["routes"] = static_cast<double>(network.routes.size());
     state.counters["stations"] = static_cast<double>(network.stationCount);
+    // What the bounds to a destination are found from, per stop time.
+    state.counters["hop_bytes_per_stop_time"] =
+        static_cast<double>((network.hopsInto.size() + network.hopsOutOf.size()) *
+                            sizeof(TimedNetwork::Hop)) /
+        static_cast<double>(network.timetable->arrivals.size());
     std::vector<TimedNetwork::Station> served;
     for (TimedNetwork::Station s = 0; s < network.stationCount; ++s) {
         if (!network.stopsOf(s).empty()) served.push_back(s);
