@@ -130,6 +130,7 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
     // and keep their order is one route.
     // Every trip and stop time goes to one route at most: sized once.
     network.routeTrips.reserve(timetable.trips.size());
+    network.routeServices.reserve(timetable.trips.size());
     network.departuresByStop.reserve(timetable.departures.size());
     std::vector<StopAt> stopsAt;
     std::vector<HopPart> hops;
@@ -163,6 +164,9 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             route.dayOrdered = withinADay(timetable, line, chain);
             network.latestTime = std::max(network.latestTime, route.latest);
             network.routeTrips.insert(network.routeTrips.end(), chain.begin(), chain.end());
+            for (const std::uint32_t t : chain) {
+                network.routeServices.push_back(timetable.trips[t].service);
+            }
             route.firstDeparture = static_cast<std::uint32_t>(network.departuresByStop.size());
             for (std::uint32_t p = 0; p < line.stopCount; ++p) {
                 for (const std::uint32_t t : chain) {

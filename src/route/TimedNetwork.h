@@ -75,7 +75,8 @@ struct TimedNetwork {
     const Timetable* timetable = nullptr;
     std::uint32_t stationCount = 0;
     std::vector<Route> routes;
-    std::vector<std::uint32_t> routeTrips;  // per route its trips (Timetable::trips) in order
+    std::vector<std::uint32_t> routeTrips;     // per route its trips (Timetable::trips) in order
+    std::vector<std::uint32_t> routeServices;  // and the service of each, read together
     // Per route, per stop, the departures of its trips in order: a search halves them.
     std::vector<ServiceMinute> departuresByStop;
     std::vector<std::vector<Station>> lineStations;  // as given

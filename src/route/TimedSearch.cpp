@@ -19,6 +19,7 @@ constexpr std::int32_t kMaxDays = 5;
 // A bound for a station the target cannot be reached from in two days: no run reaches so far.
 constexpr std::int32_t kBoundReach = 2 * kDay;
 constexpr std::int32_t kFar = 1 << 29;
+constexpr std::uint32_t kLastRound = TimedSearchState::kRounds - 1;
 
 std::int32_t floorDiv(std::int32_t a, std::int32_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -73,7 +74,7 @@ class Rounds {
                         const std::int32_t key =
                             boardKey(route, line, j, stop.position, dayKey) - minutes;
                         if (key > until) break;
-                        if (runs(day, tripAt(route, j))) starts.push_back(key);
+                        if (runs(day, route, j)) starts.push_back(key);
                     }
                 }
             }
@@ -133,7 +134,106 @@ class Rounds {
         search(startKey);
     }
 
+    // Notes, for each of the last kAimedRounds rounds, where its labels can still lead to the
+    // target with the rides left, so that the search sets no others: a ride of the last round
+    // counts only where it ends at the target or at a station one walks to it from; a ride of
+    // a round before only at a station where one may board a route to a station that counts in
+    // the next round, or walk to such a station; and only so far along each route. Near the
+    // target these are few stations; further back they soon are all, so only the last rounds
+    // are aimed.
+    void findNearTarget() {
+        constexpr std::uint8_t kFarLevel = TimedSearchState::kFarLevel;
+        constexpr std::uint32_t kAimed = TimedSearchState::kAimedRounds;
+        const std::size_t routeCount = network_.routes.size();
+        for (const Station station : state_.nearListed) {
+            state_.rideLevel[station] = kFarLevel;
+            state_.boardLevel[station] = kFarLevel;
+        }
+        state_.nearListed.clear();
+        for (const std::uint32_t route : state_.nearRoutes) {
+            for (std::uint32_t m = 0; m < kAimed; ++m) {
+                state_.reach[m * routeCount + route] = TimedNetwork::kNone;
+            }
+        }
+        state_.nearRoutes.clear();
+        auto counts = [&](Station station, std::uint8_t level) {
+            auto& known = state_.rideLevel[station];
+            if (known == kFarLevel) state_.nearListed.push_back(station);
+            known = std::min(known, level);
+        };
+        const auto walksInto = [&](Station station) {
+            return Backward ? network_.walksFromStation(station) : network_.walksToStation(station);
+        };
+        counts(target_, 0);
+        for (const auto& walk : walksInto(target_)) counts(walk.to, 0);
+        std::size_t levelBegin = 0;
+        for (std::uint32_t m = 0; m < kAimed; ++m) {
+            // How far along each route the stations that count with m rides left reach.
+            std::uint32_t* reach = state_.reach.data() + m * routeCount;
+            if (m > 0) {
+                const std::uint32_t* fewer = reach - routeCount;
+                for (const std::uint32_t route : state_.nearRoutes) reach[route] = fewer[route];
+            }
+            const std::size_t levelEnd = state_.nearListed.size();
+            for (std::size_t n = levelBegin; n < levelEnd; ++n) {
+                for (const auto& stop : network_.stopsOf(state_.nearListed[n])) {
+                    const auto& route = network_.routes[stop.route];
+                    const std::uint32_t index =
+                        Backward ? network_.lineOf(route).stopCount - 1 - stop.position
+                                 : stop.position;
+                    auto& last = reach[stop.route];
+                    if (last == TimedNetwork::kNone) {
+                        state_.nearRoutes.push_back(stop.route);
+                        last = index;
+                    }
+                    last = std::max(last, index);
+                }
+            }
+            if (m + 1 == kAimed) break;
+            levelBegin = levelEnd;
+            // Where one may board with m + 1 rides left, and walk to such a station from.
+            const auto level = static_cast<std::uint8_t>(m + 1);
+            state_.boarders.clear();
+            for (const std::uint32_t routeNo : state_.nearRoutes) {
+                const auto& route = network_.routes[routeNo];
+                const std::uint32_t stopCount = network_.lineOf(route).stopCount;
+                const Station* stations = network_.routeStations.data() + route.firstStation;
+                for (std::uint32_t i = 0; i < reach[routeNo]; ++i) {
+                    const Station station = stations[Backward ? stopCount - 1 - i : i];
+                    if (station == TimedNetwork::kNone || state_.boardLevel[station] != kFarLevel) {
+                        continue;
+                    }
+                    state_.boardLevel[station] = level;
+                    state_.boarders.push_back(station);
+                    counts(station, level);
+                }
+            }
+            for (const Station station : state_.boarders) {
+                for (const auto& walk : walksInto(station)) counts(walk.to, level);
+            }
+        }
+    }
+
   private:
+    // The rides left after a round, where the round is aimed at the target, else kFarLevel.
+    static std::uint32_t ridesLeft(std::uint32_t round) {
+        const std::uint32_t left = kLastRound - round;
+        return left < TimedSearchState::kAimedRounds ? left : TimedSearchState::kFarLevel;
+    }
+    // Whether a ride to a station, or a walk there, in a round can still lead to the target.
+    bool rideCounts(std::uint32_t round, Station station) const {
+        return state_.rideLevel[station] <= ridesLeft(round);
+    }
+    bool walkCounts(std::uint32_t round, Station station) const {
+        const std::uint32_t left = ridesLeft(round);
+        return left == TimedSearchState::kFarLevel || station == target_ ||
+               state_.boardLevel[station] <= left;
+    }
+    // The last stop of a route where a ride of an aimed round counts, or kNone.
+    std::uint32_t reachIn(std::uint32_t round, std::uint32_t route) const {
+        return state_.reach[ridesLeft(round) * network_.routes.size() + route];
+    }
+
     void search(std::int32_t startKey) {
         std::fill(std::begin(improved_), std::end(improved_), false);
         // The window of absolute minutes that trips may use.
@@ -157,12 +257,15 @@ class Rounds {
         for (std::uint32_t round = 1; round < TimedSearchState::kRounds; ++round) {
             state_.arrival[round] = kNever;
             if (state_.marked.empty()) continue;
-            collectRoutes();
             ++state_.stamp;
+            collectRoutes();
             startTarget(round);
             state_.rodeTo.clear();
             for (const std::uint32_t route : state_.routes) {
-                scanRoute(round, route);
+                if (ridesLeft(round) == TimedSearchState::kFarLevel ||
+                    reachIn(round, route) != TimedNetwork::kNone) {
+                    scanRoute(round, route);
+                }
                 state_.routeStart[route] = TimedNetwork::kNone;
             }
             walkOn(round);
@@ -275,10 +378,11 @@ class Rounds {
     }
 
     // The routes through the stations marked in the round before, each from its first marked
-    // stop in the search's direction to its last one.
+    // stop in the search's direction to its last one; those stations may be boarded from.
     void collectRoutes() {
         state_.routes.clear();
         for (const Station station : state_.marked) {
+            state_.boardStamp[station] = state_.stamp;
             for (const auto& stop : network_.stopsOf(station)) {
                 const auto& route = network_.routes[stop.route];
                 const std::uint32_t index =
@@ -330,10 +434,12 @@ class Rounds {
                                      : timetable_.arrivalsOf(trip, line)[position];
         return dayKey + kSign * static_cast<std::int32_t>(minute);
     }
-    bool runs(ServiceDay day, std::uint32_t trip) const {
+    // Whether trip j of a route in the search's direction runs on the day.
+    bool runs(ServiceDay day, const TimedNetwork::Route& route, std::uint32_t j) const {
+        const std::uint32_t index = route.firstTrip + (Backward ? route.tripCount - 1 - j : j);
         return state_
             .running[static_cast<std::size_t>(day - state_.firstDay) * network_.serviceCount +
-                     timetable_.trips[trip].service];
+                     network_.routeServices[index]];
     }
 
     void scanRoute(std::uint32_t round, std::uint32_t routeNo) {
@@ -392,16 +498,25 @@ class Rounds {
                 continue;
             }
             std::uint32_t low = 0;
-            while (low < high) {
-                const std::uint32_t mid = low + (high - low) / 2;
-                if (boardKey(route, line, mid, position, dayKey) < soonest) {
-                    low = mid + 1;
-                } else {
-                    high = mid;
+            if constexpr (Backward) {
+                while (low < high) {
+                    const std::uint32_t mid = low + (high - low) / 2;
+                    if (boardKey(route, line, mid, position, dayKey) < soonest) {
+                        low = mid + 1;
+                    } else {
+                        high = mid;
+                    }
                 }
+            } else if (soonest > dayKey) {
+                // The departures at the position lie together: halve them as minutes of the day.
+                const ServiceMinute* first = network_.departuresByStop.data() +
+                                             route.firstDeparture + position * route.tripCount;
+                const auto minute = static_cast<ServiceMinute>(soonest - dayKey);
+                low = static_cast<std::uint32_t>(std::lower_bound(first, first + high, minute) -
+                                                 first);
             }
             const std::uint32_t end = d == before.day ? before.j : route.tripCount;
-            while (low < end && !runs(days[d], tripAt(route, low))) ++low;
+            while (low < end && !runs(days[d], route, low)) ++low;
             if (low < end) return {d, low};
         }
         return before;
@@ -417,7 +532,11 @@ class Rounds {
         std::int32_t dayKey = 0;
         std::uint32_t boardedAt = 0;
         bool boardedOnFoot = false;
-        for (std::uint32_t i = state_.routeStart[routeNo]; i < line.stopCount; ++i) {
+        // In an aimed round nothing past the route's last station that counts is of use.
+        const std::uint32_t scanEnd = ridesLeft(round) == TimedSearchState::kFarLevel
+                                          ? line.stopCount
+                                          : reachIn(round, routeNo) + 1;
+        for (std::uint32_t i = state_.routeStart[routeNo]; i < scanEnd; ++i) {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
             if (station == TimedNetwork::kNone) continue;
@@ -429,8 +548,7 @@ class Rounds {
                     // further on, and the bound shrinks along it no faster than it rides.
                     current = none;
                     riding = false;
-                } else if (mayBeatTarget(station, time) &&
-                           time < labelsAt(station, round).bestRide) {
+                } else if (rideCounts(round, station) && time < labelsAt(station, round).bestRide) {
                     setRide(round, station, time,
                             TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
                                                        position, boardedOnFoot});
@@ -438,6 +556,9 @@ class Rounds {
             }
             // Past the last stop marked, only a trip boarded before has anything to add.
             if (!riding && i > state_.routeEnd[routeNo]) break;
+            // A station not improved in the round before was boarded from in an earlier round
+            // at as soon a time: boarding there again reaches nothing sooner.
+            if (state_.boardStamp[station] != state_.stamp) continue;
             bool onFoot = false;
             const std::int32_t soonest = ready(round - 1, station, onFoot);
             if (soonest >= bestTarget_ || !mayBeatTarget(station, soonest)) continue;
@@ -461,7 +582,8 @@ class Rounds {
             const std::int32_t time = state_.labels[station].ride[round];
             for (const auto& walk : walks(station)) {
                 const std::int32_t arrival = time + static_cast<std::int32_t>(walk.minutes);
-                if (arrival >= bestTarget_ || !mayBeatTarget(walk.to, arrival) ||
+                if (!walkCounts(round, walk.to) || arrival >= bestTarget_ ||
+                    !mayBeatTarget(walk.to, arrival) ||
                     arrival >= labelsAt(walk.to, round).bestReady) {
                     continue;
                 }
@@ -526,6 +648,7 @@ std::vector<TimedJourney> searchRange(const TimedNetwork& network, TimedSearchSt
             if (startOf(journey) <= limit) found.push_back(std::move(journey));
         }
     };
+    rounds.findNearTarget();
     if (query.rangeMinutes > 0) rounds.findBounds();
     rounds.run(startKey);
     collect(kNever);

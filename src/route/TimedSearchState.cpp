@@ -14,6 +14,7 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     labelled.clear();
     marked.clear();
     markStamp.assign(stations, 0);
+    boardStamp.assign(stations, 0);
     rodeTo.clear();
     rodeStamp.assign(stations, 0);
     stamp = 0;
@@ -21,6 +22,12 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     routeEnd.assign(network.routes.size(), 0);
     routes.clear();
     bound.assign(stations, 0);
+    rideLevel.assign(stations, kFarLevel);
+    boardLevel.assign(stations, kFarLevel);
+    nearListed.clear();
+    reach.assign(std::size_t{kAimedRounds} * network.routes.size(), TimedNetwork::kNone);
+    nearRoutes.clear();
+    boarders.clear();
     running.clear();
     firstDay = 0;
     dayCount = 0;

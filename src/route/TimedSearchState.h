@@ -57,14 +57,28 @@ struct TimedSearchState {
     std::vector<RideStep> rideSteps;
     std::vector<WalkStep> walkSteps;
 
-    std::vector<std::uint32_t> marked;     // stations to board from in the next round
-    std::vector<std::uint32_t> markStamp;  // per station: the round stamp it was marked with
-    std::vector<std::uint32_t> rodeTo;     // stations given a ride label this round
+    std::vector<std::uint32_t> marked;      // stations to board from in the next round
+    std::vector<std::uint32_t> markStamp;   // per station: the round stamp it was marked with
+    std::vector<std::uint32_t> boardStamp;  // per station: the stamp of the round it may board in
+    std::vector<std::uint32_t> rodeTo;      // stations given a ride label this round
     std::vector<std::uint32_t> rodeStamp;
     std::uint32_t stamp = 0;                // grows with every round of every search
     std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
     std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at
     std::vector<std::uint32_t> routes;      // routes to scan this round
+
+    // For the target of the search and each of the last kAimedRounds rounds (m rides left
+    // after it): per station the fewest rides left with which a ride there counts, and with
+    // which one may board there, kFarLevel where none; per route, for each m, the last stop in
+    // the search's direction where a ride counts, or kNone.
+    static constexpr std::uint32_t kAimedRounds = 3;
+    static constexpr std::uint8_t kFarLevel = UINT8_MAX;
+    std::vector<std::uint8_t> rideLevel;
+    std::vector<std::uint8_t> boardLevel;
+    std::vector<std::uint32_t> nearListed;  // the stations either is set for
+    std::vector<std::uint32_t> reach;       // m × routes + route
+    std::vector<std::uint32_t> nearRoutes;  // the routes it is set for
+    std::vector<std::uint32_t> boarders;    // where one may board with the next m
 
     // Per station: no fewer minutes than it takes from there to the target (from the source to
     // there, searching back), where a search bounds its runs by them.
