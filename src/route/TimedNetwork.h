@@ -112,26 +112,29 @@ struct TimedNetwork {
     static TimedNetwork build(const NetworkIndex& network);
 
     std::span<const StopAt> stopsOf(Station station) const {
-        return {stopsAt.data() + stopsAtFirst[station],
-                stopsAtFirst[station + 1] - stopsAtFirst[station]};
+        return ofStation(stopsAtFirst, stopsAt, station);
     }
     std::span<const Walk> walksFromStation(Station station) const {
-        return {walksFrom.data() + walksFromFirst[station],
-                walksFromFirst[station + 1] - walksFromFirst[station]};
+        return ofStation(walksFromFirst, walksFrom, station);
     }
     std::span<const Walk> walksToStation(Station station) const {
-        return {walksTo.data() + walksToFirst[station],
-                walksToFirst[station + 1] - walksToFirst[station]};
+        return ofStation(walksToFirst, walksTo, station);
     }
     std::span<const Hop> hopsIntoStation(Station station) const {
-        return {hopsInto.data() + hopsIntoFirst[station],
-                hopsIntoFirst[station + 1] - hopsIntoFirst[station]};
+        return ofStation(hopsIntoFirst, hopsInto, station);
     }
     std::span<const Hop> hopsOutOfStation(Station station) const {
-        return {hopsOutOf.data() + hopsOutOfFirst[station],
-                hopsOutOfFirst[station + 1] - hopsOutOfFirst[station]};
+        return ofStation(hopsOutOfFirst, hopsOutOf, station);
     }
     const Timetable::Line& lineOf(const Route& route) const { return timetable->lines[route.line]; }
+
+  private:
+    // A station's items of an array grouped by station, whose group starts `first` holds.
+    template <typename T>
+    static std::span<const T> ofStation(const std::vector<std::uint32_t>& first,
+                                        const std::vector<T>& items, Station station) {
+        return {items.data() + first[station], first[station + 1] - first[station]};
+    }
 };
 
 // Minutes a walk of that length takes.

@@ -177,10 +177,7 @@ class Rounds {
             const std::size_t levelEnd = state_.nearListed.size();
             for (std::size_t n = levelBegin; n < levelEnd; ++n) {
                 for (const auto& stop : network_.stopsOf(state_.nearListed[n])) {
-                    const auto& route = network_.routes[stop.route];
-                    const std::uint32_t index =
-                        Backward ? network_.lineOf(route).stopCount - 1 - stop.position
-                                 : stop.position;
+                    const std::uint32_t index = indexOf(stop);
                     auto& last = reach[stop.route];
                     if (last == TimedNetwork::kNone) {
                         state_.nearRoutes.push_back(stop.route);
@@ -222,7 +219,8 @@ class Rounds {
     }
     // Whether a ride to a station, or a walk there, in a round can still lead to the target.
     bool rideCounts(std::uint32_t round, Station station) const {
-        return state_.rideLevel[station] <= ridesLeft(round);
+        const std::uint32_t left = ridesLeft(round);
+        return left == TimedSearchState::kFarLevel || state_.rideLevel[station] <= left;
     }
     bool walkCounts(std::uint32_t round, Station station) const {
         const std::uint32_t left = ridesLeft(round);
@@ -309,6 +307,15 @@ class Rounds {
         return labels;
     }
 
+    // Where a stop lies on its route in the search's direction.
+    std::uint32_t indexOf(const TimedNetwork::StopAt& stop) const {
+        if constexpr (Backward) {
+            return network_.lineOf(network_.routes[stop.route]).stopCount - 1 - stop.position;
+        } else {
+            return stop.position;
+        }
+    }
+
     std::size_t at(std::uint32_t round, Station station) const {
         return std::size_t{round} * state_.stations + station;
     }
@@ -384,9 +391,7 @@ class Rounds {
         for (const Station station : state_.marked) {
             state_.boardStamp[station] = state_.stamp;
             for (const auto& stop : network_.stopsOf(station)) {
-                const auto& route = network_.routes[stop.route];
-                const std::uint32_t index =
-                    Backward ? network_.lineOf(route).stopCount - 1 - stop.position : stop.position;
+                const std::uint32_t index = indexOf(stop);
                 auto& start = state_.routeStart[stop.route];
                 auto& end = state_.routeEnd[stop.route];
                 if (start == TimedNetwork::kNone) {
