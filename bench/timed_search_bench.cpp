@@ -95,6 +95,7 @@ void describe(benchmark::State& state, const City& city) {
                             timetable.trips.size() * sizeof(Timetable::Trip) +
                             city.network.routeTrips.size() * sizeof(std::uint32_t) +
                             city.network.routeServices.size() * sizeof(std::uint32_t) +
+                            city.network.sameServiceAfter.size() * sizeof(std::uint16_t) * 2 +
                             city.network.stopsAt.size() * sizeof(TimedNetwork::StopAt) +
                             city.network.departuresByStop.size() * sizeof(ServiceMinute));
     state.counters["bytes_per_stop_time"] = bytes / stopTimes;

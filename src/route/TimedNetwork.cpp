@@ -58,6 +58,24 @@ struct HopPart {
     std::uint32_t minutes;
 };
 
+// Notes for each trip of a route how many of its neighbours on either side share its service.
+void addServiceRuns(TimedNetwork& network, std::uint32_t first, std::uint32_t count) {
+    const std::uint32_t* services = network.routeServices.data() + first;
+    network.sameServiceAfter.resize(first + count);
+    network.sameServiceBefore.resize(first + count);
+    std::uint16_t* after = network.sameServiceAfter.data() + first;
+    std::uint16_t* before = network.sameServiceBefore.data() + first;
+    auto next = [](std::uint16_t run) {
+        return static_cast<std::uint16_t>(std::min<std::uint32_t>(run + 1u, UINT16_MAX));
+    };
+    for (std::uint32_t k = 0; k < count; ++k) {
+        before[k] = k > 0 && services[k - 1] == services[k] ? next(before[k - 1]) : 0;
+    }
+    for (std::uint32_t k = count; k-- > 0;) {
+        after[k] = k + 1 < count && services[k + 1] == services[k] ? next(after[k + 1]) : 0;
+    }
+}
+
 // The hops of a line's trips between the stations they stop at one after the other, each in
 // the fewest minutes any trip takes.
 void addHops(const Timetable& timetable, const Timetable::Line& line,
@@ -167,6 +185,7 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             for (const std::uint32_t t : chain) {
                 network.routeServices.push_back(timetable.trips[t].service);
             }
+            addServiceRuns(network, route.firstTrip, route.tripCount);
             route.firstDeparture = static_cast<std::uint32_t>(network.departuresByStop.size());
             for (std::uint32_t p = 0; p < line.stopCount; ++p) {
                 for (const std::uint32_t t : chain) {

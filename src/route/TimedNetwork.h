@@ -77,6 +77,11 @@ struct TimedNetwork {
     std::vector<Route> routes;
     std::vector<std::uint32_t> routeTrips;     // per route its trips (Timetable::trips) in order
     std::vector<std::uint32_t> routeServices;  // and the service of each, read together
+    // Per trip as routeTrips: how many trips next to it after it, and before it, on its route
+    // run on the same service (at most UINT16_MAX), so that a search skips a day's idle trips
+    // a run at a time.
+    std::vector<std::uint16_t> sameServiceAfter;
+    std::vector<std::uint16_t> sameServiceBefore;
     // Per route, per stop, the departures of its trips in order: a search halves them.
     std::vector<ServiceMinute> departuresByStop;
     std::vector<std::vector<Station>> lineStations;  // as given

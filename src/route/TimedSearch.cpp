@@ -241,13 +241,13 @@ class Rounds {
         windowHigh_ = std::max(startMinute, horizonMinute);
 
         startTarget(0);
-        if (startKey < labelsAt(source_, 0).bestReady) {
+        if (startKey < bestsAt(source_, 0).ready) {
             setWalk(0, source_, startKey, TimedSearchState::WalkStep{});
         }
         for (const auto& walk : walks(source_)) {
             const std::int32_t time = startKey + static_cast<std::int32_t>(walk.minutes);
             if (walk.to == target_ || !mayBeatTarget(walk.to, time) ||
-                time >= labelsAt(walk.to, 0).bestReady) {
+                time >= bestsAt(walk.to, 0).ready) {
                 continue;
             }
             setWalk(0, walk.to, time, TimedSearchState::WalkStep{source_, walk});
@@ -256,7 +256,7 @@ class Rounds {
             state_.arrival[round] = kNever;
             if (state_.marked.empty()) continue;
             ++state_.stamp;
-            collectRoutes();
+            collectRoutes(round);
             startTarget(round);
             state_.rodeTo.clear();
             for (const std::uint32_t route : state_.routes) {
@@ -288,12 +288,14 @@ class Rounds {
         return !bounded_ || time + state_.bound[station] < bestTarget_;
     }
 
-    // A station's labels, their bests taken over the rounds up to `round`. Within one run
-    // the later rounds have no labels yet; a run again holds those of the run before, which
-    // must not prune an arrival with fewer rides.
-    TimedSearchState::Labels& labelsAt(Station station, std::uint32_t round) {
+    // A station's bests, taken over the rounds up to `round`. Within one run the later rounds
+    // have no labels yet; a run again holds those of the run before, which must not prune an
+    // arrival with fewer rides.
+    TimedSearchState::Bests& bestsAt(Station station, std::uint32_t round) {
+        auto& bests = state_.bests[station];
+        if (!carried_) return bests;
         auto& labels = state_.labels[station];
-        if (carried_ && labels.bestsFor != state_.stamp) {
+        if (labels.bestsFor != state_.stamp) {
             labels.bestsFor = state_.stamp;
             std::int32_t ride = kNever;
             std::int32_t walk = kNever;
@@ -301,10 +303,9 @@ class Rounds {
                 ride = std::min(ride, labels.ride[r]);
                 walk = std::min(walk, labels.walk[r]);
             }
-            labels.bestRide = ride;
-            labels.bestReady = std::min(walk, ride == kNever ? kNever : ride + labels.change);
+            bests = {ride, std::min(walk, ride == kNever ? kNever : ride + labels.change)};
         }
-        return labels;
+        return bests;
     }
 
     // Where a stop lies on its route in the search's direction.
@@ -328,6 +329,7 @@ class Rounds {
         for (const Station station : state_.labelled) {
             auto& labels = state_.labels[station];
             labels = TimedSearchState::Labels{.change = labels.change};
+            state_.bests[station] = {};
         }
         state_.labelled.clear();
         state_.marked.clear();
@@ -335,8 +337,10 @@ class Rounds {
         state_.arrival[0] = kNever;
     }
 
+    // The station's labels, listed to be cleared; its bests taken for the round.
     TimedSearchState::Labels& touch(Station station, std::uint32_t round) {
-        auto& labels = labelsAt(station, round);
+        bestsAt(station, round);
+        auto& labels = state_.labels[station];
         if (!labels.listed) {
             labels.listed = true;
             state_.labelled.push_back(station);
@@ -354,7 +358,7 @@ class Rounds {
                  const TimedSearchState::WalkStep& step) {
         auto& labels = touch(station, round);
         labels.walk[round] = time;
-        labels.bestReady = time;
+        state_.bests[station].ready = time;
         state_.walkSteps[at(round, station)] = step;
         if (station == target_) {
             bestTarget_ = std::min(bestTarget_, time);
@@ -367,7 +371,8 @@ class Rounds {
                  const TimedSearchState::RideStep& step) {
         auto& labels = touch(station, round);
         labels.ride[round] = time;
-        labels.bestRide = time;
+        auto& bests = state_.bests[station];
+        bests.ride = time;
         state_.rideSteps[at(round, station)] = step;
         if (station == target_) {
             bestTarget_ = std::min(bestTarget_, time);
@@ -378,18 +383,18 @@ class Rounds {
             state_.rodeTo.push_back(station);
         }
         const std::int32_t ready = time + labels.change;
-        if (ready < labels.bestReady) {
-            labels.bestReady = ready;
+        if (ready < bests.ready) {
+            bests.ready = ready;
             mark(station);
         }
     }
 
     // The routes through the stations marked in the round before, each from its first marked
     // stop in the search's direction to its last one; those stations may be boarded from.
-    void collectRoutes() {
+    void collectRoutes(std::uint32_t round) {
         state_.routes.clear();
         for (const Station station : state_.marked) {
-            state_.boardStamp[station] = state_.stamp;
+            noteBoarding(round, station);
             for (const auto& stop : network_.stopsOf(station)) {
                 const std::uint32_t index = indexOf(stop);
                 auto& start = state_.routeStart[stop.route];
@@ -405,19 +410,24 @@ class Rounds {
         state_.marked.clear();
     }
 
-    // The soonest one may board at a station after the round before, and whether on foot.
-    std::int32_t ready(std::uint32_t round, Station station, bool& onFoot) const {
+    void noteBoarding(std::uint32_t round, Station station) {
         const auto& labels = state_.labels[station];
-        const std::int32_t ride = labels.ride[round];
-        const std::int32_t walk = labels.walk[round];
+        const std::int32_t ride = labels.ride[round - 1];
+        const std::int32_t walk = labels.walk[round - 1];
         const std::int32_t afterRide = ride == kNever ? kNever : ride + labels.change;
-        onFoot = walk <= afterRide;
-        return std::min(walk, afterRide);
+        state_.boarding[station] = {std::min(walk, afterRide), state_.stamp, walk <= afterRide};
     }
 
-    // Trip j of a route in the search's direction.
+    static std::uint32_t tripIndex(const TimedNetwork::Route& route, std::uint32_t j) {
+        return route.firstTrip + (Backward ? route.tripCount - 1 - j : j);
+    }
     std::uint32_t tripAt(const TimedNetwork::Route& route, std::uint32_t j) const {
-        return network_.routeTrips[route.firstTrip + (Backward ? route.tripCount - 1 - j : j)];
+        return network_.routeTrips[tripIndex(route, j)];
+    }
+    std::uint32_t nextService(const TimedNetwork::Route& route, std::uint32_t j) const {
+        const std::uint32_t index = tripIndex(route, j);
+        return j + 1 +
+               (Backward ? network_.sameServiceBefore[index] : network_.sameServiceAfter[index]);
     }
     // When trip j of a route in the search's direction may be boarded at a position: its
     // departure forward, read from the route's departures by stop, which lie together for the
@@ -521,7 +531,7 @@ class Rounds {
                                                  first);
             }
             const std::uint32_t end = d == before.day ? before.j : route.tripCount;
-            while (low < end && !runs(days[d], route, low)) ++low;
+            while (low < end && !runs(days[d], route, low)) low = nextService(route, low);
             if (low < end) return {d, low};
         }
         return before;
@@ -553,7 +563,7 @@ class Rounds {
                     // further on, and the bound shrinks along it no faster than it rides.
                     current = none;
                     riding = false;
-                } else if (rideCounts(round, station) && time < labelsAt(station, round).bestRide) {
+                } else if (rideCounts(round, station) && time < bestsAt(station, round).ride) {
                     setRide(round, station, time,
                             TimedSearchState::RideStep{routeNo, trip, days[current.day], boardedAt,
                                                        position, boardedOnFoot});
@@ -563,9 +573,9 @@ class Rounds {
             if (!riding && i > state_.routeEnd[routeNo]) break;
             // A station not improved in the round before was boarded from in an earlier round
             // at as soon a time: boarding there again reaches nothing sooner.
-            if (state_.boardStamp[station] != state_.stamp) continue;
-            bool onFoot = false;
-            const std::int32_t soonest = ready(round - 1, station, onFoot);
+            const auto& boarding = state_.boarding[station];
+            if (boarding.stamp != state_.stamp) continue;
+            const std::int32_t soonest = boarding.ready;
             if (soonest >= bestTarget_ || !mayBeatTarget(station, soonest)) continue;
             if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
                            !earlierMayCatch(route, line, days, position, soonest, current))) {
@@ -577,7 +587,7 @@ class Rounds {
                 trip = tripAt(route, caught.j);
                 dayKey = kSign * days[caught.day] * kDay;
                 boardedAt = position;
-                boardedOnFoot = onFoot;
+                boardedOnFoot = boarding.onFoot;
             }
         }
     }
@@ -588,8 +598,7 @@ class Rounds {
             for (const auto& walk : walks(station)) {
                 const std::int32_t arrival = time + static_cast<std::int32_t>(walk.minutes);
                 if (!walkCounts(round, walk.to) || arrival >= bestTarget_ ||
-                    !mayBeatTarget(walk.to, arrival) ||
-                    arrival >= labelsAt(walk.to, round).bestReady) {
+                    !mayBeatTarget(walk.to, arrival) || arrival >= bestsAt(walk.to, round).ready) {
                     continue;
                 }
                 setWalk(round, walk.to, arrival, TimedSearchState::WalkStep{station, walk});

@@ -9,12 +9,13 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     for (std::uint32_t station = 0; station < stations; ++station) {
         labels[station].change = network.changeMinutes[station];
     }
+    bests.assign(stations, Bests{});
     rideSteps.assign(steps, RideStep{});
     walkSteps.assign(steps, WalkStep{});
     labelled.clear();
     marked.clear();
     markStamp.assign(stations, 0);
-    boardStamp.assign(stations, 0);
+    boarding.assign(stations, Boarding{});
     rodeTo.clear();
     rodeStamp.assign(stations, 0);
     stamp = 0;

@@ -36,31 +36,44 @@ struct TimedSearchState {
         TimedNetwork::Walk walk{};
     };
 
-    // A station's arrivals by ride and on foot in every round; over the rounds up to the one
-    // searched its best ride arrival and the soonest one may board there; the minutes a change
-    // there takes: one cache line, read together.
+    // A station's arrivals by ride and on foot in every round, and the minutes a change there
+    // takes: one cache line, read together.
     struct alignas(64) Labels {
         std::int32_t ride[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
         std::int32_t walk[kRounds] = {kNever, kNever, kNever, kNever, kNever, kNever};
-        std::int32_t bestRide = kNever;
-        std::int32_t bestReady = kNever;
-        std::uint32_t bestsFor = 0;  // the stamp of the round the two bests were taken for
+        std::uint32_t bestsFor = 0;  // the stamp of the round its Bests were taken for
         std::uint16_t change = 0;    // set by prepare(), kept by every search
         bool listed = false;         // in `labelled`
     };
     static_assert(kRounds == 6);
+    // Over the rounds up to the one searched, a station's best ride arrival and the soonest one
+    // may board there: what a scan compares with at most stops, kept small so that it stays
+    // close at hand.
+    struct Bests {
+        std::int32_t ride = kNever;
+        std::int32_t ready = kNever;
+    };
 
     std::uint32_t stations = 0;
     std::vector<Labels> labels;           // per station
+    std::vector<Bests> bests;             // per station
     std::vector<std::uint32_t> labelled;  // the stations whose labels were set
     // round × stations + station: how each label was set
     std::vector<RideStep> rideSteps;
     std::vector<WalkStep> walkSteps;
 
-    std::vector<std::uint32_t> marked;      // stations to board from in the next round
-    std::vector<std::uint32_t> markStamp;   // per station: the round stamp it was marked with
-    std::vector<std::uint32_t> boardStamp;  // per station: the stamp of the round it may board in
-    std::vector<std::uint32_t> rodeTo;      // stations given a ride label this round
+    std::vector<std::uint32_t> marked;     // stations to board from in the next round
+    std::vector<std::uint32_t> markStamp;  // per station: the round stamp it was marked with
+    // Per station, where a round may board: the soonest one may board there after the round
+    // before, whether on foot, and the stamp of the round; kept apart from the labels, which
+    // the round's scans read far less often.
+    struct Boarding {
+        std::int32_t ready = kNever;
+        std::uint32_t stamp = 0;
+        bool onFoot = false;
+    };
+    std::vector<Boarding> boarding;
+    std::vector<std::uint32_t> rodeTo;  // stations given a ride label this round
     std::vector<std::uint32_t> rodeStamp;
     std::uint32_t stamp = 0;                // grows with every round of every search
     std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
