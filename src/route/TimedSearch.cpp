@@ -21,6 +21,20 @@ constexpr std::int32_t kBoundReach = 2 * kDay;
 constexpr std::int32_t kFar = 1 << 29;
 constexpr std::uint32_t kLastRound = TimedSearchState::kRounds - 1;
 
+// How many of the sorted minutes come before `minute`, as std::lower_bound finds, but halving
+// without a branch: which half holds it is beyond guessing, and a wrong guess costs more than
+// the few steps.
+std::uint32_t countBefore(const ServiceMinute* first, std::uint32_t count, ServiceMinute minute) {
+    if (count == 0) return 0;
+    const ServiceMinute* base = first;
+    while (count > 1) {
+        const std::uint32_t half = count / 2;
+        base = base[half] < minute ? base + half : base;
+        count -= half;
+    }
+    return static_cast<std::uint32_t>(base - first) + (*base < minute ? 1 : 0);
+}
+
 std::int32_t floorDiv(std::int32_t a, std::int32_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
@@ -259,12 +273,14 @@ class Rounds {
             collectRoutes(round);
             startTarget(round);
             state_.rodeTo.clear();
-            for (const std::uint32_t route : state_.routes) {
+            for (std::size_t n = 0; n < state_.routeCount; ++n) {
+                const std::uint32_t route = state_.routes[n];
                 if (ridesLeft(round) == TimedSearchState::kFarLevel ||
                     reachIn(round, route) != TimedNetwork::kNone) {
                     scanRoute(round, route);
                 }
                 state_.routeStart[route] = TimedNetwork::kNone;
+                state_.routeEnd[route] = 0;
             }
             walkOn(round);
             if (improved_[round]) {
@@ -392,21 +408,23 @@ class Rounds {
     // The routes through the stations marked in the round before, each from its first marked
     // stop in the search's direction to its last one; those stations may be boarded from.
     void collectRoutes(std::uint32_t round) {
-        state_.routes.clear();
+        // A route is listed at its first stop marked, without a branch: which stop of a route
+        // comes first is beyond guessing.
+        std::uint32_t* routes = state_.routes.data();
+        std::size_t count = 0;
         for (const Station station : state_.marked) {
             noteBoarding(round, station);
             for (const auto& stop : network_.stopsOf(station)) {
                 const std::uint32_t index = indexOf(stop);
                 auto& start = state_.routeStart[stop.route];
                 auto& end = state_.routeEnd[stop.route];
-                if (start == TimedNetwork::kNone) {
-                    state_.routes.push_back(stop.route);
-                    end = index;
-                }
+                routes[count] = stop.route;
+                count += start == TimedNetwork::kNone ? 1 : 0;
                 start = std::min(start, index);
                 end = std::max(end, index);
             }
         }
+        state_.routeCount = count;
         state_.marked.clear();
     }
 
@@ -443,11 +461,11 @@ class Rounds {
                                                           position * route.tripCount + j]);
         }
     }
-    std::int32_t alightKey(const Timetable::Line& line, std::uint32_t trip, std::uint32_t position,
-                           std::int32_t dayKey) const {
-        const auto minute = Backward ? timetable_.departuresOf(trip, line)[position]
-                                     : timetable_.arrivalsOf(trip, line)[position];
-        return dayKey + kSign * static_cast<std::int32_t>(minute);
+    // Where a trip's times at which it may be left lie: its arrivals forward, its departures
+    // backward.
+    const ServiceMinute* alightTimes(const Timetable::Line& line, std::uint32_t trip) const {
+        return Backward ? timetable_.departuresOf(trip, line).data()
+                        : timetable_.arrivalsOf(trip, line).data();
     }
     // Whether trip j of a route in the search's direction runs on the day.
     bool runs(ServiceDay day, const TimedNetwork::Route& route, std::uint32_t j) const {
@@ -527,8 +545,7 @@ class Rounds {
                 const ServiceMinute* first = network_.departuresByStop.data() +
                                              route.firstDeparture + position * route.tripCount;
                 const auto minute = static_cast<ServiceMinute>(soonest - dayKey);
-                low = static_cast<std::uint32_t>(std::lower_bound(first, first + high, minute) -
-                                                 first);
+                low = countBefore(first, high, minute);
             }
             const std::uint32_t end = d == before.day ? before.j : route.tripCount;
             while (low < end && !runs(days[d], route, low)) low = nextService(route, low);
@@ -544,6 +561,7 @@ class Rounds {
         const DayTrip none{static_cast<std::uint32_t>(days.size()), 0};
         DayTrip current = none;
         std::uint32_t trip = 0;
+        const ServiceMinute* alights = nullptr;  // the trip's, by position
         std::int32_t dayKey = 0;
         std::uint32_t boardedAt = 0;
         bool boardedOnFoot = false;
@@ -551,13 +569,18 @@ class Rounds {
         const std::uint32_t scanEnd = ridesLeft(round) == TimedSearchState::kFarLevel
                                           ? line.stopCount
                                           : reachIn(round, routeNo) + 1;
+        // What every stop reads, taken out of the state once: the search changes none of it here.
+        const std::uint32_t lastMarked = state_.routeEnd[routeNo];
+        const std::uint32_t stamp = state_.stamp;
+        const TimedSearchState::Boarding* boardings = state_.boarding.data();
         for (std::uint32_t i = state_.routeStart[routeNo]; i < scanEnd; ++i) {
             const std::uint32_t position = Backward ? line.stopCount - 1 - i : i;
             const Station station = stations[position];
             if (station == TimedNetwork::kNone) continue;
             bool riding = current.day != none.day;
             if (riding) {
-                const std::int32_t time = alightKey(line, trip, position, dayKey);
+                const std::int32_t time =
+                    dayKey + kSign * static_cast<std::int32_t>(alights[position]);
                 if (time >= bestTarget_ || !mayBeatTarget(station, time)) {
                     // From here on it cannot beat the best at the target: it arrives later
                     // further on, and the bound shrinks along it no faster than it rides.
@@ -570,11 +593,11 @@ class Rounds {
                 }
             }
             // Past the last stop marked, only a trip boarded before has anything to add.
-            if (!riding && i > state_.routeEnd[routeNo]) break;
+            if (!riding && i > lastMarked) break;
             // A station not improved in the round before was boarded from in an earlier round
             // at as soon a time: boarding there again reaches nothing sooner.
-            const auto& boarding = state_.boarding[station];
-            if (boarding.stamp != state_.stamp) continue;
+            const auto& boarding = boardings[station];
+            if (boarding.stamp != stamp) continue;
             const std::int32_t soonest = boarding.ready;
             if (soonest >= bestTarget_ || !mayBeatTarget(station, soonest)) continue;
             if (riding && (boardKey(route, line, current.j, position, dayKey) < soonest ||
@@ -585,6 +608,7 @@ class Rounds {
             if (caught.day != current.day || caught.j != current.j) {
                 current = caught;
                 trip = tripAt(route, caught.j);
+                alights = alightTimes(line, trip);
                 dayKey = kSign * days[caught.day] * kDay;
                 boardedAt = position;
                 boardedOnFoot = boarding.onFoot;

@@ -21,7 +21,9 @@ void TimedSearchState::prepare(const TimedNetwork& network) {
     stamp = 0;
     routeStart.assign(network.routes.size(), TimedNetwork::kNone);
     routeEnd.assign(network.routes.size(), 0);
-    routes.clear();
+    // One more than routes: each stop is written past the last listed, and counted if new.
+    routes.assign(network.routes.size() + 1, 0);
+    routeCount = 0;
     bound.assign(stations, 0);
     rideLevel.assign(stations, kFarLevel);
     boardLevel.assign(stations, kFarLevel);

@@ -77,8 +77,9 @@ struct TimedSearchState {
     std::vector<std::uint32_t> rodeStamp;
     std::uint32_t stamp = 0;                // grows with every round of every search
     std::vector<std::uint32_t> routeStart;  // per route: the first stop to scan from, or kNone
-    std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at
-    std::vector<std::uint32_t> routes;      // routes to scan this round
+    std::vector<std::uint32_t> routeEnd;    // and the last stop one may board at, else 0
+    std::vector<std::uint32_t> routes;      // routes to scan this round: the first routeCount
+    std::size_t routeCount = 0;
 
     // For the target of the search and each of the last kAimedRounds rounds (m rides left
     // after it): per station the fewest rides left with which a ride there counts, and with
