@@ -159,20 +159,29 @@ class Rounds {
         constexpr std::uint8_t kFarLevel = TimedSearchState::kFarLevel;
         constexpr std::uint32_t kAimed = TimedSearchState::kAimedRounds;
         const std::size_t routeCount = network_.routes.size();
-        for (const Station station : state_.nearListed) {
-            state_.rideLevel[station] = kFarLevel;
-            state_.boardLevel[station] = kFarLevel;
+        std::uint8_t* rideLevel = state_.rideLevel.data();
+        std::uint8_t* boardLevel = state_.boardLevel.data();
+        Station* listed = state_.nearListed.data();
+        std::uint32_t* nearRoutes = state_.nearRoutes.data();
+        Station* boarders = state_.boarders.data();
+        for (std::size_t n = 0; n < state_.nearCount; ++n) {
+            rideLevel[listed[n]] = kFarLevel;
+            boardLevel[listed[n]] = kFarLevel;
         }
-        state_.nearListed.clear();
-        for (const std::uint32_t route : state_.nearRoutes) {
+        for (std::size_t n = 0; n < state_.nearRouteCount; ++n) {
             for (std::uint32_t m = 0; m < kAimed; ++m) {
-                state_.reach[m * routeCount + route] = TimedNetwork::kNone;
+                state_.reach[m * routeCount + nearRoutes[n]] = TimedNetwork::kNone;
             }
         }
-        state_.nearRoutes.clear();
+        // Stations and routes are listed the first time they are met, without a branch: each
+        // is written past the last listed and counted if new. Where the level is set for a
+        // station matters; the order of the lists does not.
+        std::size_t listedCount = 0;
+        std::size_t routesCount = 0;
         auto counts = [&](Station station, std::uint8_t level) {
-            auto& known = state_.rideLevel[station];
-            if (known == kFarLevel) state_.nearListed.push_back(station);
+            auto& known = rideLevel[station];
+            listed[listedCount] = station;
+            listedCount += known == kFarLevel ? 1 : 0;
             known = std::min(known, level);
         };
         const auto walksInto = [&](Station station) {
@@ -186,43 +195,50 @@ class Rounds {
             std::uint32_t* reach = state_.reach.data() + m * routeCount;
             if (m > 0) {
                 const std::uint32_t* fewer = reach - routeCount;
-                for (const std::uint32_t route : state_.nearRoutes) reach[route] = fewer[route];
+                for (std::size_t n = 0; n < routesCount; ++n) {
+                    reach[nearRoutes[n]] = fewer[nearRoutes[n]];
+                }
             }
-            const std::size_t levelEnd = state_.nearListed.size();
+            const std::size_t levelEnd = listedCount;
             for (std::size_t n = levelBegin; n < levelEnd; ++n) {
-                for (const auto& stop : network_.stopsOf(state_.nearListed[n])) {
+                for (const auto& stop : network_.stopsOf(listed[n])) {
                     const std::uint32_t index = indexOf(stop);
                     auto& last = reach[stop.route];
-                    if (last == TimedNetwork::kNone) {
-                        state_.nearRoutes.push_back(stop.route);
-                        last = index;
-                    }
-                    last = std::max(last, index);
+                    const bool fresh = last == TimedNetwork::kNone;
+                    nearRoutes[routesCount] = stop.route;
+                    routesCount += fresh ? 1 : 0;
+                    last = fresh ? index : std::max(last, index);
                 }
             }
             if (m + 1 == kAimed) break;
             levelBegin = levelEnd;
-            // Where one may board with m + 1 rides left, and walk to such a station from.
+            // Where one may board with m + 1 rides left, and walk to such a station from. A
+            // stop without a station reads the slot past the stations, whose level is never far.
             const auto level = static_cast<std::uint8_t>(m + 1);
-            state_.boarders.clear();
-            for (const std::uint32_t routeNo : state_.nearRoutes) {
+            const Station noStation = state_.stations;
+            std::size_t boarderCount = 0;
+            for (std::size_t n = 0; n < routesCount; ++n) {
+                const std::uint32_t routeNo = nearRoutes[n];
                 const auto& route = network_.routes[routeNo];
                 const std::uint32_t stopCount = network_.lineOf(route).stopCount;
                 const Station* stations = network_.routeStations.data() + route.firstStation;
                 for (std::uint32_t i = 0; i < reach[routeNo]; ++i) {
-                    const Station station = stations[Backward ? stopCount - 1 - i : i];
-                    if (station == TimedNetwork::kNone || state_.boardLevel[station] != kFarLevel) {
-                        continue;
-                    }
-                    state_.boardLevel[station] = level;
-                    state_.boarders.push_back(station);
-                    counts(station, level);
+                    const Station station =
+                        std::min(stations[Backward ? stopCount - 1 - i : i], noStation);
+                    auto& board = boardLevel[station];
+                    const bool fresh = board == kFarLevel;
+                    boarders[boarderCount] = station;
+                    boarderCount += fresh ? 1 : 0;
+                    board = fresh ? level : board;
                 }
             }
-            for (const Station station : state_.boarders) {
-                for (const auto& walk : walksInto(station)) counts(walk.to, level);
+            for (std::size_t n = 0; n < boarderCount; ++n) {
+                counts(boarders[n], level);
+                for (const auto& walk : walksInto(boarders[n])) counts(walk.to, level);
             }
         }
+        state_.nearCount = listedCount;
+        state_.nearRouteCount = routesCount;
     }
 
   private:

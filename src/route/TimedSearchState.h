@@ -87,12 +87,16 @@ struct TimedSearchState {
     // the search's direction where a ride counts, or kNone.
     static constexpr std::uint32_t kAimedRounds = 3;
     static constexpr std::uint8_t kFarLevel = UINT8_MAX;
+    // The two levels have a slot past the stations, never far, that stops without a station
+    // read; the lists have one past their most, written before it is known whether to count it.
     std::vector<std::uint8_t> rideLevel;
     std::vector<std::uint8_t> boardLevel;
-    std::vector<std::uint32_t> nearListed;  // the stations either is set for
+    std::vector<std::uint32_t> nearListed;  // the stations either is set for: nearCount of them
+    std::size_t nearCount = 0;
     std::vector<std::uint32_t> reach;       // m × routes + route
-    std::vector<std::uint32_t> nearRoutes;  // the routes it is set for
-    std::vector<std::uint32_t> boarders;    // where one may board with the next m
+    std::vector<std::uint32_t> nearRoutes;  // the routes it is set for: nearRouteCount of them
+    std::size_t nearRouteCount = 0;
+    std::vector<std::uint32_t> boarders;  // where one may board with the next m
 
     // Per station: no fewer minutes than it takes from there to the target (from the source to
     // there, searching back), where a search bounds its runs by them.
