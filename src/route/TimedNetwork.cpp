@@ -58,8 +58,10 @@ struct HopPart {
     std::uint32_t minutes;
 };
 
-// Notes for each trip of a route how many of its neighbours on either side share its service.
-void addServiceRuns(TimedNetwork& network, std::uint32_t first, std::uint32_t count) {
+// Notes for each trip of a route how many of its neighbours on either side share its service;
+// whether they run in runs of several on average.
+bool addServiceRuns(TimedNetwork& network, std::uint32_t first, std::uint32_t count) {
+    constexpr std::uint32_t kLongRun = 4;
     const std::uint32_t* services = network.routeServices.data() + first;
     network.sameServiceAfter.resize(first + count);
     network.sameServiceBefore.resize(first + count);
@@ -71,9 +73,12 @@ void addServiceRuns(TimedNetwork& network, std::uint32_t first, std::uint32_t co
     for (std::uint32_t k = 0; k < count; ++k) {
         before[k] = k > 0 && services[k - 1] == services[k] ? next(before[k - 1]) : 0;
     }
+    std::uint32_t runs = 0;
     for (std::uint32_t k = count; k-- > 0;) {
         after[k] = k + 1 < count && services[k + 1] == services[k] ? next(after[k + 1]) : 0;
+        runs += before[k] == 0 ? 1 : 0;
     }
+    return count >= kLongRun * runs;
 }
 
 // The hops of a line's trips between the stations they stop at one after the other, each in
@@ -185,7 +190,7 @@ TimedNetwork TimedNetwork::assemble(const Timetable& timetable, Parts parts) {
             for (const std::uint32_t t : chain) {
                 network.routeServices.push_back(timetable.trips[t].service);
             }
-            addServiceRuns(network, route.firstTrip, route.tripCount);
+            route.longServiceRuns = addServiceRuns(network, route.firstTrip, route.tripCount);
             route.firstDeparture = static_cast<std::uint32_t>(network.departuresByStop.size());
             for (std::uint32_t p = 0; p < line.stopCount; ++p) {
                 for (const std::uint32_t t : chain) {

@@ -35,6 +35,9 @@ struct TimedNetwork {
         ServiceMinute latest = 0;    // the last arrival of any of its trips
         // Every trip of a day leaves and arrives everywhere no later than any of the next day.
         bool dayOrdered = false;
+        // Its trips run on one service in runs of several, so that a search skips a day's idle
+        // trips a run at a time; where services take turns, stepping trip by trip is quicker.
+        bool longServiceRuns = false;
         std::uint32_t firstDeparture = 0;  // index into departuresByStop
         std::uint32_t firstStation = 0;    // index into routeStations
     };

@@ -564,7 +564,12 @@ class Rounds {
                 low = countBefore(first, high, minute);
             }
             const std::uint32_t end = d == before.day ? before.j : route.tripCount;
-            while (low < end && !runs(days[d], route, low)) low = nextService(route, low);
+            if (route.longServiceRuns) {
+                while (low < end && !runs(days[d], route, low)) low = nextService(route, low);
+            } else {
+                // Each step needs no read of the one before, so the steps overlap.
+                while (low < end && !runs(days[d], route, low)) ++low;
+            }
             if (low < end) return {d, low};
         }
         return before;

@@ -160,6 +160,29 @@ const HandCase kHandCases[] = {
      shortRunLine,
      {1, 2, kMonday, hm(8, 3), false},
      "day 0\n08:05-08:12 1: L0 B 08:05>C 08:12;\n08:10-08:20 1: L0 B 08:10>C 08:20;\n"},
+    {"idle trips passed a run of one service at a time",
+     [](TimetableBuilder& b) {
+         const auto weekend = b.addService(weekdays(5, 6));
+         std::vector<std::pair<std::uint32_t, TimetableBuilder::TripTimes>> trips;
+         for (int k = 0; k < 8; ++k) {
+             trips.emplace_back(weekend, run(static_cast<ServiceMinute>(hm(8, 5 * k)), {10}));
+         }
+         trips.emplace_back(b.addService(weekdays(0, 4)), run(hm(8, 45), {10}));
+         b.addLine({0, 1}, trips);
+     },
+     {0, 1, kMonday, hm(7, 55), false},
+     "day 0\n08:45-08:55 1: L0 A 08:45>B 08:55;\n"},
+    {"services taking turns passed trip by trip",
+     [](TimetableBuilder& b) {
+         const auto weekend = b.addService(weekdays(5, 6));
+         const auto weekday = b.addService(weekdays(0, 4));
+         b.addLine({0, 1}, {{weekend, run(hm(8, 0), {10})},
+                            {weekday, run(hm(8, 10), {10})},
+                            {weekend, run(hm(8, 20), {10})},
+                            {weekday, run(hm(8, 30), {10})}});
+     },
+     {0, 1, kMonday, hm(7, 55), false},
+     "day 0\n08:10-08:20 1: L0 A 08:10>B 08:20;\n08:30-08:40 1: L0 A 08:30>B 08:40;\n"},
     {"no journey within 24 hours",
      [](TimetableBuilder& b) {
          b.addLine({0, 1}, {{b.addService(weekdays(6, 6)), run(hm(9, 0), {10})}});
