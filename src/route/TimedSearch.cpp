@@ -444,6 +444,8 @@ class Rounds {
         state_.marked.clear();
     }
 
+    // Notes the soonest one may board at a station in a round, after the round before, and
+    // whether on foot; that round's labels are final by then.
     void noteBoarding(std::uint32_t round, Station station) {
         const auto& labels = state_.labels[station];
         const std::int32_t ride = labels.ride[round - 1];
@@ -452,12 +454,15 @@ class Rounds {
         state_.boarding[station] = {std::min(walk, afterRide), state_.stamp, walk <= afterRide};
     }
 
+    // Where trip j of a route in the search's direction lies in the arrays by route trip.
     static std::uint32_t tripIndex(const TimedNetwork::Route& route, std::uint32_t j) {
         return route.firstTrip + (Backward ? route.tripCount - 1 - j : j);
     }
+    // Trip j of a route in the search's direction.
     std::uint32_t tripAt(const TimedNetwork::Route& route, std::uint32_t j) const {
         return network_.routeTrips[tripIndex(route, j)];
     }
+    // The first trip after j, in the search's direction, whose service differs from j's.
     std::uint32_t nextService(const TimedNetwork::Route& route, std::uint32_t j) const {
         const std::uint32_t index = tripIndex(route, j);
         return j + 1 +
